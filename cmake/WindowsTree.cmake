@@ -1,0 +1,56 @@
+# Windows build (x86_64 or i686, mingw-w64): the program, its resources and, on x86_64, the GUI tests.
+enable_language(RC)
+if(NOT HOST_TOOLS_DIR)
+    message(FATAL_ERROR "HOST_TOOLS_DIR must name the host build tree that holds the resource tools")
+endif()
+
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN)
+
+set(BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+
+# Bitmaps and icon are made at build time from their sources in tools/bitmaps.
+set(BITMAP_DIR ${CMAKE_BINARY_DIR}/bitmaps)
+add_custom_command(
+    OUTPUT ${BITMAP_DIR}/stamp
+    COMMAND ${HOST_TOOLS_DIR}/tools/bitmaps/make_bitmaps ${BITMAP_DIR}
+    COMMAND ${CMAKE_COMMAND} -E touch ${BITMAP_DIR}/stamp
+    DEPENDS ${HOST_TOOLS_DIR}/tools/bitmaps/make_bitmaps
+    COMMENT "Drawing the bitmaps and the icon")
+add_custom_target(bitmaps DEPENDS ${BITMAP_DIR}/stamp)
+
+# The DATA folder beside the program, generated from the sources under data/.
+if(EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
+    file(GLOB_RECURSE DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+    add_custom_command(
+        OUTPUT ${BIN_DIR}/DATA/stamp
+        COMMAND ${HOST_TOOLS_DIR}/tools/datagen/datagen build ${CMAKE_SOURCE_DIR}/data ${BIN_DIR}/DATA
+        COMMAND ${CMAKE_COMMAND} -E touch ${BIN_DIR}/DATA/stamp
+        DEPENDS ${HOST_TOOLS_DIR}/tools/datagen/datagen ${DATA_SOURCES}
+        COMMENT "Generating the DATA folder")
+    add_custom_target(data_folder ALL DEPENDS ${BIN_DIR}/DATA/stamp)
+endif()
+
+file(GLOB FRAMEWORK_SOURCES CONFIGURE_DEPENDS src/framework/*.cpp)
+file(GLOB WINDOW_SOURCES CONFIGURE_DEPENDS
+    src/app/*.cpp src/catalog/*.cpp src/drawing/*.cpp src/print/*.cpp src/external/*.cpp)
+list(REMOVE_ITEM WINDOW_SOURCES ${CMAKE_SOURCE_DIR}/src/app/WinMain.cpp)
+
+add_library(strandor_core STATIC ${FRAMEWORK_SOURCES} ${WINDOW_SOURCES})
+target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(strandor_core PUBLIC user32 gdi32 comdlg32 shell32 kernel32 winspool)
+
+# The resources go into an object library so that the program and the GUI tests carry the same ones.
+add_library(strandor_res OBJECT res/strandor.rc)
+target_include_directories(strandor_res PRIVATE ${BITMAP_DIR} ${CMAKE_SOURCE_DIR}/res)
+add_dependencies(strandor_res bitmaps)
+set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS ${BITMAP_DIR}/stamp)
+
+add_executable(Strandor WIN32 src/app/WinMain.cpp $<TARGET_OBJECTS:strandor_res>)
+target_link_libraries(Strandor PRIVATE strandor_core)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND BUILD_GUI_TESTS)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(tests/gui)
+endif()

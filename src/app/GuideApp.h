@@ -1,0 +1,20 @@
+#pragma once
+// The application object and the drawing resources that start-up prepares for the main window.
+
+#include <string>
+
+#include "framework/Dc.h"
+#include "framework/GdiObjects.h"
+#include "framework/WinApp.h"
+
+class GuideApp : public CWinApp {
+public:
+    GuideApp() : CWinApp(nullptr) {}
+    ~GuideApp() override = default;
+    BOOL InitInstance() override;
+};
+
+extern CDC FrameMemDC;        // memory DC of the main window; deleted when quitting is confirmed
+extern CBitmap LogoBitmap;    // bitmap 134
+extern int SavedShowCommand;  // the show command the program was launched with
+extern const std::string VersionText;

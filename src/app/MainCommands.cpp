@@ -1,0 +1,50 @@
+// The main window's command table: every command id goes to one handler here.
+
+#include "app/MainFrame.h"
+#include "catalog/Catalog.h"
+#include "drawing/DrawingPanel.h"
+#include "drawing/NotesDialog.h"
+#include "external/ExternalPrograms.h"
+#include "framework/Dialog.h"
+#include "resource.h"
+
+void MainFrame::OnCommand(UINT id) {
+    switch (id) {
+        case ID_FUNCTION_KEYS: OnFunctionKeys(); break;
+        case ID_ABOUT_STRANDOR: OnAbout(); break;
+        case ID_PRINT: OnPrint(); break;
+        case ID_EXIT: OnExit(); break;
+        case ID_SELECT_CABLE: SwitchCable(); break;
+        case ID_START_PINOUTS: OnStartPinouts(); break;
+        case ID_END_PINOUTS: OnEndPinouts(); break;
+        case ID_CABLE_NOTES: OnCableNotes(); break;
+        case ID_USER_NOTES: OnUserNotes(); break;
+        case ID_CONNECTOR_CATALOG: OnConnectorCatalog(); break;
+        case ID_MANUAL: OnManual(); break;
+        default: break;  // F11 and F12 are in the accelerator table and do nothing
+    }
+}
+
+void MainFrame::OnFunctionKeys() {
+    CDialog help(IDD_HELP, this);
+    help.DoModal();
+}
+
+void MainFrame::OnAbout() {
+    CDialog about(IDD_ABOUT_NAME, this);
+    about.DoModal();
+}
+
+void MainFrame::OnExit() { OnClose(); }
+
+void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
+
+void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
+
+void MainFrame::OnCableNotes() { OpenNotes(this, Current.cableIndex); }
+
+void MainFrame::OnUserNotes() { OpenUserNotes(Current.cableIndex); }
+
+void MainFrame::OnConnectorCatalog() { StartConnectorCatalog(); }
+
+void MainFrame::OnManual() { OpenManual(this); }

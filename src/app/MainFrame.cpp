@@ -1,0 +1,205 @@
+#include "app/MainFrame.h"
+
+#include "app/GuideApp.h"
+#include "app/StatusLine.h"
+#include "app/WindowGeometry.h"
+#include "catalog/Catalog.h"
+#include "drawing/DrawingPanel.h"
+#include "drawing/KeyButton.h"
+#include "resource.h"
+
+std::string StatusText;
+RECT StatusRect;
+int CurrentHintId = HintWelcome;
+RECT clientRect;
+RECT startPanelRect;
+RECT diagramPanelRect;
+RECT endPanelRect;
+Scale PanelScale = {800, -600};
+
+namespace {
+constexpr COLORREF LightGrey = RGB(192, 192, 192);
+constexpr COLORREF DarkGrey = RGB(128, 128, 128);
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Blue = RGB(0, 0, 255);
+
+void setPanelRects(const PanelRects& panels) {
+    startPanelRect = ToRECT(panels.start);
+    diagramPanelRect = ToRECT(panels.diagram);
+    endPanelRect = ToRECT(panels.end);
+}
+
+void movePanel(DrawingPanel& panel, const RECT& rect) {
+    if (!panel.GetSafeHwnd()) return;
+    panel.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+// Windows delivers a window's first size event while creating it. Wine holds it back for a hidden
+// window and sends it at the first ShowWindow instead, which would change the layout the user
+// first sees; the main window delivers it itself and lets the late one pass unnoticed.
+bool sizeEventSeen = false;
+bool lateFirstSizePending = false;
+SIZE createdSize = {0, 0};
+
+void createPanel(DrawingPanel& panel, MainFrame* frame, const char* name, const RECT& rect) {
+    panel.CreateEx(0, CWnd::DefaultChildClass(), name, WS_CHILD | WS_VISIBLE, rect, frame->GetSafeHwnd(), nullptr);
+}
+}  // namespace
+
+MainFrame::MainFrame() {
+    PanelScale = {800, -600};
+    BuildCatalog();
+    StatusText = WelcomeText;
+    CurrentHintId = HintWelcome;
+    LoadAccelTable(MAIN_ACCEL_TABLE);
+
+    Rect rect = ToRect(mainWindowRect);
+    CentreRect(rect, FrameMemDC.GetDeviceCaps(HORZRES), FrameMemDC.GetDeviceCaps(VERTRES));
+    sizeEventSeen = false;
+    createdSize = {rect.width(), rect.height()};
+    Create(nullptr, "Strandor!", WS_OVERLAPPEDWINDOW, ToRECT(rect), nullptr, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    bool deliveredByCreate = sizeEventSeen;
+    if (!deliveredByCreate) OnSize(SIZE_RESTORED, 0, 0);
+    lateFirstSizePending = !deliveredByCreate;
+
+    CreateKeyButtons(this);
+
+    GetClientRect(&clientRect);
+    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect)));
+    setPanelRects(FirstLayout(ToRect(clientRect)));
+
+    DrawingPanel* panels[] = {&startPanel, &diagramPanel, &endPanel};
+    for (DrawingPanel* panel : panels) panel->mainWindow = this;
+    createPanel(startPanel, this, "Connector", startPanelRect);
+    createPanel(diagramPanel, this, "Cable", diagramPanelRect);
+    createPanel(endPanel, this, "Connector", endPanelRect);
+    for (DrawingPanel* panel : panels) panel->ShowWindow(SW_SHOW);
+    for (DrawingPanel* panel : panels) panel->UpdateWindow();
+}
+
+MainFrame::~MainFrame() = default;
+
+LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_PRINTCLIENT: {
+            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+            Paint(dc);
+            return 0;
+        }
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)),
+                        static_cast<short>(HIWORD(lParam)));
+            return 0;
+        case WM_SIZE:
+            OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            return 0;  // the surface itself answers no clicks or keys
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
+        default:
+            return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+void MainFrame::OnPaint() {
+    CPaintDC dc(hwnd);
+    Paint(dc);
+}
+
+void MainFrame::Paint(CDC& dc) {
+    const RECT& c = clientRect;
+    dc.FillSolidRect(c, LightGrey);
+    CPen whitePen(PS_SOLID, 1, White);
+    CPen greyPen(PS_SOLID, 1, DarkGrey);
+    {
+        SelectGuard pen(dc, whitePen);
+        dc.MoveTo(c.left, c.bottom);
+        dc.LineTo(c.left, c.top);
+        dc.LineTo(c.right, c.top);
+    }
+    {
+        SelectGuard pen(dc, greyPen);
+        dc.MoveTo(c.right, c.top);
+        dc.LineTo(c.right, c.bottom);
+        dc.LineTo(c.left, c.bottom);
+    }
+    dc.SetBkColor(LightGrey);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(DarkGrey);
+    dc.TextOut(c.left + 12, c.bottom - 15, StatusText);
+    dc.SetTextColor(White);
+    dc.TextOut(c.left + 8, c.bottom - 18, StatusText);
+    dc.SetTextColor(Blue);
+    dc.TextOut(c.left + 10, c.bottom - 17, StatusText);
+
+    if (FrameMemDC.GetSafeHdc()) {
+        SelectGuard logo(FrameMemDC, LogoBitmap);
+        dc.BitBlt(500, 5, 120, 40, FrameMemDC, 0, 0, SRCCOPY);
+    }
+}
+
+void MainFrame::ShowHint(int hintId, const std::string& text) {
+    if (CurrentHintId == hintId) return;
+    CurrentHintId = hintId;
+    StatusText = text;
+    RedrawWindow(&StatusRect, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void MainFrame::OnMouseMove(UINT, int, int y) {
+    switch (SurfaceHintFor(y, ToRect(clientRect))) {
+        case HintStatusbar:
+            ShowHint(HintStatusbar, "Statusbar");
+            break;
+        case HintSurface:
+            ShowHint(HintSurface, "");
+            break;
+        default:
+            break;
+    }
+}
+
+void MainFrame::OnSize(UINT type, int, int) {
+    sizeEventSeen = true;
+    if (type == SIZE_MINIMIZED) {
+        lateFirstSizePending = false;
+        return;
+    }
+    RECT window;
+    GetWindowRect(&window);
+    if (lateFirstSizePending && type == SIZE_RESTORED && window.right - window.left == createdSize.cx &&
+        window.bottom - window.top == createdSize.cy && IsWindowVisible(hwnd)) {
+        lateFirstSizePending = false;  // the held-back first size event: nothing has changed
+        return;
+    }
+    lateFirstSizePending = false;
+    PanelScale = PanelScaleFor(window.right - window.left, window.bottom - window.top);
+    GetClientRect(&clientRect);
+    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect)));
+    setPanelRects(ThirdsLayout(ToRect(clientRect)));
+    movePanel(startPanel, startPanelRect);
+    movePanel(diagramPanel, diagramPanelRect);
+    movePanel(endPanel, endPanelRect);
+}
+
+void MainFrame::OnClose() {
+    if (MessageBox("Are you sure?", "QUIT", MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+        FrameMemDC.DeleteDC();
+        DestroyWindow();
+        return;
+    }
+    ShowWindow(SavedShowCommand);
+    UpdateWindow();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The start-up popup: picture, version text, OK (show the main window) and NO (ask to quit).
+
+#include <string>
+
+#include "framework/BitmapButton.h"
+#include "framework/Dc.h"
+#include "framework/FrameWnd.h"
+#include "framework/GdiObjects.h"
+
+class StartWindow : public CFrameWnd {
+public:
+    ~StartWindow() override = default;
+    void Open(CWnd* owner, std::string versionText, int showCommand);
+
+    void OnOK();
+    void OnNo();
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
+    void OnPaint();
+    void Paint(CDC& dc);
+
+    CWnd* owner = nullptr;
+    int showCommand = SW_SHOWNORMAL;
+    std::string versionText;
+};
+
+extern StartWindow TheStartWindow;
+extern CBitmapButton okButton;
+extern CBitmapButton noButton;
+extern CDC StartMemDC;
+extern CBitmap StartPicture;
+
+// The start window's rectangle before centring: 402 x 302 at (10, 10).
+constexpr RECT StartWindowRect = {10, 10, 412, 312};

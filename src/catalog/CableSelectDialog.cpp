@@ -1,0 +1,90 @@
+#include "catalog/CableSelectDialog.h"
+
+#include "catalog/CategoryBrowser.h"
+#include "framework/Dc.h"
+#include "resource.h"
+
+CableSelectDialog::CableSelectDialog(CWnd* parent) : CDialog(IDD_CABLE_SELECT, parent) {}
+
+BOOL CableSelectDialog::OnInitDialog() {
+    SetWindowPos(nullptr, 0, 0, 500, 290, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+
+    RECT rect = SelectOkButtonRect;
+    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, this, IDOK);
+    ::OffsetRect(&rect, 45, 0);
+    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, this, IDCANCEL);
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2");
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2");
+
+    list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_DISABLENOSCROLL,
+                SelectListRect, this, IDC_CABLE_LIST);
+    FillList();
+    return TRUE;
+}
+
+INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_CABLE_LIST && HIWORD(wParam) == LBN_DBLCLK) {
+                OnChoose();
+                return TRUE;
+            }
+            return CDialog::DialogProc(message, wParam, lParam);
+        case WM_PAINT:
+            OnPaint();
+            return TRUE;
+        case WM_PRINTCLIENT: {
+            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+            Paint(dc);
+            return TRUE;
+        }
+        default:
+            return CDialog::DialogProc(message, wParam, lParam);
+    }
+}
+
+void CableSelectDialog::FillList() {
+    list.ResetContent();
+    for (const std::string& row : ListRows(browseNode)) list.AddString(row);
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void CableSelectDialog::OnChoose() {
+    ChooseResult result = Choose(browseNode, list.GetCurSel());
+    switch (result.kind) {
+        case ChooseResult::AtRoot:
+            MessageBox("Already in lowest level", "Strandor!", MB_OK | MB_ICONINFORMATION);
+            break;
+        case ChooseResult::MovedUp:
+        case ChooseResult::MovedDown:
+            FillList();
+            break;
+        case ChooseResult::Picked:
+            EndDialog(result.cableNumber);
+            break;
+        case ChooseResult::Ignored:
+            break;
+    }
+}
+
+void CableSelectDialog::OnCancel() { EndDialog(-1); }
+
+void CableSelectDialog::OnPaint() {
+    CPaintDC dc(hwnd);
+    Paint(dc);
+}
+
+void CableSelectDialog::Paint(CDC& dc) {
+    RECT client;
+    GetClientRect(&client);
+    dc.FillSolidRect(client, RGB(192, 192, 192));
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(20, 5, "category path:");
+    std::string path = CategoryPath(browseNode);
+    dc.SetTextColor(RGB(255, 255, 255));
+    dc.TextOut(21, 20, path);
+    dc.SetTextColor(RGB(128, 128, 128));
+    dc.TextOut(23, 22, path);
+    dc.SetTextColor(RGB(0, 0, 255));
+    dc.TextOut(22, 21, path);
+}

@@ -1,0 +1,27 @@
+// Command 505: pick a cable in the selection dialog and show it.
+
+#include "app/MainFrame.h"
+#include "catalog/CableSelectDialog.h"
+#include "catalog/Catalog.h"
+#include "drawing/DrawingPanel.h"
+
+void MainFrame::SwitchCable() {
+    CableSelectDialog dialog(this);
+    INT_PTR result = dialog.DoModal();
+    if (result < 0 || result >= CableRowCount) return;
+
+    int number = static_cast<int>(result);
+    Current.cableIndex = number;
+    const CableRecord& row = Catalog.cables[number];
+    diagramPanel.firstPath = DataFileName(DataPrefix::Cable, number);
+    startPanel.firstPath = DataFileName(DataPrefix::Plug, row.startPlug);
+    startPanel.secondPath = DataFileName(DataPrefix::Pinouts, row.startPinouts);
+    endPanel.firstPath = DataFileName(DataPrefix::Plug, row.endPlug);
+    endPanel.secondPath = DataFileName(DataPrefix::Pinouts, row.endPinouts);
+
+    SetWindowText(std::string("Strandor! [ ") + (row.name ? row.name : "") + " ]");
+
+    RedrawWindow(&startPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(&endPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(&diagramPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
+}

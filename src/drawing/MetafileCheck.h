@@ -1,0 +1,14 @@
+#pragma once
+// Tells a sound Windows metafile from a damaged or foreign file before it reaches the player:
+// the header, every record's size and the closing record are checked. No windows.h here.
+
+#include <cstddef>
+#include <cstdint>
+
+bool IsSoundMetafile(const std::uint8_t* bytes, std::size_t size);
+
+// Reads the file and checks it; false for a missing or unreadable file too.
+bool IsPlayableMetafile(const char* path);
+
+// Larger drawings than this are not drawings of ours.
+constexpr std::size_t MaxMetafileBytes = 4 * 1024 * 1024;

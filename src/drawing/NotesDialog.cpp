@@ -1,0 +1,48 @@
+#include "drawing/NotesDialog.h"
+
+#include "catalog/Catalog.h"
+#include "drawing/DrawMetafile.h"
+#include "drawing/Placement.h"
+#include "framework/Dc.h"
+#include "resource.h"
+
+int notesNumber = 0;
+
+NotesDialog::NotesDialog(CWnd* parent) : CDialog(IDD_CABLE_NOTES, parent) {}
+
+INT_PTR NotesDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return TRUE;
+        case WM_PRINTCLIENT: {
+            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+            Paint(dc);
+            return TRUE;
+        }
+        default:
+            return CDialog::DialogProc(message, wParam, lParam);
+    }
+}
+
+void NotesDialog::OnPaint() {
+    CPaintDC dc(hwnd);
+    Paint(dc);
+}
+
+void NotesDialog::Paint(CDC& dc) {
+    RECT client;
+    GetClientRect(&client);
+    dc.FillSolidRect(client, RGB(255, 255, 255));
+    std::string path = DataFileName(DataPrefix::Notes, notesNumber);
+    Point anchor = NotesAnchor(client.right, client.bottom);
+    int saved = ::SaveDC(dc);
+    DrawMetafile(dc, path.c_str(), DialogScaleX, DialogScaleY, anchor.x, anchor.y);
+    ::RestoreDC(dc, saved);
+}
+
+void OpenNotes(CWnd* owner, int number) {
+    notesNumber = number;
+    NotesDialog dialog(owner);
+    dialog.DoModal();
+}

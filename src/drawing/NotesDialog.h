@@ -1,0 +1,23 @@
+#pragma once
+// The cable notes dialog: the notes drawing of one cable, centred at 26 drawing units per pixel.
+
+#include "framework/Dialog.h"
+
+class CDC;
+
+extern int notesNumber;  // the notes drawing the dialog shows
+
+class NotesDialog : public CDialog {
+public:
+    explicit NotesDialog(CWnd* parent);
+
+protected:
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnPaint();
+    void Paint(CDC& dc);
+};
+
+// Shows the notes of cable `number` modally over `owner`.
+void OpenNotes(CWnd* owner, int number);

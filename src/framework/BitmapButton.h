@@ -1,0 +1,19 @@
+#pragma once
+// An owner-drawn push button that shows one bitmap when up and another while pressed.
+
+#include "framework/GdiObjects.h"
+#include "framework/Wnd.h"
+
+class CBitmapButton : public CWnd {
+public:
+    bool Create(const char* caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Resource names of the normal and the pressed bitmap.
+    bool LoadBitmaps(const char* up, const char* down);
+
+protected:
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    CBitmap upBitmap;
+    CBitmap downBitmap;
+};

@@ -1,0 +1,10 @@
+#include "framework/Controls.h"
+
+#include "framework/WinApp.h"
+
+HWND CreateControl(const char* className, const char* caption, DWORD style, const RECT& rect, CWnd* parent,
+                   UINT id) {
+    return ::CreateWindowExA(0, className, caption ? caption : "", style, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top, parent ? parent->GetSafeHwnd() : nullptr,
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetInstanceHandle(), nullptr);
+}

@@ -1,0 +1,48 @@
+#include "framework/Dialog.h"
+
+#include <exception>
+
+#include "framework/WinApp.h"
+
+INT_PTR CDialog::DoModal() {
+    return ::DialogBoxParamA(AfxGetResourceHandle(), templateName, parent ? parent->GetSafeHwnd() : nullptr,
+                             &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                OnOK();
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                OnCancel();
+                return TRUE;
+            }
+            return FALSE;
+        case WM_DRAWITEM:
+            return ReflectDrawItem(lParam);
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* dialog = static_cast<CDialog*>(FromHandle(window));
+    if (!dialog && message == WM_INITDIALOG) {
+        dialog = reinterpret_cast<CDialog*>(lParam);
+        dialog->attach(window);
+    }
+    if (!dialog) return FALSE;
+    INT_PTR result = FALSE;
+    try {
+        result = dialog->DialogProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportUnhandledError(window, error.what());
+    }
+    if (message == WM_NCDESTROY) dialog->detach();
+    return result;
+}

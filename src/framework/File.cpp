@@ -1,0 +1,33 @@
+#include "framework/File.h"
+
+CFileException::CFileException(const std::string& path, DWORD systemError)
+    : std::runtime_error(path + ": " + describe(systemError)), filePath(path), error(systemError) {}
+
+std::string CFileException::describe(DWORD systemError) {
+    char* text = nullptr;
+    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                        FORMAT_MESSAGE_IGNORE_INSERTS,
+                                    nullptr, systemError, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = length ? std::string(text, length) : "error " + std::to_string(systemError);
+    if (text) ::LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message;
+}
+
+CFile::CFile(const std::string& path, unsigned flags) : path(path) {
+    DWORD share = (flags & shareDenyNone) ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    handle = ::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) throw CFileException(path, ::GetLastError());
+}
+
+UINT CFile::Read(void* buffer, UINT count) {
+    DWORD read = 0;
+    if (!::ReadFile(handle, buffer, count, &read, nullptr)) throw CFileException(path, ::GetLastError());
+    return read;
+}
+
+void CFile::Close() {
+    if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+    handle = INVALID_HANDLE_VALUE;
+}

@@ -1,0 +1,5 @@
+// Command 503: printing.
+
+#include "app/MainFrame.h"
+
+void MainFrame::OnPrint() {}
