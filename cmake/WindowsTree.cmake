@@ -21,7 +21,8 @@ add_custom_command(
 add_custom_target(bitmaps DEPENDS ${BITMAP_DIR}/stamp)
 
 # The DATA folder beside the program, generated from the sources under data/.
-if(EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
+option(GENERATE_DATA "Generate the DATA folder beside the program" ON)
+if(GENERATE_DATA AND EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
     file(GLOB_RECURSE DATA_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
     add_custom_command(
         OUTPUT ${BIN_DIR}/DATA/stamp

@@ -1,0 +1,35 @@
+#include "TestDrawings.h"
+
+#include <fstream>
+#include <iterator>
+
+void MakeDataFolders() {
+    for (const char* folder : {"DATA", "DATA\\PLUG", "DATA\\PINOUTS", "DATA\\CABLE", "DATA\\NOTES", "DATA\\USERNOTE",
+                               "DATA\\MISC"})
+        ::CreateDirectoryA(folder, nullptr);
+}
+
+void WriteRectangleDrawing(const std::string& path, int left, int top, int right, int bottom, COLORREF colour) {
+    ::DeleteFileA(path.c_str());
+    HDC dc = ::CreateMetaFileA(path.c_str());
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    HPEN pen = ::CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    ::Rectangle(dc, left, top, right, bottom);
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldPen);
+    ::DeleteMetaFile(::CloseMetaFile(dc));
+    ::DeleteObject(brush);
+    ::DeleteObject(pen);
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Drawing files the GUI tests write for themselves, into the scratch folder's DATA tree.
+
+#include <windows.h>
+
+#include <string>
+
+// Creates the DATA subfolders of the scratch folder.
+void MakeDataFolders();
+
+// A metafile that fills the rectangle (left, top)-(right, bottom), in drawing units, in `colour`.
+void WriteRectangleDrawing(const std::string& path, int left, int top, int right, int bottom, COLORREF colour);
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
