@@ -1,0 +1,28 @@
+#pragma once
+// Reads every source under the data folder and makes every file of the DATA tree in memory.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct OutputFile {
+    std::vector<std::uint8_t> bytes;
+    std::string source;  // the source file it came from, or what asked for it
+};
+
+// Keyed by the path inside the DATA folder with '/' separators, e.g. "PLUG/PLUG.009".
+using OutputSet = std::map<std::string, OutputFile>;
+
+// The path inside DATA of a catalog prefix and number, e.g. (DataPrefix::Plug, 9) -> "PLUG/PLUG.009".
+std::string dataPath(const char* prefix, int number);
+
+// Every drawing the program names: the connectors and pinouts of every cable in use, the files
+// numbered 000 that start-up shows, the print logo; with the reason each is needed.
+std::map<std::string, std::string> requiredDrawings();
+
+// Every user notes file printing opens: cable 0 and every cable in use.
+std::vector<std::string> userNotePaths();
+
+// Throws DataError naming the source file and line of the first fault.
+OutputSet buildDataSet(const std::string& sourceDir);

@@ -1,0 +1,57 @@
+#include "OutputTree.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "SourceText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isUserNote(const std::string& path) { return path.compare(0, 9, "USERNOTE/") == 0; }
+
+void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw DataError(path.string() + ": cannot be written");
+}
+
+std::vector<std::uint8_t> readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+void writeDataTree(const OutputSet& files, const std::string& outDir) {
+    fs::path target = fs::absolute(fs::path(outDir)).lexically_normal();
+    if (target.filename().empty()) target = target.parent_path();
+    const fs::path partial = target.string() + ".partial";
+    const fs::path old = target.string() + ".old";
+    std::error_code ignored;
+    fs::remove_all(partial, ignored);
+    fs::remove_all(old, ignored);
+    try {
+        fs::create_directories(partial);
+        for (const auto& [path, file] : files) {
+            std::vector<std::uint8_t> bytes = file.bytes;
+            const fs::path kept = target / path;
+            if (isUserNote(path) && fs::is_regular_file(kept)) bytes = readFile(kept);
+            writeFile(partial / path, bytes);
+        }
+        if (fs::exists(target)) fs::rename(target, old);
+        fs::rename(partial, target);
+    } catch (const fs::filesystem_error& e) {
+        fs::remove_all(partial, ignored);
+        if (!fs::exists(target) && fs::exists(old)) fs::rename(old, target, ignored);
+        throw DataError(std::string("writing ") + target.string() + ": " + e.what());
+    } catch (...) {
+        fs::remove_all(partial, ignored);
+        throw;
+    }
+    fs::remove_all(old, ignored);
+}
