@@ -36,11 +36,15 @@ std::vector<EditorWindow> editorWindows() {
     return editors;
 }
 
-// Waits until `count` editor windows are up (the editor is a process of its own).
+// Waits until `count` editor windows are up and have loaded their file (the editor is a process
+// of its own and names the file in its title once it has opened it).
 std::vector<EditorWindow> waitForEditors(size_t count) {
     for (int i = 0; i < 100; ++i) {
         std::vector<EditorWindow> editors = editorWindows();
-        if (editors.size() >= count) return editors;
+        size_t loaded = 0;
+        for (const EditorWindow& editor : editors)
+            if (editor.title.find("USERNOTE") != std::string::npos) ++loaded;
+        if (loaded >= count) return editors;
         PumpUntilIdle(20, 100);
         ::Sleep(50);
     }
@@ -58,6 +62,10 @@ void endProcess(DWORD id) {
 class ExternalProgramTest : public ProgramTest {
 protected:
     void SetUp() override {
+        ::CreateDirectoryA("DATA", nullptr);
+        ::CreateDirectoryA("DATA\\USERNOTE", nullptr);
+        HANDLE file = ::CreateFileA("DATA\\USERNOTE\\USERNOTE.000", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ::CloseHandle(file);
         ProgramTest::SetUp();
         PressKey(startWindow(), VK_RETURN);
     }
@@ -77,10 +85,6 @@ TEST(UserNotesCommand, IsTheEditorsNameABlankAndTheUnquotedFile) {
 }
 
 TEST_F(ExternalProgramTest, F9OpensTheUserNotesOfCableZeroInTheEditorAndTwicePressedTwoEditors) {
-    ::CreateDirectoryA("DATA", nullptr);
-    ::CreateDirectoryA("DATA\\USERNOTE", nullptr);
-    HANDLE file = ::CreateFileA("DATA\\USERNOTE\\USERNOTE.000", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ::CloseHandle(file);
     ASSERT_TRUE(editorWindows().empty());
 
     ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F9, 1);
