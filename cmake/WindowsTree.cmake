@@ -46,7 +46,7 @@ target_link_libraries(strandor_core PUBLIC user32 gdi32 comdlg32 shell32 kernel3
 add_library(strandor_res OBJECT res/strandor.rc)
 target_include_directories(strandor_res PRIVATE ${BITMAP_DIR} ${CMAKE_SOURCE_DIR}/res)
 add_dependencies(strandor_res bitmaps)
-set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS ${BITMAP_DIR}/stamp)
+set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp;${CMAKE_SOURCE_DIR}/res/strandor.manifest")
 
 add_executable(Strandor WIN32 src/app/WinMain.cpp $<TARGET_OBJECTS:strandor_res>)
 target_link_libraries(Strandor PRIVATE strandor_core)
