@@ -59,6 +59,13 @@ bool CDC::DeleteDC() {
 
 HGDIOBJ CDC::SelectObject(const CGdiObject& object) { return ::SelectObject(hdc, object.GetSafeHandle()); }
 
+int CDC::StartDoc(const char* documentName) {
+    DOCINFOA info{};
+    info.cbSize = sizeof info;
+    info.lpszDocName = documentName;
+    return ::StartDocA(hdc, &info);
+}
+
 void CDC::FillSolidRect(const RECT& rect, COLORREF colour) {
     CBrush brush(colour);
     ::FillRect(hdc, &rect, brush);

@@ -49,6 +49,14 @@ public:
     void SetViewportExt(int x, int y) { ::SetViewportExtEx(hdc, x, y, nullptr); }
     void SetWindowOrg(int x, int y) { ::SetWindowOrgEx(hdc, x, y, nullptr); }
     bool PlayMetaFile(HMETAFILE metafile) { return ::PlayMetaFile(hdc, metafile) != 0; }
+    int DrawText(const char* text, RECT* rect, UINT format) { return ::DrawTextA(hdc, text, -1, rect, format); }
+
+    // Printing: a document of pages. StartDoc answers the job id, or zero or below when refused.
+    int StartDoc(const char* documentName);
+    int StartPage() { return ::StartPage(hdc); }
+    int EndPage() { return ::EndPage(hdc); }
+    int EndDoc() { return ::EndDoc(hdc); }
+    int AbortDoc() { return ::AbortDoc(hdc); }
 
 protected:
     HDC hdc = nullptr;
