@@ -54,7 +54,7 @@ Sketch layoutConnector(const ConnectorSource& source) {
     const int above = drawBottomLines(sketch, lines, true);
     const int faceBottom = above - NotePitch + 240 + 150;
     sketch.setSourceLine(source.faceLine);
-    drawFace(sketch, source.face, {Left, faceBottom, Right, faceTop}, LabelHeight, false);
+    drawFace(sketch, source.face, {Left, faceBottom, Right, faceTop}, source.face.numberHeight, false);
     return sketch;
 }
 
@@ -105,7 +105,7 @@ Sketch layoutPinouts(const ConnectorSource& source) {
     const int faceTop = drawTitles(sketch, source, 260, 230);
     const int faceBottom = faceTop - 1750;
     sketch.setSourceLine(source.faceLine);
-    drawFace(sketch, source.face, {Left, faceBottom, Right, faceTop}, LabelHeight, true);
+    drawFace(sketch, lyingDown(source.face), {Left, faceBottom, Right, faceTop}, LabelHeight, true);
     sketch.text({0, faceBottom - 300}, 230, Align::Centre, genderLine(source), true);
     const int notesTop = drawBottomLines(sketch, source.notes, false) - NotePitch + NoteHeight + 120;
 
@@ -113,7 +113,7 @@ Sketch layoutPinouts(const ConnectorSource& source) {
     const int available = tableTop - notesTop;
     const int pins = static_cast<int>(source.pins.size());
     Table chosen;
-    for (Table table : {Table{1, 270}, Table{1, 250}, Table{1, 230}, Table{2, 250}, Table{2, 230}, Table{2, 220}}) {
+    for (Table table : {Table{1, 300}, Table{1, 270}, Table{1, 250}, Table{1, 230}, Table{2, 250}, Table{2, 230}, Table{2, 220}}) {
         table.rows = (pins + table.columns - 1) / table.columns;
         if (fits(source, table, available)) {
             chosen = table;

@@ -12,7 +12,7 @@ const Contact* Face::find(const std::string& id) const {
 
 namespace {
 
-constexpr int LabelGap = 50;
+constexpr int LabelGap = 70;
 
 FaceOutline polygon(std::vector<Point> points, Fill fill, int pen = 25) {
     return {FaceOutline::Kind::Polygon, std::move(points), 0, fill, pen};
@@ -42,9 +42,9 @@ void markRowEnds(std::vector<Contact>& contacts, std::size_t first, std::size_t 
     for (std::size_t i = 0; i < count; ++i) contacts[first + i].rowEnd = (i == 0 || i + 1 == count);
 }
 
-// Turns a face a quarter clockwise: what was on top comes to the right.
-Face turnedClockwise(const Face& face) {
-    auto turn = [](Point p) { return Point{p.y, -p.x}; };
+// Turns a face a quarter turn: clockwise, what was on top comes to the right.
+Face turned(const Face& face, bool clockwise) {
+    auto turn = [clockwise](Point p) { return clockwise ? Point{p.y, -p.x} : Point{-p.y, p.x}; };
     Face out = face;
     for (FaceOutline& o : out.outlines) {
         for (Point& p : o.points) p = turn(p);
@@ -55,6 +55,13 @@ Face turnedClockwise(const Face& face) {
         std::swap(c.width, c.height);
     }
     for (FaceMark& m : out.marks) m.at = turn(m.at);
+    return out;
+}
+
+Face standUp(const Face& face) {
+    Face out = turned(face, true);
+    out.upright = true;
+    out.turnedClockwise = true;
     return out;
 }
 
@@ -83,11 +90,11 @@ void addShell(Face& face, int top, int topHalf, int bottom, int bottomHalf, bool
 }  // namespace
 
 Face buildDsub(int topRow, int bottomRow) {
-    const bool upright = topRow >= 8;  // long rows stand upright so that every number has room
-    const int pitch = upright ? 330 : 460;
-    const int labelRoom = LabelGap + (upright ? 300 : 190) + 40;
+    // The rows stand upright, so that the numbers get the panel's height rather than its width.
+    const int pitch = topRow <= 5 ? 640 : topRow <= 8 ? 480 : 330;
+    const int labelRoom = LabelGap + 330 + 40;
     const int margin = 70 + labelRoom;
-    const int rowGap = pitch;
+    const int rowGap = std::max(pitch, 560);
     Face face;
     int number = 1;
     for (int i = 0; i < topRow; ++i)
@@ -96,30 +103,31 @@ Face buildDsub(int topRow, int bottomRow) {
         face.contacts.push_back(contact(number++, {(2 * i - (bottomRow - 1)) * pitch / 2, -rowGap / 2}, {0, -1}));
     markRowEnds(face.contacts, 0, topRow);
     markRowEnds(face.contacts, topRow, bottomRow);
-    const int endRoom = pitch * 6 / 10 + (upright ? 0 : 60);
+    const int endRoom = pitch * 6 / 10;
     addShell(face, rowGap / 2 + margin, (topRow - 1) * pitch / 2 + endRoom + 120, -rowGap / 2 - margin,
              (bottomRow - 1) * pitch / 2 + endRoom, true);
-    if (upright) {
-        face = turnedClockwise(face);
-        face.legend.push_back("Pin 1 at the top of the");
-        face.legend.push_back("wider row (drawn upright)");
-    }
+    face = standUp(face);
+    face.legend.push_back("Drawn upright: 1 at the top");
+    face.legend.push_back("of the longer row");
     return face;
 }
 
 Face buildHighDensity15() {
-    const int pitch = 520;
-    const int rowGap = 440;
+    const int pitch = 660;
+    const int rowGap = 460;
     Face face;
     int number = 1;
-    for (int i = 0; i < 5; ++i) face.contacts.push_back(contact(number++, {(i - 2) * pitch, rowGap}, {0, 1}, true, 130, 130));
+    for (int i = 0; i < 5; ++i) face.contacts.push_back(contact(number++, {(i - 2) * pitch, rowGap}, {0, 1}, true, 150, 150));
     for (int i = 0; i < 5; ++i)
-        face.contacts.push_back(contact(number++, {(i - 2) * pitch - pitch / 2, 0}, {-1, 0}, true, 130, 130));
+        face.contacts.push_back(contact(number++, {(i - 2) * pitch - pitch / 2, 0}, {-1, 0}, true, 150, 150));
     for (int i = 0; i < 5; ++i)
-        face.contacts.push_back(contact(number++, {(i - 2) * pitch, -rowGap}, {0, -1}, true, 130, 130));
+        face.contacts.push_back(contact(number++, {(i - 2) * pitch, -rowGap}, {0, -1}, true, 150, 150));
     for (int row = 0; row < 3; ++row) markRowEnds(face.contacts, row * 5, 5);
-    const int margin = 65 + LabelGap + 190 + 40;
-    addShell(face, rowGap + margin, 2 * pitch + pitch / 2 + 380, -rowGap - margin, 2 * pitch + 300, true);
+    const int margin = 75 + LabelGap + 330 + 40;
+    addShell(face, rowGap + margin, 2 * pitch + pitch / 2 + 420, -rowGap - margin, 2 * pitch + 320, true);
+    face = standUp(face);
+    face.legend.push_back("Drawn upright: 1-5 along");
+    face.legend.push_back("the wide side");
     return face;
 }
 
@@ -141,7 +149,7 @@ Face buildCentronics(int pins) {
             contact(number++, {(2 * i - (perRow - 1)) * pitch / 2, -half}, {0, -1}, false, 120, 70));
     markRowEnds(face.contacts, 0, perRow);
     markRowEnds(face.contacts, perRow, perRow);
-    face = turnedClockwise(face);
+    face = standUp(face);
     face.legend.push_back("1-" + std::to_string(perRow) + " one side of the bar,");
     face.legend.push_back(std::to_string(perRow + 1) + "-" + std::to_string(pins) + " the other (drawn upright)");
     return face;
@@ -171,7 +179,7 @@ Face buildScart() {
     }
     markRowEnds(face.contacts, 0, 11);
     markRowEnds(face.contacts, 11, 10);
-    face = turnedClockwise(face);
+    face = standUp(face);
     face.legend.push_back("Odd contacts one row, even the");
     face.legend.push_back("other; 21 = shield (drawn upright)");
     return face;
@@ -250,6 +258,14 @@ Face mirrored(const Face& face) {
     }
     for (FaceMark& m : out.marks) m.at.x = -m.at.x;
     out.gender = face.gender == Gender::Male ? Gender::Female : Gender::Male;
+    out.turnedClockwise = !face.turnedClockwise;
+    return out;
+}
+
+Face lyingDown(const Face& face) {
+    if (!face.upright) return face;
+    Face out = turned(face, !face.turnedClockwise);
+    out.upright = false;
     return out;
 }
 
@@ -372,9 +388,10 @@ void drawFace(Sketch& sketch, const Face& face, Box region, int labelHeight, boo
     const Box extent = faceExtent(face);
     const Point from{(extent.left + extent.right) / 2, (extent.bottom + extent.top) / 2};
     const Point to{(region.left + region.right) / 2, (region.bottom + region.top) / 2};
-    // Shrink step by step until the face with its numbers fits; the numbers keep their height.
+    // Grow the face to at most 1.8 times, then shrink it step by step until it fits with its
+    // numbers; the numbers keep their height.
     Sketch trial;
-    for (double scale = 1.0; scale > 0.05; scale *= 0.95) {
+    for (double scale = 1.8; scale > 0.05; scale *= 0.95) {
         trial = Sketch();
         Placement at{scale, from, to};
         drawAt(trial, face, at, labelHeight, rowEndsOnly);

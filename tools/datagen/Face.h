@@ -40,6 +40,11 @@ struct Face {
     std::vector<FaceMark> marks;
     std::vector<std::string> legend;  // lines under the drawing that explain the numbering
     Gender gender = Gender::Male;
+    int numberHeight = 280;  // of the contact numbers in the large drawing
+    // A long face stands upright in the connector drawing, its top row turned to the right
+    // (or, mirrored, to the left); a small drawing lays it down again.
+    bool upright = false;
+    bool turnedClockwise = true;
 
     const Contact* find(const std::string& id) const;
 };
@@ -55,6 +60,9 @@ Face buildCardEdge(int pins);
 
 // The same face seen as the other gender's mating face: mirrored left to right.
 Face mirrored(const Face& face);
+
+// An upright face turned back to lie with its rows across, as the small drawings show it.
+Face lyingDown(const Face& face);
 
 // Draws the face into region, shrinking it to fit when needed; labelHeight is the numbers' height.
 // With rowEndsOnly only the contacts marked rowEnd get numbers.

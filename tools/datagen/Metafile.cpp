@@ -101,6 +101,10 @@ void MetafileWriter::deleteObject(int slot) {
     slotUsed[slot] = false;
 }
 
+void MetafileWriter::saveDC() { record(MetaRecord::SaveDC, {}); }
+
+void MetafileWriter::restoreDC() { record(MetaRecord::RestoreDC, {word(-1)}); }
+
 void MetafileWriter::setBkMode(std::uint16_t mode) { record(MetaRecord::SetBkMode, {mode}); }
 
 void MetafileWriter::setTextAlign(std::uint16_t align) { record(MetaRecord::SetTextAlign, {align}); }

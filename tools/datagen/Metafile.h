@@ -13,6 +13,8 @@ struct MetaPoint {
 
 namespace MetaRecord {
 constexpr std::uint16_t Eof = 0x0000;
+constexpr std::uint16_t SaveDC = 0x001E;
+constexpr std::uint16_t RestoreDC = 0x0127;
 constexpr std::uint16_t SetBkMode = 0x0102;
 constexpr std::uint16_t SetTextAlign = 0x012E;
 constexpr std::uint16_t SelectObject = 0x012D;
@@ -51,6 +53,9 @@ public:
     void selectObject(int slot);
     void deleteObject(int slot);
 
+    // Keeps the caller's objects, colours and modes aside; restoreDC() puts them back.
+    void saveDC();
+    void restoreDC();
     void setBkMode(std::uint16_t mode);
     void setTextAlign(std::uint16_t align);
     void setTextColor(std::uint32_t color);

@@ -30,9 +30,11 @@ struct Selection {
 class Renderer {
 public:
     std::vector<std::uint8_t> run(const Sketch& sketch) {
+        out.saveDC();
         out.setBkMode(TransparentBackground);
         out.setTextColor(rgb(0, 0, 0));
         for (const Shape& shape : sketch.shapes()) draw(shape);
+        out.restoreDC();
         for (Selection* s : {&pen, &brush, &font}) {
             if (s->slot >= 0) out.deleteObject(s->slot);
         }
