@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class BuiltData : public ::testing::Test {
+class DatagenBuild : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         root = fs::temp_directory_path() / ("datagen-build-" + std::to_string(::getpid()));
@@ -47,11 +47,11 @@ protected:
     static fs::path root;
 };
 
-fs::path BuiltData::root;
+fs::path DatagenBuild::root;
 
 }  // namespace
 
-TEST_F(BuiltData, EveryConnectorAndPinoutOfEveryCableInUse) {
+TEST_F(DatagenBuild, EveryConnectorAndPinoutOfEveryCableInUse) {
     BuildCatalog();
     int rows = 0;
     for (int n = 0; n < CableRowCount; ++n) {
@@ -67,7 +67,7 @@ TEST_F(BuiltData, EveryConnectorAndPinoutOfEveryCableInUse) {
     EXPECT_EQ(rows, 77);
 }
 
-TEST_F(BuiltData, StartUpDrawingsAndThePrintLogo) {
+TEST_F(DatagenBuild, StartUpDrawingsAndThePrintLogo) {
     expectMetafile(onDisk(DataPrefix::Plug, 0));
     expectMetafile(onDisk(DataPrefix::Cable, 0));
     expectMetafile(onDisk(DataPrefix::Pinouts, 0));
@@ -75,7 +75,7 @@ TEST_F(BuiltData, StartUpDrawingsAndThePrintLogo) {
     expectMetafile(root / "DATA" / "MISC" / "SD_PRINT.LGO");
 }
 
-TEST_F(BuiltData, AnEmptyUserNotesFileForCableZeroAndEveryCableInUse) {
+TEST_F(DatagenBuild, AnEmptyUserNotesFileForCableZeroAndEveryCableInUse) {
     BuildCatalog();
     EXPECT_EQ(fs::file_size(onDisk(DataPrefix::UserNote, 0)), 0u);
     int files = 0;
@@ -93,7 +93,7 @@ TEST_F(BuiltData, AnEmptyUserNotesFileForCableZeroAndEveryCableInUse) {
     EXPECT_EQ(files, 78);
 }
 
-TEST_F(BuiltData, EveryDrawingBalancesItsObjects) {
+TEST_F(DatagenBuild, EveryDrawingBalancesItsObjects) {
     int drawings = 0;
     for (const fs::directory_entry& e : fs::recursive_directory_iterator(root / "DATA")) {
         if (!e.is_regular_file() || e.path().parent_path().filename() == "USERNOTE") continue;
@@ -116,7 +116,7 @@ TEST_F(BuiltData, EveryDrawingBalancesItsObjects) {
     EXPECT_GE(drawings, 5 + 33 + 29);
 }
 
-TEST_F(BuiltData, NamesFollowTheCatalogRule) {
+TEST_F(DatagenBuild, NamesFollowTheCatalogRule) {
     EXPECT_EQ(dataPath(DataPrefix::Plug, 9), "PLUG/PLUG.009");
     EXPECT_EQ(dataPath(DataPrefix::UserNote, 82), "USERNOTE/USERNOTE.082");
     EXPECT_TRUE(fs::is_regular_file(root / "DATA" / "PINOUTS" / "PINOUTS.001"));
