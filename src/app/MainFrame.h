@@ -16,6 +16,8 @@ public:
     void ShowHint(int hintId, const std::string& text);
     // The quit confirmation, from the close box, F4 and the start window's NO.
     void OnClose();
+    // Makes cable `number` the current one: panel paths, title, and the panels repainted at once.
+    void ShowCable(int number);
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

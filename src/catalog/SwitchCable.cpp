@@ -9,8 +9,10 @@ void MainFrame::SwitchCable() {
     CableSelectDialog dialog(this);
     INT_PTR result = dialog.DoModal();
     if (result < 0 || result >= CableRowCount) return;
+    ShowCable(static_cast<int>(result));
+}
 
-    int number = static_cast<int>(result);
+void MainFrame::ShowCable(int number) {
     Current.cableIndex = number;
     const CableRecord& row = Catalog.cables[number];
     diagramPanel.firstPath = DataFileName(DataPrefix::Cable, number);
