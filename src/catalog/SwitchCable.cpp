@@ -23,7 +23,11 @@ void MainFrame::ShowCable(int number) {
 
     SetWindowText(std::string("Strandor! [ ") + (row.name ? row.name : "") + " ]");
 
-    RedrawWindow(&startPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
-    RedrawWindow(&endPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
-    RedrawWindow(&diagramPanelRect, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The panels must paint their new drawings before this returns. The main window does not clip
+    // its children, so the invalidation reaches them; RDW_ALLCHILDREN makes the update paint them
+    // at once too (Wine otherwise leaves the children to the message queue).
+    const UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+    RedrawWindow(&startPanelRect, flags);
+    RedrawWindow(&endPanelRect, flags);
+    RedrawWindow(&diagramPanelRect, flags);
 }
