@@ -51,7 +51,26 @@ set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_
 add_executable(Strandor WIN32 src/app/WinMain.cpp $<TARGET_OBJECTS:strandor_res>)
 target_link_libraries(Strandor PRIVATE strandor_core)
 
+# The connector catalog program, CATALOG.EXE, beside the guide. Its window classes are a library the
+# GUI tests link too, and so are its menu and keys (catalog_ui.rc); icon, manifest and version are
+# the program's alone (catalog.rc).
+file(GLOB CATALOG_APP_SOURCES CONFIGURE_DEPENDS src/external/catalogapp/*.cpp)
+list(REMOVE_ITEM CATALOG_APP_SOURCES ${CMAKE_SOURCE_DIR}/src/external/catalogapp/CatalogMain.cpp)
+add_library(catalog_app STATIC ${CATALOG_APP_SOURCES})
+target_link_libraries(catalog_app PUBLIC strandor_core)
+add_library(catalog_ui_res OBJECT res/catalog_ui.rc)
+target_include_directories(catalog_ui_res PRIVATE ${CMAKE_SOURCE_DIR}/res)
+add_library(catalog_res OBJECT res/catalog.rc)
+target_include_directories(catalog_res PRIVATE ${BITMAP_DIR} ${CMAKE_SOURCE_DIR}/res)
+add_dependencies(catalog_res bitmaps)
+set_source_files_properties(res/catalog.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp;${CMAKE_SOURCE_DIR}/res/strandor.manifest")
+add_executable(CATALOG WIN32 src/external/catalogapp/CatalogMain.cpp
+    $<TARGET_OBJECTS:catalog_res> $<TARGET_OBJECTS:catalog_ui_res>)
+target_link_libraries(CATALOG PRIVATE catalog_app)
+set_target_properties(CATALOG PROPERTIES SUFFIX ".EXE")
+
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND BUILD_GUI_TESTS)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     add_subdirectory(tests/gui)
+    add_subdirectory(bench)
 endif()

@@ -2,6 +2,7 @@
 
 #include "app/GuideApp.h"
 #include "app/StatusLine.h"
+#include "app/Surface.h"
 #include "app/WindowGeometry.h"
 #include "catalog/Catalog.h"
 #include "drawing/DrawingPanel.h"
@@ -18,11 +19,6 @@ RECT endPanelRect;
 Scale PanelScale = {800, -600};
 
 namespace {
-constexpr COLORREF LightGrey = RGB(192, 192, 192);
-constexpr COLORREF DarkGrey = RGB(128, 128, 128);
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Blue = RGB(0, 0, 255);
-
 void setPanelRects(const PanelRects& panels) {
     startPanelRect = ToRECT(panels.start);
     diagramPanelRect = ToRECT(panels.diagram);
@@ -120,30 +116,7 @@ void MainFrame::OnPaint() {
 }
 
 void MainFrame::Paint(CDC& dc) {
-    const RECT& c = clientRect;
-    dc.FillSolidRect(c, LightGrey);
-    CPen whitePen(PS_SOLID, 1, White);
-    CPen greyPen(PS_SOLID, 1, DarkGrey);
-    {
-        SelectGuard pen(dc, whitePen);
-        dc.MoveTo(c.left, c.bottom);
-        dc.LineTo(c.left, c.top);
-        dc.LineTo(c.right, c.top);
-    }
-    {
-        SelectGuard pen(dc, greyPen);
-        dc.MoveTo(c.right, c.top);
-        dc.LineTo(c.right, c.bottom);
-        dc.LineTo(c.left, c.bottom);
-    }
-    dc.SetBkColor(LightGrey);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(DarkGrey);
-    dc.TextOut(c.left + 12, c.bottom - 15, StatusText);
-    dc.SetTextColor(White);
-    dc.TextOut(c.left + 8, c.bottom - 18, StatusText);
-    dc.SetTextColor(Blue);
-    dc.TextOut(c.left + 10, c.bottom - 17, StatusText);
+    PaintSurface(dc, clientRect, StatusText);
 
     if (FrameMemDC.GetSafeHdc()) {
         SelectGuard logo(FrameMemDC, LogoBitmap);

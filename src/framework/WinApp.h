@@ -16,7 +16,7 @@ public:
     // The message loop; returns the exit code when the main window is gone.
     int Run();
     // One message through the main window's accelerators; true when it was used up.
-    bool PreTranslateMessage(MSG& message);
+    virtual bool PreTranslateMessage(MSG& message);
 
     static CWinApp* current;
 

@@ -3,8 +3,6 @@
 
 #include "app/MainFrame.h"
 
-#include <commdlg.h>
-
 #include <vector>
 
 #include "catalog/Catalog.h"
@@ -12,23 +10,10 @@
 #include "print/CableList.h"
 #include "print/CableSheet.h"
 #include "print/PageLayout.h"
+#include "print/PrinterDialog.h"
 #include "print/PrintOptionsDialog.h"
 
 namespace {
-// The printer dialog hands back the chosen printer's settings too; they are not kept.
-class GlobalBlock {
-public:
-    explicit GlobalBlock(HGLOBAL block) : block(block) {}
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    ~GlobalBlock() {
-        if (block) ::GlobalFree(block);
-    }
-
-private:
-    HGLOBAL block;
-};
-
 void printSheet(CWnd* owner, int cableNumber, CDC& printer) {
     const CableRecord& cable = Catalog.cables[cableNumber];
     PrintCableSheet(owner, cable.name, cable.startPlug, cable.endPlug, cable.startPinouts, cable.endPinouts,
@@ -41,24 +26,13 @@ void MainFrame::OnPrint() {
     PrintOptionsDialog options(this);
     if (options.DoModal() != IDOK) return;
 
-    PRINTDLGA request{};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = GetSafeHwnd();
-    request.hDevMode = nullptr;
-    request.hDevNames = nullptr;
-    request.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-    request.nFromPage = request.nToPage = request.nMinPage = request.nMaxPage = 0;
-    request.nCopies = 1;
-    request.hInstance = nullptr;
-    if (!::PrintDlgA(&request)) {
+    CDC printer = AskForPrinter(this);
+    if (!printer.GetSafeHdc()) {
         MessageBox("Printing canceled", "Strandor!", MB_OK | MB_ICONHAND);
         return;
     }
-    GlobalBlock devMode(request.hDevMode), devNames(request.hDevNames);
 
     try {
-        CDC printer;
-        printer.Attach(request.hDC);
         for (int cableNumber : SheetsToPrint(PrintChoice, Current.cableIndex)) printSheet(this, cableNumber, printer);
         if (PrintChoice == PrintOption::CableList) {
             std::vector<const char*> names = CableListNames();
@@ -66,7 +40,8 @@ void MainFrame::OnPrint() {
         }
         printer.DeleteDC();
     } catch (const CFileException& error) {
-        // The sheet has been aborted and the printer released; no further sheets are printed.
+        // The sheet has been aborted and the printer is released; no further sheets are printed.
+        printer.DeleteDC();
         MessageBox(error.what(), "Strandor!", MB_OK | MB_ICONHAND);
     }
 }

@@ -1,10 +1,18 @@
 #include "print/PrintJob.h"
 
+#include "drawing/MetafileCheck.h"
 #include "print/PageLayout.h"
 
 void CreatePrintFont(CFont& font, int height, int weight) {
     font.CreateFont(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS,
                     CLIP_CHARACTER_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+}
+
+void PlaySheetDrawing(CDC& dc, const SheetDrawing& drawing) {
+    dc.SetWindowOrg(drawing.x0, drawing.y0);
+    if (!IsPlayableMetafile(drawing.path.c_str())) return;
+    MetafileHandle metafile(drawing.path.c_str());
+    if (metafile) dc.PlayMetaFile(metafile.get());
 }
 
 PrintJob::~PrintJob() {
@@ -13,7 +21,7 @@ PrintJob::~PrintJob() {
 
 bool PrintJob::start(CWnd* owner) {
     // The system reports a refused document with zero as well as with a negative result.
-    if (dc.StartDoc(PrintDocumentName) <= 0) {
+    if (dc.StartDoc(documentName) <= 0) {
         ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, "Problems with printing...", "Strandor!",
                       MB_OK | MB_ICONHAND);
         return false;

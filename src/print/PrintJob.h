@@ -5,6 +5,7 @@
 #include "framework/Dc.h"
 #include "framework/GdiObjects.h"
 #include "framework/Wnd.h"
+#include "print/PageLayout.h"
 
 // The wait cursor while a document is built; the arrow again afterwards, however it ends.
 class WaitCursor {
@@ -18,11 +19,15 @@ public:
 // The printed documents' face in one of their heights and weights.
 void CreatePrintFont(CFont& font, int height, int weight);
 
+// Plays a drawing with its (0, 0) where the window origin (x0, y0) puts it; a missing or damaged
+// drawing leaves its place empty.
+void PlaySheetDrawing(CDC& dc, const SheetDrawing& drawing);
+
 // One document of one page. A document that never reaches finish() (an error on the way) is
 // aborted, so no half-built job reaches the spooler.
 class PrintJob {
 public:
-    explicit PrintJob(CDC& dc) : dc(dc) {}
+    explicit PrintJob(CDC& dc, const char* documentName = PrintDocumentName) : dc(dc), documentName(documentName) {}
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
     ~PrintJob();
@@ -35,5 +40,6 @@ public:
 
 private:
     CDC& dc;
+    const char* documentName;  // as the spooler shows it
     bool open = false;
 };

@@ -1,4 +1,5 @@
 #include "GuiHarness.h"
+#include "ConnectorCatalogFixture.h"
 
 #include <tlhelp32.h>
 
@@ -111,6 +112,7 @@ TEST_F(ExternalProgramTest, ANotepadInTheCurrentFolderIsNeverRun) {
 }
 
 TEST_F(ExternalProgramTest, CatalogAndManualAbsentGiveNoMessageAndChangeNothing) {
+    CatalogProgramAside noCatalog;  // the build puts one beside the test program
     ::DeleteFileA("CATALOG.EXE");
     ::DeleteFileA("SD_DOC.PDF");
     std::string title = "Strandor!";

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "ConnectorLayout.h"
+#include "ConnectorListWriter.h"
 #include "Envelope.h"
 #include "Render.h"
 #include "SketchSource.h"
@@ -174,5 +175,6 @@ OutputSet buildDataSet(const std::string& sourceDir) {
         if (out.find(path) == out.end()) throw DataError(sourceDir + ": nothing makes " + path + ", needed by " + why);
     }
     for (const std::string& path : userNotePaths()) out[path] = {{}, "the cable table"};
+    addConnectorList((root / "connectors").string(), out);
     return out;
 }

@@ -223,6 +223,11 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
         if (key == "title") {
             if (source.titles.size() == 2) line.fail("at most two title lines");
             source.titles.push_back({line.rest(1), line.number()});
+        } else if (key == "group") {
+            if (kind != ConnectorKind::Plug) line.fail("'group' lines belong in connector drawings");
+            if (!source.group.text.empty()) line.fail("group given twice");
+            if (line.size() < 2) line.fail("group needs a name");
+            source.group = {line.rest(1), line.number()};
         } else if (key == "gender") {
             expectCount(line, 2);
             if (haveGender) line.fail("gender given twice");

@@ -27,6 +27,7 @@ struct ConnectorSource {
     int number = 0;
     std::string file;
     std::vector<TextLine> titles;
+    TextLine group;  // connector drawings: the catalog program's group; empty text when not given
     Gender gender = Gender::Male;
     bool sideView = false;
     bool symbolic = false;  // contacts by name only, no real face (wire colour tables)

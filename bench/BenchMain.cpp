@@ -1,0 +1,234 @@
+// In-process measurements of the program under Wine: switching cables, painting panels against a
+// plain copy of the same size, printing every sheet, and an endurance run that watches GDI objects,
+// handles and private bytes. Prints one line per figure:
+//   RESULT <name> <min> <median> <max> <unit>
+// Usage: strandor_bench [--rounds N] [--print]
+
+#include <windows.h>
+#include <psapi.h>
+#include <winspool.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "GuiHarness.h"
+#include "app/MainFrame.h"
+#include "catalog/Catalog.h"
+#include "drawing/DrawingPanel.h"
+#include "drawing/KeyButton.h"
+#include "drawing/NotesDialog.h"
+#include "framework/GdiObjects.h"
+#include "print/CableSheet.h"
+
+namespace {
+double now() {
+    LARGE_INTEGER counter, frequency;
+    ::QueryPerformanceCounter(&counter);
+    ::QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void report(const char* name, const std::vector<double>& values, const char* unit) {
+    if (values.empty()) return;
+    std::printf("RESULT %s %.3f %.3f %.3f %s\n", name, *std::min_element(values.begin(), values.end()),
+                median(values), *std::max_element(values.begin(), values.end()), unit);
+    std::fflush(stdout);
+}
+
+void reportValue(const char* name, double value, const char* unit) {
+    std::printf("RESULT %s %.3f %.3f %.3f %s\n", name, value, value, value, unit);
+    std::fflush(stdout);
+}
+
+std::vector<int> cablesInUse() {
+    std::vector<int> cables;
+    for (int n = 0; n < CableRowCount; ++n)
+        if (IsCableInUse(n)) cables.push_back(n);
+    return cables;
+}
+
+MainFrame* startProgram(GuideApp& app) {
+    app.m_nCmdShow = SW_SHOWNORMAL;
+    app.InitInstance();
+    PumpUntilIdle();
+    ::PostMessageA(::FindWindowA(nullptr, "Aloitus ikkuna"), WM_KEYDOWN, VK_RETURN, 1);
+    PumpUntilIdle();
+    return static_cast<MainFrame*>(app.m_pMainWnd);
+}
+
+void benchSwitching(MainFrame* frame) {
+    std::vector<double> times;
+    for (int round = 0; round < 5; ++round) {
+        for (int cable : cablesInUse()) {
+            double start = now();
+            frame->ShowCable(cable);
+            times.push_back(now() - start);
+        }
+    }
+    report("switch_cable_three_panels", times, "ms");
+}
+
+void benchPainting() {
+    HWND panel = startPanel.GetSafeHwnd();
+    RECT client;
+    ::GetClientRect(panel, &client);
+    std::vector<double> paints;
+    const char* folders[][2] = {{"DATA\\PLUG\\PLUG.", "PLUG"}, {"DATA\\PINOUTS\\PINOUTS.", "PINOUTS"},
+                                {"DATA\\CABLE\\CABLE.", "CABLE"}, {"DATA\\NOTES\\NOTES.", "NOTES"}};
+    int files = 0;
+    startPanel.showFirst = 1;
+    for (auto& folder : folders) {
+        for (int n = 0; n < 1000; ++n) {
+            std::string path = DataFileName(folder[0], n);
+            if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+            ++files;
+            startPanel.firstPath = path;
+            std::vector<double> one;
+            for (int i = 0; i < 5; ++i) {
+                double start = now();
+                ::RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                one.push_back(now() - start);
+            }
+            paints.push_back(median(one));
+        }
+    }
+    report("panel_paint_per_drawing", paints, "ms");
+    reportValue("drawing_files_painted", files, "files");
+
+    // The baseline: one copy of a panel-sized picture to the panel's window.
+    HDC window = ::GetDC(panel);
+    HDC memory = ::CreateCompatibleDC(window);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(window, client.right, client.bottom);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    std::vector<double> blits;
+    for (int i = 0; i < 200; ++i) {
+        double start = now();
+        ::BitBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        blits.push_back(now() - start);
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(panel, window);
+    report("bitblt_panel_size", blits, "ms");
+    if (!paints.empty()) reportValue("paint_to_bitblt_ratio", median(paints) / median(blits), "x");
+}
+
+// Ends every notes dialog as soon as it is active.
+HHOOK closer = nullptr;
+LRESULT CALLBACK closeDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        char name[16] = "";
+        ::GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (std::strcmp(name, "#32770") == 0) ::PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(closer, code, wParam, lParam);
+}
+
+struct Usage {
+    long gdiObjects;
+    DWORD handles;
+    SIZE_T privateBytes;
+    DWORD guiObjects;
+};
+
+Usage usage() {
+    Usage u{};
+    u.gdiObjects = LiveGdiObjects();
+    ::GetProcessHandleCount(::GetCurrentProcess(), &u.handles);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    u.privateBytes = memory.PrivateUsage;
+    u.guiObjects = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    return u;
+}
+
+void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round) {
+    frame->ShowCable(cables[round % cables.size()]);
+    startPanel.Toggle();
+    endPanel.Toggle();
+    OpenNotes(frame, Current.cableIndex);
+    ::SendMessageA(startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageA(KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageA(frame->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));
+    PumpUntilIdle(0, 50);
+}
+
+void benchEndurance(MainFrame* frame, int rounds) {
+    std::vector<int> cables = cablesInUse();
+    closer = ::SetWindowsHookExA(WH_CBT, closeDialogs, nullptr, ::GetCurrentThreadId());
+    for (int i = 0; i < 200; ++i) enduranceRound(frame, cables, i);  // warm caches and heaps
+    Usage before = usage();
+    double start = now();
+    for (int i = 0; i < rounds; ++i) enduranceRound(frame, cables, i);
+    double elapsed = now() - start;
+    Usage after = usage();
+    ::UnhookWindowsHookEx(closer);
+    reportValue("endurance_rounds", rounds, "rounds");
+    reportValue("endurance_round_time", elapsed / rounds, "ms");
+    reportValue("gdi_objects_before", before.gdiObjects, "objects");
+    reportValue("gdi_objects_after", after.gdiObjects, "objects");
+    reportValue("handles_before", before.handles, "handles");
+    reportValue("handles_after", after.handles, "handles");
+    reportValue("private_bytes_before", before.privateBytes / 1024.0, "KiB");
+    reportValue("private_bytes_after", after.privateBytes / 1024.0, "KiB");
+    reportValue("system_gdi_objects_after", after.guiObjects, "objects");
+}
+
+void benchPrinting(MainFrame* frame) {
+    char printer[256];
+    DWORD size = sizeof printer;
+    if (!::GetDefaultPrinterA(printer, &size)) {
+        std::printf("SKIP printing: no default printer\n");
+        return;
+    }
+    HDC handle = ::CreateDCA(nullptr, printer, nullptr, nullptr);
+    if (!handle) {
+        std::printf("SKIP printing: no printer DC\n");
+        return;
+    }
+    CDC dc = CDC::FromHandle(handle);
+    double start = now();
+    int sheets = 0;
+    for (int n : cablesInUse()) {
+        const CableRecord& row = Catalog.cables[n];
+        PrintCableSheet(frame, row.name, row.startPlug, row.endPlug, row.startPinouts, row.endPinouts, n, dc);
+        ++sheets;
+    }
+    double elapsed = now() - start;
+    ::DeleteDC(handle);
+    reportValue("print_all_sheets", elapsed, "ms");
+    reportValue("sheets_printed", sheets, "sheets");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    int rounds = 10000;
+    bool print = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) rounds = std::atoi(argv[++i]);
+        if (std::strcmp(argv[i], "--print") == 0) print = true;
+    }
+    ::SetCursorPos(1023, 767);
+    GuideApp app;
+    MainFrame* frame = startProgram(app);
+    benchSwitching(frame);
+    benchPainting();
+    if (print) benchPrinting(frame);
+    benchEndurance(frame, rounds);
+    ::DestroyWindow(frame->GetSafeHwnd());
+    PumpUntilIdle(20);
+    return 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The look of the program's windows: a light grey surface with a white top-left and a grey
+// bottom-right edge line, and the status line's text, embossed in blue, along the bottom.
+
+#include <windows.h>
+
+#include <string>
+
+class CDC;
+
+void PaintSurface(CDC& dc, const RECT& client, const std::string& statusText);

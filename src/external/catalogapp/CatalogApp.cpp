@@ -1,0 +1,51 @@
+#include "external/catalogapp/CatalogApp.h"
+
+#include <vector>
+
+#include "catalog/Catalog.h"
+#include "external/catalogapp/CatalogFrame.h"
+#include "framework/File.h"
+
+ConnectorListFile ReadConnectorListFile(const char* path) {
+    ConnectorListFile file;
+    std::string text;
+    try {
+        CFile input(path, CFile::modeRead | CFile::shareDenyNone);
+        std::vector<char> buffer(MaxConnectorListBytes + 1);
+        UINT length = input.Read(buffer.data(), static_cast<UINT>(buffer.size()));
+        text.assign(buffer.data(), length);
+    } catch (const CFileException& error) {
+        file.error = "The connector list " + std::string(path) + " cannot be read: " +
+                     CFileException::describe(error.systemError()) +
+                     "\n\nStart the connector catalog in the folder that holds the DATA folder.";
+        return file;
+    }
+    ConnectorListReading reading = ParseConnectorList(text);
+    if (!reading.ok) {
+        file.error = "The connector list " + std::string(path) + " is damaged (" + reading.error +
+                     ").\n\nInstall the program's DATA folder again.";
+        return file;
+    }
+    file.list = std::move(reading.list);
+    return file;
+}
+
+BOOL CatalogApp::InitInstance() {
+    ConnectorListFile file = ReadConnectorListFile(ConnectorListPath);
+    if (!file.error.empty()) {
+        ::MessageBoxA(nullptr, file.error.c_str(), CatalogTitle, MB_OK | MB_ICONHAND);
+        return FALSE;
+    }
+    BuildCatalog();
+    auto* frame = new CatalogFrame(std::move(file.list));
+    m_pMainWnd = frame;
+    frame->ShowWindow(m_nCmdShow);
+    frame->UpdateWindow();
+    return TRUE;
+}
+
+bool CatalogApp::PreTranslateMessage(MSG& message) {
+    if (!m_pMainWnd || !message.hwnd) return false;
+    if (::GetAncestor(message.hwnd, GA_ROOT) != m_pMainWnd->GetSafeHwnd()) return false;
+    return CWinApp::PreTranslateMessage(message);
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The connector catalog's window: the grouped list of connectors on the left; the chosen
+// connector's drawing and pinout drawing side by side; under them the connector's pinouts and the
+// guide's cables that use it with the pinout shown; a status line along the bottom.
+
+#include <string>
+#include <vector>
+
+#include "external/catalogapp/CatalogLayout.h"
+#include "external/catalogapp/ConnectorList.h"
+#include "external/catalogapp/ConnectorRows.h"
+#include "external/catalogapp/DrawingView.h"
+#include "framework/Dc.h"
+#include "framework/FrameWnd.h"
+#include "framework/ListBox.h"
+
+constexpr const char* CatalogTitle = "Strandor! connector catalog";
+
+class CatalogFrame : public CFrameWnd {
+public:
+    // Creates the window, hidden, centred on the screen, with the first connector shown. The
+    // catalog of cables must be built (BuildCatalog) first.
+    explicit CatalogFrame(ConnectorList list);
+    ~CatalogFrame() override = default;
+
+    // The connector shown (index into the list's connectors, -1 for none) and its pinout's number
+    // (-1 when it has none).
+    int shownConnector() const;
+    int shownPinout() const;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override { delete this; }
+
+private:
+    void OnPaint();
+    void Paint(CDC& dc);
+    void OnSize();
+    void OnSetFocus();
+    void OnCommand(WORD id, WORD code);
+    void OnConnectorSelected();
+    void OnPinoutSelected();
+    void OnStepPinout(int step);
+    void OnNextList(int step);
+    void OnPrint();
+
+    void createControls();
+    void showRow(int row);
+    void showPinout(int index);
+    void setStatus(const std::string& text);
+
+    ConnectorList list;
+    std::vector<ConnectorRow> rows;
+    int currentRow = -1;
+    int pinoutIndex = 0;
+    std::string statusText;
+    CatalogLayout layout{};
+    RECT client{};
+    CListBox connectorList;
+    CListBox pinoutList;
+    CListBox cableList;
+    DrawingView connectorView;
+    DrawingView pinoutView;
+    HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
+};

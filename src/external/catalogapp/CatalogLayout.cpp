@@ -1,0 +1,45 @@
+#include "external/catalogapp/CatalogLayout.h"
+
+namespace {
+constexpr int Margin = 8;
+constexpr int CaptionHeight = 18;
+constexpr int ListWidth = 210;
+
+int unitsPerPixel(int units, int pixels) { return pixels > 0 ? (units + pixels - 1) / pixels : units; }
+}  // namespace
+
+CatalogLayout CatalogLayoutFor(const Rect& c) {
+    CatalogLayout layout;
+    layout.status = StatusRectFor(c);
+    const int top = c.top + Margin + CaptionHeight;
+    const int bottom = layout.status.top - 6;
+    layout.connectorList = {c.left + Margin, top, c.left + Margin + ListWidth, bottom};
+
+    const int left = layout.connectorList.right + Margin;
+    const int right = c.right - Margin;
+    const int panelWidth = (right - left - Margin) / 2;
+    const int panelBottom = top + (bottom - top) * 3 / 5;
+    layout.connectorPanel = {left, top, left + panelWidth, panelBottom};
+    layout.pinoutPanel = {right - panelWidth, top, right, panelBottom};
+
+    const int lowerTop = panelBottom + Margin + CaptionHeight;
+    const int split = left + (right - left) / 3;
+    layout.pinoutList = {left, lowerTop, split - Margin / 2, bottom};
+    layout.cableList = {split + Margin / 2, lowerTop, right, bottom};
+
+    const int captionUp = CaptionHeight - 1;
+    layout.connectorsCaption = {layout.connectorList.left, top - captionUp};
+    layout.connectorCaption = {layout.connectorPanel.left, top - captionUp};
+    layout.pinoutCaption = {layout.pinoutPanel.left, top - captionUp};
+    layout.pinoutsCaption = {layout.pinoutList.left, lowerTop - captionUp};
+    layout.cablesCaption = {layout.cableList.left, lowerTop - captionUp};
+    return layout;
+}
+
+Scale CatalogPanelScale(int panelWidth, int panelHeight) {
+    int units = unitsPerPixel(5000, panelWidth);
+    int down = unitsPerPixel(9400, panelHeight);
+    if (down > units) units = down;
+    if (units < 1) units = 1;
+    return {DrawingExtentX / units, -(DrawingExtentY / units)};
+}

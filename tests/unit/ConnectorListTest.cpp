@@ -1,0 +1,224 @@
+// The connector catalog program's list: its text format, and how datagen makes it from data/ and
+// the cable table.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include <unistd.h>
+
+#include "Build.h"
+#include "ConnectorListWriter.h"
+#include "SourceText.h"
+#include "catalog/Catalog.h"
+#include "catalog/ConnectorUse.h"
+#include "external/catalogapp/ConnectorList.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+ConnectorList sampleList() {
+    ConnectorList list;
+    list.connectors = {{9, "Serial and parallel", "DE-9 (9-pin D-sub)", {1, 7, 9, 36}},
+                       {11, "Serial and parallel", "DB-25 (25-pin D-sub)", {2, 3, 49}},
+                       {15, "Audio and AV", "RCA (phono)", {0}},
+                       {99, "Audio and AV", "Unused", {}}};
+    list.pinouts = {{1, "DE-9 RS-232 (PC, DTE)"}, {2, "DB-25 RS-232 (PC, DTE)"}};
+    return list;
+}
+
+std::string errorOf(const std::string& text) {
+    ConnectorListReading reading = ParseConnectorList(text);
+    EXPECT_FALSE(reading.ok) << "accepted:\n" << text;
+    return reading.error;
+}
+
+const std::string Header = "; comment\r\n";
+}  // namespace
+
+// ---- the text format
+
+TEST(ConnectorListFormat, WhatIsWrittenReadsBackTheSame) {
+    const ConnectorList list = sampleList();
+    ConnectorListReading reading = ParseConnectorList(FormatConnectorList(list));
+    ASSERT_TRUE(reading.ok) << reading.error;
+    EXPECT_EQ(reading.list.connectors, list.connectors);
+    EXPECT_EQ(reading.list.pinouts, list.pinouts);
+}
+
+TEST(ConnectorListFormat, LinesAreTabSeparatedWithThreeDigitNumbersAndCrLf) {
+    const std::string text = FormatConnectorList(sampleList());
+    EXPECT_NE(text.find("CONNECTOR\t009\tSerial and parallel\tDE-9 (9-pin D-sub)\t001 007 009 036\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("CONNECTOR\t099\tAudio and AV\tUnused\t\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("PINOUT\t002\tDB-25 RS-232 (PC, DTE)\r\n"), std::string::npos) << text;
+}
+
+TEST(ConnectorListFormat, PlainLineFeedsAndCommentsAreRead) {
+    ConnectorListReading reading =
+        ParseConnectorList("; list\n\nCONNECTOR\t004\tDIN and mini-DIN\tDIN 5\t006 012\nPINOUT\t006\tAT keyboard\n");
+    ASSERT_TRUE(reading.ok) << reading.error;
+    ASSERT_EQ(reading.list.connectors.size(), 1u);
+    EXPECT_EQ(reading.list.connectors[0].pinouts, (std::vector<int>{6, 12}));
+    EXPECT_EQ(reading.list.pinoutName(6), "AT keyboard");
+    EXPECT_EQ(reading.list.pinoutName(12), "");
+}
+
+TEST(ConnectorListFormat, DamagedListsNameTheLineAndTheFault) {
+    EXPECT_EQ(errorOf(Header + "CONNECTOR\t009\tSerial\tDE-9\r\n"),
+              "line 2: a CONNECTOR line has five fields: CONNECTOR, number, group, name, pinout numbers");
+    EXPECT_EQ(errorOf(Header + "CONNECTOR\t9\tSerial\tDE-9\t001\r\n"), "line 2: the connector number '9' is not three digits");
+    EXPECT_EQ(errorOf(Header + "CONNECTOR\t009\tSerial\tDE-9\t001 7\r\n"), "line 2: the pinout number '7' is not three digits");
+    EXPECT_EQ(errorOf(Header + "CONNECTOR\t009\t\tDE-9\t001\r\n"), "line 2: connector 009 has no group");
+    EXPECT_EQ(errorOf(Header + "CONNECTOR\t009\tSerial\t\t001\r\n"), "line 2: connector 009 has no name");
+    EXPECT_EQ(errorOf("CONNECTOR\t009\tS\tA\t001\nCONNECTOR\t009\tS\tB\t001\n"), "line 2: connector 009 is listed twice");
+    EXPECT_EQ(errorOf("CONNECTOR\t009\tS\tA\t001\nPINOUT\t001\n"),
+              "line 2: a PINOUT line has three fields: PINOUT, number, name");
+    EXPECT_EQ(errorOf("CONNECTOR\t009\tS\tA\t001\nPINOUT\t001\tx\nPINOUT\t001\ty\n"), "line 3: pinout 001 is named twice");
+    EXPECT_EQ(errorOf("CONNECTOR 009 S A 001\n"), "line 1: a line starts with CONNECTOR or PINOUT and a tab");
+    EXPECT_EQ(errorOf(Header), "the list names no connectors");
+    EXPECT_EQ(errorOf(""), "the list names no connectors");
+    EXPECT_EQ(errorOf(std::string("CONNECTOR\t009\tS\tA\t001\n\0\x01", 23)), "the file holds binary data");
+    EXPECT_EQ(errorOf(std::string(MaxConnectorListBytes + 1, ';')), "the file is too long to be a connector list");
+}
+
+// ---- what the cable table says about a connector
+
+TEST(ConnectorListUse, PinoutsFollowTheRowsThatPairPlugAndPinouts) {
+    BuildCatalog();
+    EXPECT_EQ(PinoutsUsedWith(9), (std::vector<int>{1, 7, 9, 36}));   // RS-232, CGA, monitor, Mac 512
+    EXPECT_EQ(PinoutsUsedWith(11), (std::vector<int>{2, 3, 49}));     // RS-232, parallel, Mac SCSI
+    EXPECT_EQ(PinoutsUsedWith(15), (std::vector<int>{0}));            // RCA: no pinout drawing
+    EXPECT_EQ(PinoutsUsedWith(50), (std::vector<int>{46}));           // T65 at the start only
+    EXPECT_EQ(PinoutsUsedWith(40), (std::vector<int>{47}));
+    EXPECT_TRUE(PinoutsUsedWith(0).empty()) << "row 0 is not in use";
+    EXPECT_TRUE(PinoutsUsedWith(12).empty());
+}
+
+TEST(ConnectorListUse, CablesUsingAConnectorWithAPinoutAtEitherEnd) {
+    BuildCatalog();
+    EXPECT_EQ(CablesUsing(9, 36), (std::vector<int>{52, 53}));
+    EXPECT_EQ(CablesUsing(9, 9), (std::vector<int>{16}));
+    // Cable 53 has a DE-9 at both ends, Mac 512 at the start and RS-232 at the end.
+    EXPECT_EQ(CablesUsing(9, 1), (std::vector<int>{2, 3, 5, 6, 34, 38, 45, 53, 57, 59}));
+    EXPECT_EQ(CablesUsing(50, 46), (std::vector<int>{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 80}));
+    EXPECT_TRUE(CablesUsing(9, 2).empty());
+}
+
+// ---- datagen's list from the real sources
+
+class ConnectorListWriter : public ::testing::Test {
+protected:
+    static fs::path folder;
+    static void SetUpTestSuite() {
+        folder = fs::temp_directory_path() / ("connector-list-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    static void TearDownTestSuite() { fs::remove_all(folder); }
+    static void write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+    static std::string plug(const std::string& group) {
+        return "title Test plug\n" + group + "face dsub 5 4\ngender male\n";
+    }
+};
+fs::path ConnectorListWriter::folder;
+
+TEST_F(ConnectorListWriter, ListsEveryConnectorSourceOnceInGroupOrderThenByNumber) {
+    const std::string sources = std::string(SOURCE_DIR) + "/data/connectors";
+    const ConnectorList list = makeConnectorList(sources);
+    std::set<int> plugFiles;
+    for (const fs::directory_entry& e : fs::directory_iterator(sources)) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind("plug-", 0) == 0) plugFiles.insert(std::stoi(name.substr(5, 3)));
+    }
+    std::set<int> listed;
+    for (const ConnectorEntry& entry : list.connectors) EXPECT_TRUE(listed.insert(entry.number).second) << entry.number;
+    EXPECT_EQ(listed, plugFiles);
+
+    auto groupOf = [](const std::string& group) {
+        for (int i = 0; i < ConnectorGroupCount; ++i)
+            if (group == ConnectorGroups[i]) return i;
+        return -1;
+    };
+    for (size_t i = 1; i < list.connectors.size(); ++i) {
+        const ConnectorEntry& a = list.connectors[i - 1];
+        const ConnectorEntry& b = list.connectors[i];
+        ASSERT_GE(groupOf(b.group), 0) << b.group;
+        EXPECT_TRUE(groupOf(a.group) < groupOf(b.group) || (a.group == b.group && a.number < b.number))
+            << a.number << " before " << b.number;
+    }
+    EXPECT_EQ(list.connectors.front().group, "Serial and parallel");
+    EXPECT_EQ(list.connectors.back().group, "Power and mains");
+}
+
+TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
+    const ConnectorList list = makeConnectorList(std::string(SOURCE_DIR) + "/data/connectors");
+    auto find = [&list](int number) {
+        for (const ConnectorEntry& entry : list.connectors)
+            if (entry.number == number) return entry;
+        return ConnectorEntry{};
+    };
+    const ConnectorEntry de9 = find(9);
+    EXPECT_EQ(de9.name, "DE-9 (9-pin D-sub)");
+    EXPECT_EQ(de9.group, "Serial and parallel");
+    EXPECT_EQ(de9.pinouts, (std::vector<int>{1, 7, 9, 36}));
+    EXPECT_EQ(find(29).group, "DIN and mini-DIN");
+    EXPECT_EQ(find(35).group, "Modular jacks");
+    EXPECT_EQ(find(18).group, "Video");
+    EXPECT_EQ(find(14).group, "Audio and AV");
+    EXPECT_EQ(find(26).group, "Storage");
+    EXPECT_EQ(find(51).name, "\"S\" outlet");
+    EXPECT_EQ(list.pinoutName(1), "DE-9 RS-232 (PC, DTE)");
+    EXPECT_EQ(list.pinoutName(36), "Mac serial (DE-9)");
+    EXPECT_EQ(list.pinoutName(0), "") << "pinout 000 is a sketch with no title";
+    for (const ConnectorEntry& entry : list.connectors) {
+        BuildCatalog();
+        EXPECT_EQ(entry.pinouts, PinoutsUsedWith(entry.number)) << entry.number;
+    }
+}
+
+TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
+    OutputSet out;
+    addConnectorList(std::string(SOURCE_DIR) + "/data/connectors", out);
+    ASSERT_EQ(out.size(), 1u);
+    auto found = out.find("MISC/CONNECT.LST");
+    ASSERT_NE(found, out.end());
+    std::string onDisk = ConnectorListPath;
+    std::replace(onDisk.begin(), onDisk.end(), '\\', '/');
+    EXPECT_EQ(onDisk, "DATA/" + found->first) << "datagen writes where the program reads";
+    const std::string text(found->second.bytes.begin(), found->second.bytes.end());
+    ConnectorListReading reading = ParseConnectorList(text);
+    ASSERT_TRUE(reading.ok) << reading.error;
+    EXPECT_EQ(reading.list.connectors, makeConnectorList(std::string(SOURCE_DIR) + "/data/connectors").connectors);
+}
+
+TEST_F(ConnectorListWriter, AConnectorWithoutGroupOrWithAnUnknownOneStopsTheBuild) {
+    write("plug-009.txt", plug(""));
+    try {
+        makeConnectorList(folder.string());
+        FAIL() << "a connector without a group was listed";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("plug-009.txt:1: no group line"), std::string::npos) << e.what();
+    }
+    write("plug-009.txt", plug("group Serial\n"));
+    try {
+        makeConnectorList(folder.string());
+        FAIL() << "an unknown group was listed";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("plug-009.txt:2: unknown group 'Serial'"), std::string::npos) << e.what();
+    }
+    write("plug-009.txt", plug("group Video\ngroup Video\n"));
+    EXPECT_THROW(makeConnectorList(folder.string()), DataError) << "two group lines";
+    write("plug-009.txt", plug("group Video\n"));
+    write("pinouts-009.txt", "title Test pinout\ngroup Video\nface plug 9\npin 1 GND\n");
+    EXPECT_NO_THROW(makeConnectorList(folder.string())) << "pinout sources are only read for their title";
+    fs::remove(folder / "pinouts-009.txt");
+    EXPECT_EQ(makeConnectorList(folder.string()).connectors.front().group, "Video");
+}
+
