@@ -5,6 +5,7 @@
 #include <functional>
 #include <regex>
 
+#include "CableFolder.h"
 #include "ConnectorLayout.h"
 #include "ConnectorListWriter.h"
 #include "Envelope.h"
@@ -14,6 +15,19 @@
 #include "catalog/Catalog.h"
 
 namespace fs = std::filesystem;
+
+void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, DrawingKind kind,
+                const std::string& shown) {
+    const std::vector<EnvelopeFault> faults = checkEnvelope(sketch, kind);
+    if (!faults.empty()) {
+        const EnvelopeFault& f = faults.front();
+        throw DataError(shown + ":" + std::to_string(f.line == 0 ? 1 : f.line) + ": " + f.message);
+    }
+    if (sketch.empty()) throw DataError(shown + ":1: the drawing is empty");
+    auto found = out.find(path);
+    if (found != out.end()) throw DataError(shown + ": " + path + " is made by " + found->second.source + " already");
+    out[path] = {renderMetafile(sketch), shown};
+}
 
 std::string dataPath(const char* prefix, int number) {
     std::string path = DataFileName(prefix, number);
@@ -43,19 +57,6 @@ std::vector<std::string> sortedFiles(const fs::path& folder) {
     return names;
 }
 
-void checkedAdd(OutputSet& out, const std::string& path, const Sketch& sketch, DrawingKind kind,
-                const std::string& shown) {
-    const std::vector<EnvelopeFault> faults = checkEnvelope(sketch, kind);
-    if (!faults.empty()) {
-        const EnvelopeFault& f = faults.front();
-        throw DataError(shown + ":" + std::to_string(f.line == 0 ? 1 : f.line) + ": " + f.message);
-    }
-    if (sketch.empty()) throw DataError(shown + ":1: the drawing is empty");
-    auto found = out.find(path);
-    if (found != out.end()) throw DataError(shown + ": " + path + " is made by " + found->second.source + " already");
-    out[path] = {renderMetafile(sketch), shown};
-}
-
 // data/connectors: plug-NNN.txt (connector drawings) and pinouts-NNN.txt (pinout drawings).
 void readConnectors(const fs::path& folder, const std::string& shownFolder, OutputSet& out) {
     const std::regex pattern("(plug|pinouts)-([0-9]{3})\\.txt");
@@ -72,7 +73,7 @@ void readConnectors(const fs::path& folder, const std::string& shownFolder, Outp
         }
         ConnectorSource source = parseConnector(readSourceFile((folder / name).string(), shown), ConnectorKind::Plug,
                                                 number, shown, nullptr);
-        checkedAdd(out, dataPath(DataPrefix::Plug, number), layoutConnector(source), DrawingKind::Connector, shown);
+        addDrawing(out, dataPath(DataPrefix::Plug, number), layoutConnector(source), DrawingKind::Connector, shown);
         plugs.emplace(number, std::move(source));
     }
     const PlugLookup lookup = [&plugs](int number) -> const ConnectorSource* {
@@ -83,7 +84,7 @@ void readConnectors(const fs::path& folder, const std::string& shownFolder, Outp
         const std::string shown = shownFolder + "/" + name;
         ConnectorSource source = parseConnector(readSourceFile((folder / name).string(), shown), ConnectorKind::Pinouts,
                                                 number, shown, lookup);
-        checkedAdd(out, dataPath(DataPrefix::Pinouts, number), layoutPinouts(source), DrawingKind::Connector, shown);
+        addDrawing(out, dataPath(DataPrefix::Pinouts, number), layoutPinouts(source), DrawingKind::Connector, shown);
     }
 }
 
@@ -111,7 +112,7 @@ void readSketches(const fs::path& folder, const std::string& shownFolder, Output
         } else {
             throw DataError(shown + ": not a plug-, pinouts-, cable- or notes-NNN.txt or logo.txt name");
         }
-        checkedAdd(out, path, parseSketch(readSourceFile((folder / name).string(), shown)), kind, shown);
+        addDrawing(out, path, parseSketch(readSourceFile((folder / name).string(), shown)), kind, shown);
     }
 }
 
@@ -120,10 +121,11 @@ struct SourceFolder {
     std::function<void(const fs::path&, const std::string&, OutputSet&)> read;
 };
 
-// One row per kind of source; the wiring of each cable will come as another folder and reader.
+// One row per kind of source.
 const SourceFolder Folders[] = {
     {"connectors", readConnectors},
     {"sketches", readSketches},
+    {"cables", readCables},
 };
 
 }  // namespace
@@ -143,6 +145,9 @@ std::map<std::string, std::string> requiredDrawings() {
         for (int plug : {row.startPlug, row.endPlug}) required.emplace(dataPath(DataPrefix::Plug, plug), why);
         for (int pinouts : {row.startPinouts, row.endPinouts})
             required.emplace(dataPath(DataPrefix::Pinouts, pinouts), why);
+        const std::string wiring = why + " (its wiring source cables/cable-" + std::to_string(1000 + n).substr(1) + ".txt)";
+        required.emplace(dataPath(DataPrefix::Cable, n), wiring);
+        required.emplace(dataPath(DataPrefix::Notes, n), wiring);
     }
     return required;
 }

@@ -1,23 +1,56 @@
 // datagen build <data source folder> <DATA folder>: makes the program's DATA folder from its sources.
+// datagen netlist <cable number> [data source folder]: prints the cable's continuity list.
 
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #include "Build.h"
+#include "CableFolder.h"
+#include "Netlist.h"
 #include "OutputTree.h"
 #include "SourceText.h"
 
-int main(int argc, char** argv) {
-    if (argc != 4 || std::string(argv[1]) != "build") {
-        std::fprintf(stderr, "usage: datagen build <data source folder> <DATA folder>\n");
+namespace {
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: datagen build <data source folder> <DATA folder>\n"
+                 "       datagen netlist <cable number> [data source folder, default data]\n");
+    return 2;
+}
+
+int build(const std::string& sources, const std::string& target) {
+    const OutputSet files = buildDataSet(sources);
+    writeDataTree(files, target);
+    std::printf("datagen: %zu files written to %s\n", files.size(), target.c_str());
+    return 0;
+}
+
+int netlist(const std::string& numberText, const std::string& sources) {
+    std::size_t used = 0;
+    int number = -1;
+    try {
+        number = std::stoi(numberText, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != numberText.size() || number < 0 || number > 999) {
+        std::fprintf(stderr, "datagen: '%s' is not a cable number\n", numberText.c_str());
         return 2;
     }
+    for (const std::string& line : netlistLines(loadCable(sources, number))) std::printf("%s\n", line.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
     try {
-        const OutputSet files = buildDataSet(argv[2]);
-        writeDataTree(files, argv[3]);
-        std::printf("datagen: %zu files written to %s\n", files.size(), argv[3]);
-        return 0;
+        if (command == "build" && argc == 4) return build(argv[2], argv[3]);
+        if (command == "netlist" && (argc == 3 || argc == 4)) return netlist(argv[2], argc == 4 ? argv[3] : "data");
+        return usage();
     } catch (const DataError& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());
     } catch (const std::exception& e) {
