@@ -79,13 +79,9 @@ MainFrame::~MainFrame() = default;
 LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return 0;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return 0;
-        }
         case WM_CLOSE:
             OnClose();
             return 0;
@@ -108,11 +104,6 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
-}
-
-void MainFrame::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 void MainFrame::Paint(CDC& dc) {

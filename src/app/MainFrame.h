@@ -24,8 +24,7 @@ protected:
     void PostNcDestroy() override { delete this; }
 
 private:
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
 

@@ -43,13 +43,9 @@ LRESULT StartWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return 0;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return 0;
-        }
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
@@ -58,11 +54,6 @@ LRESULT StartWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void StartWindow::OnKeyDown(UINT key, UINT, UINT) {
     if (key == VK_ESCAPE) OnNo();
     else if (key == VK_RETURN) OnOK();
-}
-
-void StartWindow::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 void StartWindow::Paint(CDC& dc) {

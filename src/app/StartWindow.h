@@ -21,8 +21,7 @@ protected:
 
 private:
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
 
     CWnd* owner = nullptr;
     int showCommand = SW_SHOWNORMAL;

@@ -31,13 +31,9 @@ INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
             }
             return CDialog::DialogProc(message, wParam, lParam);
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return TRUE;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return TRUE;
-        }
         default:
             return CDialog::DialogProc(message, wParam, lParam);
     }
@@ -68,11 +64,6 @@ void CableSelectDialog::OnChoose() {
 }
 
 void CableSelectDialog::OnCancel() { EndDialog(-1); }
-
-void CableSelectDialog::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
-}
 
 void CableSelectDialog::Paint(CDC& dc) {
     RECT client;

@@ -22,8 +22,7 @@ protected:
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
 
     CListBox list;
     CBitmapButton okButton;

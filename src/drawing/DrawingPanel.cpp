@@ -19,13 +19,9 @@ DrawingPanel::DrawingPanel(std::string first, std::string second, std::string hi
 LRESULT DrawingPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return 0;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return 0;
-        }
         case WM_MOUSEMOVE:
             OnMouseMove();
             return 0;
@@ -35,11 +31,6 @@ LRESULT DrawingPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return CWnd::WindowProc(message, wParam, lParam);
     }
-}
-
-void DrawingPanel::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 // The whole picture is made off screen and copied to the window in one step.

@@ -13,21 +13,12 @@ NotesDialog::NotesDialog(CWnd* parent) : CDialog(IDD_CABLE_NOTES, parent) {}
 INT_PTR NotesDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return TRUE;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return TRUE;
-        }
         default:
             return CDialog::DialogProc(message, wParam, lParam);
     }
-}
-
-void NotesDialog::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 void NotesDialog::Paint(CDC& dc) {

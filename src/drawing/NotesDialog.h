@@ -15,8 +15,7 @@ protected:
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
 };
 
 // Shows the notes of cable `number` modally over `owner`.

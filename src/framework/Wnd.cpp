@@ -3,6 +3,7 @@
 #include <exception>
 #include <vector>
 
+#include "framework/Dc.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -74,6 +75,16 @@ const char* CWnd::DefaultChildClass() {
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM && ReflectDrawItem(lParam)) return TRUE;
     return Default(message, wParam, lParam);
+}
+
+void CWnd::OnPaint(UINT message, WPARAM wParam) {
+    if (message == WM_PRINTCLIENT) {
+        CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+        Paint(dc);
+    } else {
+        CPaintDC dc(hwnd);
+        Paint(dc);
+    }
 }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {

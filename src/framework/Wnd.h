@@ -6,6 +6,8 @@
 
 #include <string>
 
+class CDC;
+
 class CWnd {
 public:
     CWnd() = default;
@@ -55,6 +57,10 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window is gone for good; a heap object may delete itself here.
     virtual void PostNcDestroy() {}
+    // One paint routine serves WM_PAINT and WM_PRINTCLIENT alike, so a window paints the same
+    // on screen and for anyone who asks for its pixels.
+    virtual void Paint(CDC&) {}
+    void OnPaint(UINT message, WPARAM wParam);
     // Owner-drawn controls draw themselves: the parent hands WM_DRAWITEM to the control's object.
     virtual void DrawItem(const DRAWITEMSTRUCT&) {}
     static bool ReflectDrawItem(LPARAM lParam);
