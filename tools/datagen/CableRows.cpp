@@ -49,7 +49,6 @@ void addGroup(std::vector<DiagramRow>& rows, const std::vector<const Wire*>& gro
         DiagramRow row;
         row.kind = DiagramRow::Kind::Shield;
         row.line = first.line;
-        row.middle = "shield";
         for (Side side : {Side::Start, Side::End}) {
             const PinRef& pin = side == Side::Start ? first.start : first.end;
             DiagramSlot& s = side == Side::Start ? row.left : row.right;
@@ -128,14 +127,33 @@ int rowOf(const std::vector<DiagramRow>& rows, const PinRef& pin) {
     return -1;
 }
 
+namespace {
+
+// The wires grouped by source line; in a branched cable each branch's groups together, in the
+// order the branches are declared, so that each plug gets one heading.
+std::vector<std::vector<const Wire*>> wireGroups(const CableSource& cable) {
+    std::vector<std::vector<const Wire*>> groups;
+    for (const Wire& w : cable.wires) {
+        if (groups.empty() || groups.back().front()->group != w.group) groups.emplace_back();
+        groups.back().push_back(&w);
+    }
+    auto rank = [&cable](const std::vector<const Wire*>& g) {
+        for (std::size_t b = 0; b < cable.branches.size(); ++b) {
+            if (cable.branches[b].name == g.front()->end.branch) return static_cast<int>(b);
+        }
+        return static_cast<int>(cable.branches.size());
+    };
+    std::stable_sort(groups.begin(), groups.end(),
+                     [&rank](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    return groups;
+}
+
+}  // namespace
+
 std::vector<DiagramRow> diagramRows(const CableSource& cable) {
     std::vector<DiagramRow> rows;
     std::string branch;
-    for (std::size_t i = 0; i < cable.wires.size();) {
-        std::vector<const Wire*> group;
-        std::size_t j = i;
-        while (j < cable.wires.size() && cable.wires[j].group == cable.wires[i].group) group.push_back(&cable.wires[j++]);
-        i = j;
+    for (const std::vector<const Wire*>& group : wireGroups(cable)) {
         const std::string& next = group.front()->end.branch;
         if (!next.empty() && next != branch) {
             for (const Branch& b : cable.branches) {
