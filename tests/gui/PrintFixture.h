@@ -1,0 +1,53 @@
+#pragma once
+// The program started and its main window shown, ready to print through its own dialogs: the
+// options dialog, the printer dialog and the message boxes are answered as a user would.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GuiHarness.h"
+#include "PrintSpool.h"
+
+// Answers the dialogs that appear one after the other inside the running modal loops. With
+// `repeatLast`, the last step answers every further dialog too.
+class DialogScript {
+public:
+    using Step = std::function<void(HWND)>;
+    explicit DialogScript(std::vector<Step> steps, bool repeatLast = false);
+    const std::vector<DialogInfo>& seen() const { return dialogs; }
+
+private:
+    void arm(size_t step);
+
+    std::vector<Step> steps;
+    bool repeatLast;
+    std::vector<std::unique_ptr<DialogWaiter>> waiters;
+    std::vector<DialogInfo> dialogs;
+};
+
+// Steps a user takes.
+DialogScript::Step ChooseOption(int optionId);  // clicks the radio button (0: none), then OK
+DialogScript::Step PressOk();
+DialogScript::Step PressCancel();
+
+// A message box's icon, and the system's stop icon.
+HICON MessageBoxIcon(HWND box);
+HICON StopIcon();
+
+class PrintTest : public ProgramTest {
+protected:
+    void SetUp() override;
+    // Presses F3 in the main window and pumps until the command has ended.
+    void pressF3();
+    // F3, the option, OK in the printer dialog, then `more` for what comes next; waits for the
+    // queue to empty and answers the PDFs that came.
+    std::vector<std::string> print(int optionId, std::vector<DialogScript::Step> more = {});
+
+    std::vector<std::string> pdfsBefore;
+    std::vector<DialogInfo> dialogs;  // what the last print() met, in order
+};
+
+// Code page 1252 text (the program's) as UTF-8 (pdftotext's).
+std::string Utf8(const std::string& text);
