@@ -45,7 +45,28 @@ HICON MessageBoxIcon(HWND box) {
 
 HICON StopIcon() { return ::LoadIconA(nullptr, IDI_HAND); }
 
+PrintQueueLock::PrintQueueLock()
+    : file(::CreateFileA("Z:\\tmp\\strandor-print-tests.lock", GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr)) {
+    DWORD start = ::GetTickCount();
+    while (file != INVALID_HANDLE_VALUE && ::GetTickCount() - start < 300000) {
+        OVERLAPPED whole{};
+        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
+            locked = true;
+            break;
+        }
+        ::Sleep(200);
+    }
+}
+
+PrintQueueLock::~PrintQueueLock() {
+    OVERLAPPED whole{};
+    if (locked) ::UnlockFileEx(file, 0, 1, 0, &whole);
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+}
+
 void PrintTest::SetUp() {
+    ASSERT_TRUE(queueLock.held()) << "another test run kept the print queue for 5 minutes";
     ProgramTest::SetUp();
     ASSERT_FALSE(PdfFolder().empty()) << "STRANDOR_PDF_DIR is not set: the tests need the CUPS queue of scripts/cups-env";
     ASSERT_TRUE(WaitForEmptyQueue(30000)) << "the PDF queue holds jobs: " << QueuedJobs();
@@ -58,7 +79,12 @@ void PrintTest::SetUp() {
 void PrintTest::pressF3() {
     // The command runs inside the dispatch of the key: it has ended once that dispatch returns.
     ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F3, 1);
+    DWORD start = ::GetTickCount();
     for (bool done = false; !done;) {
+        if (::GetTickCount() - start > 180000) {
+            ADD_FAILURE() << "F3 was not taken from the queue within 3 minutes";
+            return;
+        }
         MSG message;
         if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);

@@ -36,6 +36,21 @@ DialogScript::Step PressCancel();
 HICON MessageBoxIcon(HWND box);
 HICON StopIcon();
 
+// Test runs of other build folders print to the same queue and folder: one printing test at a
+// time holds this lock (a POSIX lock on a file in /tmp, which every Wine prefix sees).
+class PrintQueueLock {
+public:
+    PrintQueueLock();
+    PrintQueueLock(const PrintQueueLock&) = delete;
+    PrintQueueLock& operator=(const PrintQueueLock&) = delete;
+    ~PrintQueueLock();
+    bool held() const { return locked; }
+
+private:
+    HANDLE file;
+    bool locked = false;
+};
+
 class PrintTest : public ProgramTest {
 protected:
     void SetUp() override;
@@ -45,6 +60,7 @@ protected:
     // queue to empty and answers the PDFs that came.
     std::vector<std::string> print(int optionId, std::vector<DialogScript::Step> more = {});
 
+    PrintQueueLock queueLock;
     std::vector<std::string> pdfsBefore;
     std::vector<DialogInfo> dialogs;  // what the last print() met, in order
 };
