@@ -58,13 +58,9 @@ int CatalogFrame::shownPinout() const {
 LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return 0;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return 0;
-        }
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) OnSize();
             return 0;
@@ -77,11 +73,6 @@ LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
-}
-
-void CatalogFrame::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 void CatalogFrame::Paint(CDC& dc) {

@@ -33,8 +33,7 @@ protected:
     void PostNcDestroy() override { delete this; }
 
 private:
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
     void OnSize();
     void OnSetFocus();
     void OnCommand(WORD id, WORD code);

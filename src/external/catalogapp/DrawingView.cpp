@@ -18,24 +18,15 @@ void DrawingView::SetPath(const std::string& path) {
 LRESULT DrawingView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            OnPaint();
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
             return 0;
-        case WM_PRINTCLIENT: {
-            CDC dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            Paint(dc);
-            return 0;
-        }
         case WM_LBUTTONDBLCLK:
             OnLButtonDblClk();
             return 0;
         default:
             return CWnd::WindowProc(message, wParam, lParam);
     }
-}
-
-void DrawingView::OnPaint() {
-    CPaintDC dc(hwnd);
-    Paint(dc);
 }
 
 void DrawingView::Paint(CDC& dc) {

@@ -21,8 +21,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint();
-    void Paint(CDC& dc);
+    void Paint(CDC& dc) override;
     void OnLButtonDblClk();
 
     std::string drawingPath;
