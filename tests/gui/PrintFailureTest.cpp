@@ -143,6 +143,12 @@ TEST_F(PrintFailureTest, NotesFileHeldOpenEndsThePrintingCleanly) {
 TEST_F(PrintFailureTest, NotesFolderInPlaceOfTheFileEndsTheSheet) {
     RemoveDataFile("DATA\\USERNOTE\\USERNOTE.008");
     WriteDataFile("DATA\\USERNOTE\\USERNOTE.008\\inside", "a folder of the notes file's name");
+    struct FolderGone {
+        ~FolderGone() {
+            ::DeleteFileA("DATA\\USERNOTE\\USERNOTE.008\\inside");
+            ::RemoveDirectoryA("DATA\\USERNOTE\\USERNOTE.008");
+        }
+    } folderGone;
     Current.cableIndex = 8;
     long gdiBefore = LiveGdiObjects();
 
@@ -155,8 +161,6 @@ TEST_F(PrintFailureTest, NotesFolderInPlaceOfTheFileEndsTheSheet) {
     EXPECT_EQ(LiveGdiObjects(), gdiBefore);
     EXPECT_EQ(QueuedJobs(), "");
     EXPECT_EQ(pdfs.size(), 0u) << "the sheet is not printed";
-    RemoveDataFile("DATA\\USERNOTE\\USERNOTE.008\\inside");
-    ::RemoveDirectoryA("DATA\\USERNOTE\\USERNOTE.008");
 }
 
 TEST_F(PrintFailureTest, SheetWithUnreadableNotesReleasesItsObjectsAndSendsNothing) {

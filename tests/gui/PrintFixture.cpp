@@ -76,6 +76,11 @@ void PrintTest::SetUp() {
     pdfsBefore = PdfFiles();
 }
 
+void PrintTest::TearDown() {
+    ProgramTest::TearDown();
+    RemoveWrittenDataFiles();
+}
+
 void PrintTest::pressF3() {
     // The command runs inside the dispatch of the key: it has ended once that dispatch returns.
     ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F3, 1);

@@ -54,6 +54,7 @@ private:
 class PrintTest : public ProgramTest {
 protected:
     void SetUp() override;
+    void TearDown() override;
     // Presses F3 in the main window and pumps until the command has ended.
     void pressF3();
     // F3, the option, OK in the printer dialog, then `more` for what comes next; waits for the

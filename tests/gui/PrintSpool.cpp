@@ -219,7 +219,15 @@ PrintableOrigin DefaultPrinterOrigin() {
     return origin;
 }
 
+namespace {
+std::vector<std::string>& writtenFiles() {
+    static std::vector<std::string> files;
+    return files;
+}
+}  // namespace
+
 void WriteDataFile(const std::string& path, const std::string& bytes) {
+    writtenFiles().push_back(path);
     for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
         ::CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
     }
@@ -236,3 +244,8 @@ void WriteRectangleMetafile(const std::string& path, int widthMm, int heightMm) 
 }
 
 void RemoveDataFile(const std::string& path) { ::DeleteFileA(path.c_str()); }
+
+void RemoveWrittenDataFiles() {
+    for (const std::string& path : writtenFiles()) ::DeleteFileA(path.c_str());
+    writtenFiles().clear();
+}

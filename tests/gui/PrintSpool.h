@@ -73,3 +73,5 @@ void WriteDataFile(const std::string& path, const std::string& bytes);
 // `heightMm` down, in 0.01 mm units.
 void WriteRectangleMetafile(const std::string& path, int widthMm, int heightMm);
 void RemoveDataFile(const std::string& path);
+// Removes every file written above, so later tests in the scratch folder find it as before.
+void RemoveWrittenDataFiles();
