@@ -19,6 +19,7 @@
 #include "catalog/Catalog.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
+#include "drawing/MetafileCheck.h"
 #include "drawing/NotesDialog.h"
 #include "framework/GdiObjects.h"
 #include "print/CableSheet.h"
@@ -125,6 +126,53 @@ void benchPainting() {
     if (!paints.empty()) reportValue("paint_to_bitblt_ratio", median(paints) / median(blits), "x");
 }
 
+// Where a panel paint's time goes, step by step, for one drawing file.
+void benchPaintSteps(const char* path) {
+    HWND panel = startPanel.GetSafeHwnd();
+    RECT client;
+    ::GetClientRect(panel, &client);
+    std::vector<double> canvas, fill, load, play, copy;
+    HDC window = ::GetDC(panel);
+    for (int i = 0; i < 50; ++i) {
+        double t0 = now();
+        HDC memory = ::CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(window, ::GetDeviceCaps(window, HORZRES), ::GetDeviceCaps(window, VERTRES));
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        double t1 = now();
+        HBRUSH white = ::CreateSolidBrush(RGB(255, 255, 255));
+        ::FillRect(memory, &client, white);
+        ::DeleteObject(white);
+        double t2 = now();
+        bool sound = IsPlayableMetafile(path);
+        HMETAFILE metafile = sound ? ::GetMetaFileA(path) : nullptr;
+        double t3 = now();
+        ::SetMapMode(memory, MM_ANISOTROPIC);
+        ::SetWindowExtEx(memory, 20800, 15600, nullptr);
+        ::SetViewportExtEx(memory, PanelScale.x, PanelScale.y, nullptr);
+        if (metafile) ::PlayMetaFile(memory, metafile);
+        ::DeleteMetaFile(metafile);
+        ::SetMapMode(memory, MM_TEXT);
+        double t4 = now();
+        ::BitBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        double t5 = now();
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        canvas.push_back(t1 - t0 + (now() - t5));
+        fill.push_back(t2 - t1);
+        load.push_back(t3 - t2);
+        play.push_back(t4 - t3);
+        copy.push_back(t5 - t4);
+    }
+    ::ReleaseDC(panel, window);
+    report("paint_step_display_sized_canvas", canvas, "ms");
+    report("paint_step_white_fill", fill, "ms");
+    report("paint_step_check_and_load_file", load, "ms");
+    report("paint_step_play_drawing", play, "ms");
+    report("paint_step_copy_to_window", copy, "ms");
+}
+
 // Ends every notes dialog as soon as it is active.
 HHOOK closer = nullptr;
 LRESULT CALLBACK closeDialogs(int code, WPARAM wParam, LPARAM lParam) {
@@ -141,7 +189,31 @@ struct Usage {
     DWORD handles;
     SIZE_T privateBytes;
     DWORD guiObjects;
+    double handleSlot;
+    double anonymousKiB;
 };
+
+// Wine answers 0 for the handle count and the private bytes; two readings that it does answer:
+// the next free slot of the handle table (it grows when handles leak), and the anonymous
+// resident memory of the process as Linux counts it.
+double nextHandleSlot() {
+    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    double slot = static_cast<double>(reinterpret_cast<UINT_PTR>(probe)) / 4;
+    ::CloseHandle(probe);
+    return slot;
+}
+
+double anonymousResidentKiB() {
+    HANDLE status = ::CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
+    if (status == INVALID_HANDLE_VALUE) return -1;
+    char text[8192] = "";
+    DWORD read = 0;
+    ::ReadFile(status, text, sizeof text - 1, &read, nullptr);
+    ::CloseHandle(status);
+    const char* line = std::strstr(text, "RssAnon:");
+    return line ? std::atof(line + 8) : -1;
+}
 
 Usage usage() {
     Usage u{};
@@ -152,6 +224,8 @@ Usage usage() {
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     u.privateBytes = memory.PrivateUsage;
     u.guiObjects = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    u.handleSlot = nextHandleSlot();
+    u.anonymousKiB = anonymousResidentKiB();
     return u;
 }
 
@@ -185,6 +259,10 @@ void benchEndurance(MainFrame* frame, int rounds) {
     reportValue("private_bytes_before", before.privateBytes / 1024.0, "KiB");
     reportValue("private_bytes_after", after.privateBytes / 1024.0, "KiB");
     reportValue("system_gdi_objects_after", after.guiObjects, "objects");
+    reportValue("next_handle_slot_before", before.handleSlot, "slot");
+    reportValue("next_handle_slot_after", after.handleSlot, "slot");
+    reportValue("anonymous_resident_before", before.anonymousKiB, "KiB");
+    reportValue("anonymous_resident_after", after.anonymousKiB, "KiB");
 }
 
 void benchPrinting(MainFrame* frame) {
@@ -226,6 +304,7 @@ int main(int argc, char** argv) {
     MainFrame* frame = startProgram(app);
     benchSwitching(frame);
     benchPainting();
+    benchPaintSteps("DATA\\PINOUTS\\PINOUTS.002");
     if (print) benchPrinting(frame);
     benchEndurance(frame, rounds);
     ::DestroyWindow(frame->GetSafeHwnd());
