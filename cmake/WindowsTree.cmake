@@ -40,7 +40,8 @@ list(REMOVE_ITEM WINDOW_SOURCES ${CMAKE_SOURCE_DIR}/src/app/WinMain.cpp)
 
 add_library(strandor_core STATIC ${FRAMEWORK_SOURCES} ${WINDOW_SOURCES})
 target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
-target_link_libraries(strandor_core PUBLIC user32 gdi32 comdlg32 shell32 kernel32 winspool)
+# comdlg32 and shell32 are loaded on first use (framework/LateLibrary.h), not linked.
+target_link_libraries(strandor_core PUBLIC user32 gdi32 kernel32)
 
 # The resources go into an object library so that the program and the GUI tests carry the same ones.
 add_library(strandor_res OBJECT res/strandor.rc)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "external/CommandLines.h"
+#include "framework/LateLibrary.h"
 #include "framework/Wnd.h"
 
 std::string EditorPath() {
@@ -36,5 +37,8 @@ void OpenUserNotes(int cableNumber) {
 void StartConnectorCatalog() { ::WinExec(ConnectorCatalogCommand, SW_SHOW); }
 
 void OpenManual(CWnd* parent) {
-    ::ShellExecuteA(parent ? parent->GetSafeHwnd() : nullptr, nullptr, ManualFile, nullptr, nullptr, SW_SHOW);
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT);
+    auto shellExecute = Shell32().function<ShellExecuteFunction>("ShellExecuteA");
+    if (!shellExecute) return;
+    shellExecute(parent ? parent->GetSafeHwnd() : nullptr, nullptr, ManualFile, nullptr, nullptr, SW_SHOW);
 }

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "framework/LateLibrary.h"
+
 namespace {
 // The printer dialog hands back the chosen printer's settings too; they are not kept.
 class GlobalBlock {
@@ -29,7 +31,8 @@ CDC AskForPrinter(CWnd* owner) {
     request.nCopies = 1;
     request.hInstance = nullptr;
     CDC printer;
-    if (!::PrintDlgA(&request)) return printer;
+    auto printDialog = Comdlg32().function<BOOL(WINAPI*)(PRINTDLGA*)>("PrintDlgA");
+    if (!printDialog || !printDialog(&request)) return printer;
     GlobalBlock devMode(request.hDevMode), devNames(request.hDevNames);
     printer.Attach(request.hDC);
     return printer;
