@@ -112,7 +112,8 @@ void PressKey(HWND window, UINT virtualKey) {
     PumpUntilIdle();
 }
 
-Pixels Pixels::OfClient(HWND window) {
+// A 32-bit top-down bitmap of the window's client size; `fill` draws into it.
+Pixels Pixels::capture(HWND window, const std::function<void(HDC memory, int w, int h)>& fill) {
     Pixels pixels;
     RECT client;
     ::GetClientRect(window, &client);
@@ -129,7 +130,7 @@ Pixels Pixels::OfClient(HWND window) {
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, section);
-    ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    fill(memory, pixels.w, pixels.h);
     ::GdiFlush();
     const auto* data = static_cast<const std::uint32_t*>(bits);
     pixels.bits.assign(data, data + static_cast<size_t>(pixels.w) * pixels.h);
@@ -140,34 +141,20 @@ Pixels Pixels::OfClient(HWND window) {
     return pixels;
 }
 
+Pixels Pixels::OfClient(HWND window) {
+    return capture(window, [window](HDC memory, int, int) {
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    });
+}
+
 Pixels Pixels::OfScreen(HWND window) {
-    Pixels pixels;
-    RECT client;
-    ::GetClientRect(window, &client);
-    POINT origin = {0, 0};
-    ::ClientToScreen(window, &origin);
-    pixels.w = client.right;
-    pixels.h = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.w;
-    info.bmiHeader.biHeight = -pixels.h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, section);
-    ::BitBlt(memory, 0, 0, pixels.w, pixels.h, screen, origin.x, origin.y, SRCCOPY);
-    ::GdiFlush();
-    const auto* data = static_cast<const std::uint32_t*>(bits);
-    pixels.bits.assign(data, data + static_cast<size_t>(pixels.w) * pixels.h);
-    ::SelectObject(memory, old);
-    ::DeleteObject(section);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
+    return capture(window, [window](HDC memory, int w, int h) {
+        POINT origin = {0, 0};
+        ::ClientToScreen(window, &origin);
+        HDC screen = ::GetDC(nullptr);
+        ::BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+        ::ReleaseDC(nullptr, screen);
+    });
 }
 
 COLORREF Pixels::at(int x, int y) const {

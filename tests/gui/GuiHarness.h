@@ -65,6 +65,8 @@ public:
     int countOf(COLORREF colour, const RECT& area) const;
 
 private:
+    static Pixels capture(HWND window, const std::function<void(HDC memory, int w, int h)>& fill);
+
     int w = 0, h = 0;
     std::vector<std::uint32_t> bits;  // 0x00RRGGBB, top-down
 };
