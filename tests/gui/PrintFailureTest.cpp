@@ -10,36 +10,6 @@
 #include "resource.h"
 
 namespace {
-// Wine spools each document to a file in the system's spool folder before it goes to CUPS. With
-// a plain file in the folder's place no document can start.
-class SpoolFolderBlocked {
-public:
-    SpoolFolderBlocked() {
-        char system[MAX_PATH];
-        ::GetSystemDirectoryA(system, MAX_PATH);
-        // Kept in the spelling the prefix has, so it comes back unchanged.
-        folder = std::string(system) + "\\spool\\";
-        WIN32_FIND_DATAA found;
-        HANDLE search = ::FindFirstFileA((folder + "PRINTERS").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
-        ::FindClose(search);
-        folder += found.cFileName;
-        moved = ::MoveFileA(folder.c_str(), (folder + ".held").c_str()) != 0;
-        blocked = moved && (WriteDataFile(folder, "not a folder"), ::GetFileAttributesA(folder.c_str()) !=
-                                                                    INVALID_FILE_ATTRIBUTES);
-    }
-    ~SpoolFolderBlocked() {
-        ::DeleteFileA(folder.c_str());
-        if (moved) ::MoveFileA((folder + ".held").c_str(), folder.c_str());
-    }
-    bool active() const { return blocked; }
-
-private:
-    std::string folder;
-    bool moved = false;
-    bool blocked = false;
-};
-
 // Another program has the file open and shares it with no one.
 class HeldOpen {
 public:

@@ -81,13 +81,15 @@ void PrintTest::TearDown() {
     RemoveWrittenDataFiles();
 }
 
-void PrintTest::pressF3() {
+void PrintTest::pressF3() { RunKeyCommand(mainWindow(), VK_F3); }
+
+void RunKeyCommand(HWND window, UINT virtualKey) {
     // The command runs inside the dispatch of the key: it has ended once that dispatch returns.
-    ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F3, 1);
+    ::PostMessageA(window, WM_KEYDOWN, virtualKey, 1);
     DWORD start = ::GetTickCount();
     for (bool done = false; !done;) {
         if (::GetTickCount() - start > 180000) {
-            ADD_FAILURE() << "F3 was not taken from the queue within 3 minutes";
+            ADD_FAILURE() << "key " << virtualKey << " was not taken from the queue within 3 minutes";
             return;
         }
         MSG message;
@@ -95,12 +97,12 @@ void PrintTest::pressF3() {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
             continue;
         }
-        done = message.message == WM_KEYDOWN && message.wParam == VK_F3;
+        done = message.message == WM_KEYDOWN && message.wParam == virtualKey;
         if (AfxGetApp()->PreTranslateMessage(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }
-    ::PostMessageA(mainWindow(), WM_KEYUP, VK_F3, 0xC0000001);
+    ::PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
 std::vector<std::string> PrintTest::print(int optionId, std::vector<DialogScript::Step> more) {

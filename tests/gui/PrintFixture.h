@@ -32,6 +32,10 @@ DialogScript::Step ChooseOption(int optionId);  // clicks the radio button (0: n
 DialogScript::Step PressOk();
 DialogScript::Step PressCancel();
 
+// Posts the key to the window and pumps until that key's dispatch, inside which the command it
+// starts runs with the modal loops of its dialogs, has returned.
+void RunKeyCommand(HWND window, UINT virtualKey);
+
 // A message box's icon, and the system's stop icon.
 HICON MessageBoxIcon(HWND box);
 HICON StopIcon();

@@ -249,3 +249,23 @@ void RemoveWrittenDataFiles() {
     for (const std::string& path : writtenFiles()) ::DeleteFileA(path.c_str());
     writtenFiles().clear();
 }
+
+SpoolFolderBlocked::SpoolFolderBlocked() {
+    char system[MAX_PATH];
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    // Kept in the spelling the prefix has, so it comes back unchanged.
+    folder = std::string(system) + "\\spool\\";
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "PRINTERS").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    ::FindClose(search);
+    folder += found.cFileName;
+    moved = ::MoveFileA(folder.c_str(), (folder + ".held").c_str()) != 0;
+    blocked = moved && (WriteDataFile(folder, "not a folder"),
+                        ::GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES);
+}
+
+SpoolFolderBlocked::~SpoolFolderBlocked() {
+    ::DeleteFileA(folder.c_str());
+    if (moved) ::MoveFileA((folder + ".held").c_str(), folder.c_str());
+}

@@ -67,6 +67,22 @@ struct PrintableOrigin {
 };
 PrintableOrigin DefaultPrinterOrigin();
 
+// Wine spools each document to a file in the system's spool folder before it goes to CUPS. With
+// a plain file in the folder's place, for as long as this object lives, no document can start.
+class SpoolFolderBlocked {
+public:
+    SpoolFolderBlocked();
+    SpoolFolderBlocked(const SpoolFolderBlocked&) = delete;
+    SpoolFolderBlocked& operator=(const SpoolFolderBlocked&) = delete;
+    ~SpoolFolderBlocked();
+    bool active() const { return blocked; }
+
+private:
+    std::string folder;
+    bool moved = false;
+    bool blocked = false;
+};
+
 // Writes a file (and its folders) below the current folder.
 void WriteDataFile(const std::string& path, const std::string& bytes);
 // Writes a metafile of one black rectangle, left-top at (0, 0) of the drawing, `widthMm` wide and
