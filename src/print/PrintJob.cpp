@@ -20,9 +20,10 @@ PrintJob::~PrintJob() {
 }
 
 bool PrintJob::start(CWnd* owner) {
-    // The system reports a refused document with zero as well as with a negative result.
+    // The system reports a refused document with zero as well as with a negative result. The
+    // message carries the document's name, the program's own name in the guide.
     if (dc.StartDoc(documentName) <= 0) {
-        ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, "Problems with printing...", "Strandor!",
+        ::MessageBoxA(owner ? owner->GetSafeHwnd() : nullptr, "Problems with printing...", documentName,
                       MB_OK | MB_ICONHAND);
         return false;
     }

@@ -196,6 +196,7 @@ TEST_F(ConnectorCatalogPrintTest, RefusedDocumentIsReportedOnceAndNothingIsPrint
     std::vector<std::string> pdfs = printWith({PressOk(), answerBox(boxes)});
     ASSERT_EQ(boxes.size(), 1u) << "one message";
     EXPECT_EQ(boxes[0].info.text, "Problems with printing...");
+    EXPECT_EQ(boxes[0].info.caption, "Strandor! connector catalog") << "like the catalog's other messages";
     EXPECT_EQ(boxes[0].owner, frame()) << "the box belongs to the catalog window";
     EXPECT_EQ(boxes[0].icon, StopIcon());
     EXPECT_EQ(LiveGdiObjects(), gdiBefore) << "fonts or the printer DC left alive";
