@@ -13,12 +13,8 @@ void PrintCableList(CWnd* owner, const char* const* names, int count, CDC& dc) {
     CreatePrintFont(lineFont, ListFontHeight, FW_BOLD);
 
     job.startPage();
-    dc.SetMapMode(MM_HIMETRIC);
-    CBrush brush(RGB(0, 0, 0));
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
     {
-        SelectGuard brushSelected(dc, brush);
-        SelectGuard penSelected(dc, pen);
+        PageInk ink(dc);
         SelectGuard fontSelected(dc, titleFont);
         dc.SetTextAlign(TA_CENTER | TA_TOP);
         dc.TextOut(TitlePosition.x, TitlePosition.y, CableListTitle);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "catalog/Catalog.h"
-#include "drawing/MetafileCheck.h"
 #include "framework/File.h"
 #include "print/PageLayout.h"
 #include "print/PrintJob.h"
@@ -27,13 +26,6 @@ NotesText readUserNotes(int cableNumber) {
 
 void drawText(CDC& dc, PagePoint at, const char* text) { dc.TextOut(at.x, at.y, text); }
 
-// A damaged drawing is skipped like a missing one; its place stays empty.
-void playDrawing(CDC& dc, const SheetDrawing& drawing) {
-    dc.SetWindowOrg(drawing.x0, drawing.y0);
-    if (!IsPlayableMetafile(drawing.path.c_str())) return;
-    MetafileHandle metafile(drawing.path.c_str());
-    if (metafile) dc.PlayMetaFile(metafile.get());
-}
 }  // namespace
 
 void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, int startPinouts, int endPinouts,
@@ -48,12 +40,8 @@ void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, 
     CreatePrintFont(notesFont, NotesFontHeight, FW_NORMAL);
 
     job.startPage();
-    dc.SetMapMode(MM_HIMETRIC);
-    CBrush brush(RGB(0, 0, 0));
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
     {
-        SelectGuard brushSelected(dc, brush);
-        SelectGuard penSelected(dc, pen);
+        PageInk ink(dc);
         SelectGuard fontSelected(dc, titleFont);
         dc.SetTextAlign(TA_CENTER | TA_TOP);
         drawText(dc, TitlePosition, name);
@@ -68,7 +56,7 @@ void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, 
         dc.DrawText(notes.data(), &notesRect, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
 
         CableRecord cable{name, startPlug, endPlug, startPinouts, endPinouts};
-        for (const SheetDrawing& drawing : SheetDrawings(cable, cableNumber)) playDrawing(dc, drawing);
+        for (const SheetDrawing& drawing : SheetDrawings(cable, cableNumber)) PlaySheetDrawing(dc, drawing);
         dc.SetWindowOrg(0, 0);
     }
     job.finish();

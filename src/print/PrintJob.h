@@ -23,6 +23,18 @@ void CreatePrintFont(CFont& font, int height, int weight);
 // drawing leaves its place empty.
 void PlaySheetDrawing(CDC& dc, const SheetDrawing& drawing);
 
+// The black brush and pen of a printed page, selected while it lives.
+class PageInk {
+public:
+    explicit PageInk(CDC& dc) : brushSelected(dc, brush), penSelected(dc, pen) {}
+
+private:
+    CBrush brush{RGB(0, 0, 0)};
+    CPen pen{PS_SOLID, 1, RGB(0, 0, 0)};
+    SelectGuard brushSelected;
+    SelectGuard penSelected;
+};
+
 // One document of one page. A document that never reaches finish() (an error on the way) is
 // aborted, so no half-built job reaches the spooler.
 class PrintJob {
@@ -34,7 +46,11 @@ public:
 
     // Starts the document; when the printer refuses, tells the user and answers false.
     bool start(CWnd* owner);
-    void startPage() { dc.StartPage(); }
+    // StartPage, and the page's coordinates: 0.01 mm, y upward from the printable area's top left.
+    void startPage() {
+        dc.StartPage();
+        dc.SetMapMode(MM_HIMETRIC);
+    }
     // EndPage and EndDoc.
     void finish();
 

@@ -25,7 +25,6 @@ void PrintConnectorPage(CWnd* owner, const ConnectorEntry& entry, int pinout, co
     CreatePrintFont(titleFont, TitleFontHeight, FW_BOLD);
     CreatePrintFont(subtitleFont, NotesFontHeight * 3 / 2, FW_NORMAL);
     job.startPage();
-    dc.SetMapMode(MM_HIMETRIC);
     {
         SelectGuard font(dc, titleFont);
         dc.SetTextAlign(TA_CENTER | TA_TOP);
