@@ -1,6 +1,7 @@
 // The cable selection dialog and the cable switch, driven through the live dialog's list and keys.
 
 #include "GuiHarness.h"
+#include "TestDrawings.h"
 
 #include <cstdio>
 #include <fstream>
@@ -141,58 +142,33 @@ void walkDown(HWND dialog, const std::vector<int>& route) {
     for (int row : route) doubleClickRow(dialog, row);
 }
 
-std::string pathName(const char* prefix, int number) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%03d", number);
-    return std::string(prefix) + digits;
-}
-
 // What the path strip above the list must look like: the dialog's grey, "category path:" in black
 // and the path drawn white, dark grey and blue, in the default font of a fresh device context.
-std::vector<std::uint32_t> expectedPathStrip(const std::string& path, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, section);
-    HBRUSH grey = ::CreateSolidBrush(RGB(192, 192, 192));
-    RECT all = {0, 0, width, height};
-    ::FillRect(memory, &all, grey);
-    ::DeleteObject(grey);
-    ::SetBkMode(memory, TRANSPARENT);
-    ::TextOutA(memory, 20, 5, "category path:", 14);
-    ::SetTextColor(memory, RGB(255, 255, 255));
-    ::TextOutA(memory, 21, 20, path.c_str(), static_cast<int>(path.size()));
-    ::SetTextColor(memory, RGB(128, 128, 128));
-    ::TextOutA(memory, 23, 22, path.c_str(), static_cast<int>(path.size()));
-    ::SetTextColor(memory, RGB(0, 0, 255));
-    ::TextOutA(memory, 22, 21, path.c_str(), static_cast<int>(path.size()));
-    ::GdiFlush();
-    const auto* data = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> strip(data, data + static_cast<size_t>(width) * height);
-    ::SelectObject(memory, old);
-    ::DeleteObject(section);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return strip;
+Pixels expectedPathStrip(const std::string& path, int width, int height) {
+    return Pixels::Drawn(width, height, [&](HDC memory) {
+        HBRUSH grey = ::CreateSolidBrush(RGB(192, 192, 192));
+        RECT all = {0, 0, width, height};
+        ::FillRect(memory, &all, grey);
+        ::DeleteObject(grey);
+        ::SetBkMode(memory, TRANSPARENT);
+        ::TextOutA(memory, 20, 5, "category path:", 14);
+        ::SetTextColor(memory, RGB(255, 255, 255));
+        ::TextOutA(memory, 21, 20, path.c_str(), static_cast<int>(path.size()));
+        ::SetTextColor(memory, RGB(128, 128, 128));
+        ::TextOutA(memory, 23, 22, path.c_str(), static_cast<int>(path.size()));
+        ::SetTextColor(memory, RGB(0, 0, 255));
+        ::TextOutA(memory, 22, 21, path.c_str(), static_cast<int>(path.size()));
+    });
 }
 
 // Counts the pixels of the strip above the list (y 0 to 41) that differ from the expected picture.
 int pathStripDifferences(const Pixels& pixels, const std::string& path) {
     const int height = 42;
-    std::vector<std::uint32_t> expected = expectedPathStrip(path, pixels.width(), height);
+    Pixels expected = expectedPathStrip(path, pixels.width(), height);
     int differing = 0;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < pixels.width(); ++x) {
-            std::uint32_t p = expected[static_cast<size_t>(y) * pixels.width() + x];
-            if (pixels.at(x, y) != RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF)) ++differing;
-        }
+        for (int x = 0; x < pixels.width(); ++x)
+            if (pixels.at(x, y) != expected.at(x, y)) ++differing;
     return differing;
 }
 
@@ -247,26 +223,6 @@ void saveWindowAsBmp(HWND window, const std::string& path) {
     ::DeleteObject(section);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
-}
-
-void makeDataFolders() {
-    for (const char* folder : {"DATA", "DATA\\PLUG", "DATA\\PINOUTS", "DATA\\CABLE"}) ::CreateDirectoryA(folder, nullptr);
-}
-
-// A drawing that fills far more than any panel with one colour.
-void writeFilledDrawing(const std::string& path, COLORREF colour) {
-    ::DeleteFileA(path.c_str());
-    HDC dc = ::CreateMetaFileA(path.c_str());
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    HPEN pen = ::CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-    HGDIOBJ oldPen = ::SelectObject(dc, pen);
-    ::Rectangle(dc, -30000, 30000, 30000, -30000);
-    ::SelectObject(dc, oldBrush);
-    ::SelectObject(dc, oldPen);
-    ::DeleteMetaFile(::CloseMetaFile(dc));
-    ::DeleteObject(brush);
-    ::DeleteObject(pen);
 }
 
 struct Snapshot {
@@ -732,11 +688,11 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
         ASSERT_NE(row.name, nullptr);
         EXPECT_EQ(route.text, row.name);
         EXPECT_EQ(windowText(mainWindow()), "Strandor! [ " + route.text + " ]");
-        EXPECT_EQ(diagramPanel.firstPath, pathName("DATA\\CABLE\\CABLE.", number));
-        EXPECT_EQ(startPanel.firstPath, pathName("DATA\\PLUG\\PLUG.", row.startPlug));
-        EXPECT_EQ(startPanel.secondPath, pathName("DATA\\PINOUTS\\PINOUTS.", row.startPinouts));
-        EXPECT_EQ(endPanel.firstPath, pathName("DATA\\PLUG\\PLUG.", row.endPlug));
-        EXPECT_EQ(endPanel.secondPath, pathName("DATA\\PINOUTS\\PINOUTS.", row.endPinouts));
+        EXPECT_EQ(diagramPanel.firstPath, DataFileName(DataPrefix::Cable, number));
+        EXPECT_EQ(startPanel.firstPath, DataFileName(DataPrefix::Plug, row.startPlug));
+        EXPECT_EQ(startPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.startPinouts));
+        EXPECT_EQ(endPanel.firstPath, DataFileName(DataPrefix::Plug, row.endPlug));
+        EXPECT_EQ(endPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.endPinouts));
     }
     std::set<int> inUse;
     for (int number = 1; number <= 30; ++number) inUse.insert(number);
@@ -746,11 +702,11 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
 }
 
 TEST_F(CableSelectTest, AConnectorPanelShowingPinoutsShowsTheNewCablesPinouts) {
-    makeDataFolders();
+    MakeDataFolders();
     const COLORREF green = RGB(0, 128, 0), red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-    writeFilledDrawing("DATA\\PLUG\\PLUG.029", green);
-    writeFilledDrawing("DATA\\PINOUTS\\PINOUTS.035", red);
-    writeFilledDrawing("DATA\\PLUG\\PLUG.011", blue);
+    WriteRectangleDrawing("DATA\\PLUG\\PLUG.029", -30000, 30000, 30000, -30000, green);
+    WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.035", -30000, 30000, 30000, -30000, red);
+    WriteRectangleDrawing("DATA\\PLUG\\PLUG.011", -30000, 30000, 30000, -30000, blue);
     startPanel.Toggle();
     PumpUntilIdle();
     ASSERT_EQ(startPanel.showFirst, 0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "GuiHarness.h"
 #include "drawing/MetafileCheck.h"
 #include "drawing/Placement.h"
 
@@ -69,42 +70,32 @@ void checkDrawing(const std::string& path, int width, int height, int scaleX, in
     HMETAFILE metafile = ::GetMetaFileA(path.c_str());
     ASSERT_NE(metafile, nullptr);
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HBITMAP surface = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldSurface = ::SelectObject(dc, surface);
-    RECT all = {0, 0, width, height};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-
-    Point origin = MetafileWindowOrigin(scaleX, scaleY, anchor.x, anchor.y);
-    ::SetMapMode(dc, MM_ANISOTROPIC);
-    ::SetWindowExtEx(dc, DrawingExtentX, DrawingExtentY, nullptr);
-    ::SetViewportExtEx(dc, scaleX, scaleY, nullptr);
-    ::SetWindowOrgEx(dc, origin.x, origin.y, nullptr);
-    DcState before = stateOf(dc);
-    EXPECT_TRUE(::PlayMetaFile(dc, metafile));
-    EXPECT_TRUE(stateOf(dc) == before) << "playing changed the DC's objects or mapping";
-
     POINT corners[2] = {{envelope.left, envelope.top}, {envelope.right, envelope.bottom}};
-    ::LPtoDP(dc, corners, 2);
     POINT clear[2] = {{0, 0}, {-1, -1}};
-    if (keepClear) {
-        clear[0] = {keepClear->left, keepClear->top};
-        clear[1] = {keepClear->right, keepClear->bottom};
-        ::LPtoDP(dc, clear, 2);
-    }
-    ::GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
+    Pixels pixels = Pixels::Drawn(width, height, [&](HDC dc) {
+        RECT all = {0, 0, width, height};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        Point origin = MetafileWindowOrigin(scaleX, scaleY, anchor.x, anchor.y);
+        ::SetMapMode(dc, MM_ANISOTROPIC);
+        ::SetWindowExtEx(dc, DrawingExtentX, DrawingExtentY, nullptr);
+        ::SetViewportExtEx(dc, scaleX, scaleY, nullptr);
+        ::SetWindowOrgEx(dc, origin.x, origin.y, nullptr);
+        DcState before = stateOf(dc);
+        EXPECT_TRUE(::PlayMetaFile(dc, metafile));
+        EXPECT_TRUE(stateOf(dc) == before) << "playing changed the DC's objects or mapping";
+        ::LPtoDP(dc, corners, 2);
+        if (keepClear) {
+            clear[0] = {keepClear->left, keepClear->top};
+            clear[1] = {keepClear->right, keepClear->bottom};
+            ::LPtoDP(dc, clear, 2);
+        }
+    });
+    ::DeleteMetaFile(metafile);
+
     int inked = 0, outside = 0, inCorner = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if ((pixels[y * width + x] & 0xFFFFFF) == 0xFFFFFF) continue;
+            if (pixels.at(x, y) == RGB(255, 255, 255)) continue;
             ++inked;
             // One pixel of slack for pens and the rounding of the mapping.
             if (x < corners[0].x - 1 || x > corners[1].x + 1 || y < corners[0].y - 1 || y > corners[1].y + 1) ++outside;
@@ -114,11 +105,6 @@ void checkDrawing(const std::string& path, int width, int height, int scaleX, in
     EXPECT_GT(inked, 50) << "the drawing paints nothing";
     EXPECT_EQ(outside, 0) << "pixels outside the envelope";
     EXPECT_EQ(inCorner, 0) << "pixels in the corner that must stay clear";
-
-    ::SelectObject(dc, oldSurface);
-    ::DeleteObject(surface);
-    ::DeleteDC(dc);
-    ::DeleteMetaFile(metafile);
 }
 
 const Envelope PartEnvelope = {-1900, 4400, 1900, -4400};

@@ -112,13 +112,10 @@ void PressKey(HWND window, UINT virtualKey) {
     PumpUntilIdle();
 }
 
-// A 32-bit top-down bitmap of the window's client size; `fill` draws into it.
-Pixels Pixels::capture(HWND window, const std::function<void(HDC memory, int w, int h)>& fill) {
+Pixels Pixels::Drawn(int w, int h, const std::function<void(HDC memory)>& fill) {
     Pixels pixels;
-    RECT client;
-    ::GetClientRect(window, &client);
-    pixels.w = client.right;
-    pixels.h = client.bottom;
+    pixels.w = w;
+    pixels.h = h;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = pixels.w;
@@ -130,7 +127,7 @@ Pixels Pixels::capture(HWND window, const std::function<void(HDC memory, int w, 
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, section);
-    fill(memory, pixels.w, pixels.h);
+    fill(memory);
     ::GdiFlush();
     const auto* data = static_cast<const std::uint32_t*>(bits);
     pixels.bits.assign(data, data + static_cast<size_t>(pixels.w) * pixels.h);
@@ -141,14 +138,25 @@ Pixels Pixels::capture(HWND window, const std::function<void(HDC memory, int w, 
     return pixels;
 }
 
+namespace {
+SIZE clientSize(HWND window) {
+    RECT client;
+    ::GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+}  // namespace
+
 Pixels Pixels::OfClient(HWND window) {
-    return capture(window, [window](HDC memory, int, int) {
+    SIZE size = clientSize(window);
+    return Drawn(size.cx, size.cy, [window](HDC memory) {
         ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     });
 }
 
 Pixels Pixels::OfScreen(HWND window) {
-    return capture(window, [window](HDC memory, int w, int h) {
+    SIZE size = clientSize(window);
+    int w = size.cx, h = size.cy;
+    return Drawn(w, h, [window, w, h](HDC memory) {
         POINT origin = {0, 0};
         ::ClientToScreen(window, &origin);
         HDC screen = ::GetDC(nullptr);

@@ -59,14 +59,14 @@ public:
     static Pixels OfClient(HWND window);
     // What the screen shows in the window's client area (children and all).
     static Pixels OfScreen(HWND window);
+    // A w x h picture that `draw` paints on a memory DC: a reference to compare with.
+    static Pixels Drawn(int w, int h, const std::function<void(HDC memory)>& draw);
     COLORREF at(int x, int y) const;
     int width() const { return w; }
     int height() const { return h; }
     int countOf(COLORREF colour, const RECT& area) const;
 
 private:
-    static Pixels capture(HWND window, const std::function<void(HDC memory, int w, int h)>& fill);
-
     int w = 0, h = 0;
     std::vector<std::uint32_t> bits;  // 0x00RRGGBB, top-down
 };
