@@ -12,6 +12,7 @@
 
 #include "Build.h"
 #include "ConnectorListWriter.h"
+#include "SampleConnectorList.h"
 #include "SourceText.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorUse.h"
@@ -21,11 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 ConnectorList sampleList() {
-    ConnectorList list;
-    list.connectors = {{9, "Serial and parallel", "DE-9 (9-pin D-sub)", {1, 7, 9, 36}},
-                       {11, "Serial and parallel", "DB-25 (25-pin D-sub)", {2, 3, 49}},
-                       {15, "Audio and AV", "RCA (phono)", {0}},
-                       {99, "Audio and AV", "Unused", {}}};
+    ConnectorList list = SampleConnectorList();
     list.pinouts = {{1, "DE-9 RS-232 (PC, DTE)"}, {2, "DB-25 RS-232 (PC, DTE)"}};
     return list;
 }

@@ -7,16 +7,10 @@
 #include "external/catalogapp/ConnectorList.h"
 #include "external/catalogapp/ConnectorPage.h"
 #include "external/catalogapp/ConnectorRows.h"
+#include "SampleConnectorList.h"
 
 namespace {
-ConnectorList sampleList() {
-    ConnectorList list;
-    list.connectors = {{9, "Serial and parallel", "DE-9 (9-pin D-sub)", {1, 7, 9, 36}},
-                       {11, "Serial and parallel", "DB-25 (25-pin D-sub)", {2, 3, 49}},
-                       {15, "Audio and AV", "RCA (phono)", {0}},
-                       {99, "Audio and AV", "Unused", {}}};
-    return list;
-}
+ConnectorList sampleList() { return SampleConnectorList(); }
 }  // namespace
 
 TEST(ConnectorListRows, GroupHeadingsStandBeforeEachGroupsConnectors) {
