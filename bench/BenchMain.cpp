@@ -16,7 +16,7 @@
 
 #include "GuiHarness.h"
 #include "app/MainFrame.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
 #include "drawing/MetafileCheck.h"
@@ -59,12 +59,12 @@ std::vector<int> cablesInUse() {
 }
 
 MainFrame* startProgram(GuideApp& app) {
-    app.m_nCmdShow = SW_SHOWNORMAL;
+    app.showCommand = SW_SHOWNORMAL;
     app.InitInstance();
     PumpUntilIdle();
     ::PostMessageA(::FindWindowA(nullptr, "Aloitus ikkuna"), WM_KEYDOWN, VK_RETURN, 1);
     PumpUntilIdle();
-    return static_cast<MainFrame*>(app.m_pMainWnd);
+    return static_cast<MainFrame*>(app.mainWindow);
 }
 
 void benchSwitching(MainFrame* frame) {

@@ -33,15 +33,19 @@ if(GENERATE_DATA AND EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
     add_custom_target(data_folder ALL DEPENDS ${BIN_DIR}/DATA/stamp)
 endif()
 
-file(GLOB FRAMEWORK_SOURCES CONFIGURE_DEPENDS src/framework/*.cpp)
-file(GLOB WINDOW_SOURCES CONFIGURE_DEPENDS
-    src/app/*.cpp src/catalog/*.cpp src/drawing/*.cpp src/print/*.cpp src/external/*.cpp)
-list(REMOVE_ITEM WINDOW_SOURCES ${CMAKE_SOURCE_DIR}/src/app/WinMain.cpp)
-
-add_library(strandor_core STATIC ${FRAMEWORK_SOURCES} ${WINDOW_SOURCES})
+# The rooms both programs are built from (docs/architecture.md), then each program's own room.
+file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
+    src/framework/*.cpp src/datafiles/*.cpp src/ui/*.cpp src/cables/*.cpp src/drawing/*.cpp src/print/*.cpp
+    src/external/*.cpp)
+add_library(strandor_core STATIC ${CORE_SOURCES})
 target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 # comdlg32 and shell32 are loaded on first use (framework/LateLibrary.h), not linked.
 target_link_libraries(strandor_core PUBLIC user32 gdi32 kernel32)
+
+file(GLOB GUIDE_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
+list(REMOVE_ITEM GUIDE_APP_SOURCES ${CMAKE_SOURCE_DIR}/src/app/WinMain.cpp)
+add_library(guide_app STATIC ${GUIDE_APP_SOURCES})
+target_link_libraries(guide_app PUBLIC strandor_core)
 
 # The resources go into an object library so that the program and the GUI tests carry the same ones.
 add_library(strandor_res OBJECT res/strandor.rc)
@@ -50,13 +54,13 @@ add_dependencies(strandor_res bitmaps)
 set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp;${CMAKE_SOURCE_DIR}/res/strandor.manifest")
 
 add_executable(Strandor WIN32 src/app/WinMain.cpp $<TARGET_OBJECTS:strandor_res>)
-target_link_libraries(Strandor PRIVATE strandor_core)
+target_link_libraries(Strandor PRIVATE guide_app)
 
 # The connector catalog program, CATALOG.EXE, beside the guide. Its window classes are a library the
 # GUI tests link too, and so are its menu and keys (catalog_ui.rc); icon, manifest and version are
 # the program's alone (catalog.rc).
-file(GLOB CATALOG_APP_SOURCES CONFIGURE_DEPENDS src/external/catalogapp/*.cpp)
-list(REMOVE_ITEM CATALOG_APP_SOURCES ${CMAKE_SOURCE_DIR}/src/external/catalogapp/CatalogMain.cpp)
+file(GLOB CATALOG_APP_SOURCES CONFIGURE_DEPENDS src/catalogapp/*.cpp)
+list(REMOVE_ITEM CATALOG_APP_SOURCES ${CMAKE_SOURCE_DIR}/src/catalogapp/CatalogMain.cpp)
 add_library(catalog_app STATIC ${CATALOG_APP_SOURCES})
 target_link_libraries(catalog_app PUBLIC strandor_core)
 add_library(catalog_ui_res OBJECT res/catalog_ui.rc)
@@ -65,7 +69,7 @@ add_library(catalog_res OBJECT res/catalog.rc)
 target_include_directories(catalog_res PRIVATE ${BITMAP_DIR} ${CMAKE_SOURCE_DIR}/res)
 add_dependencies(catalog_res bitmaps)
 set_source_files_properties(res/catalog.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp;${CMAKE_SOURCE_DIR}/res/strandor.manifest")
-add_executable(CATALOG WIN32 src/external/catalogapp/CatalogMain.cpp
+add_executable(CATALOG WIN32 src/catalogapp/CatalogMain.cpp
     $<TARGET_OBJECTS:catalog_res> $<TARGET_OBJECTS:catalog_ui_res>)
 target_link_libraries(CATALOG PRIVATE catalog_app)
 set_target_properties(CATALOG PROPERTIES SUFFIX ".EXE")

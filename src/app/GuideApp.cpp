@@ -9,13 +9,17 @@ CBitmap LogoBitmap;
 int SavedShowCommand = SW_SHOWNORMAL;
 const std::string VersionText = "Version 1.04";
 
+GuideApp::GuideApp() : CWinApp("Strandor!", IDI_PROGRAM) {}
+
 BOOL GuideApp::InitInstance() {
     FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
     LogoBitmap.LoadBitmap(IDB_LOGO);
     // The main window takes the screen size from FrameMemDC, so that comes first.
     auto* frame = new MainFrame;
-    m_pMainWnd = frame;
-    TheStartWindow.Open(frame, VersionText, m_nCmdShow);
-    SavedShowCommand = m_nCmdShow;
+    mainWindow = frame;
+    TheStartWindow.Open(frame, VersionText, showCommand);
+    SavedShowCommand = showCommand;
     return TRUE;
 }
+
+bool GuideApp::PreTranslateMessage(MSG& message) { return mainWindow && mainWindow->TranslateAccelerator(message); }

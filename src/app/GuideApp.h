@@ -9,9 +9,11 @@
 
 class GuideApp : public CWinApp {
 public:
-    GuideApp() : CWinApp(nullptr) {}
+    GuideApp();
     ~GuideApp() override = default;
     BOOL InitInstance() override;
+    // The main window's keys act in every window it owns.
+    bool PreTranslateMessage(MSG& message) override;
 };
 
 extern CDC FrameMemDC;        // memory DC of the main window; deleted when quitting is confirmed

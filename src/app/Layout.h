@@ -1,30 +1,12 @@
 #pragma once
-// The main window's and the start window's geometry: centring, panel layouts, the status strip,
-// the panel scale and which hint the pointer gives. Integer arithmetic, truncating divisions.
+// The main window's geometry: panel layouts, the status strip, the panel scale and which hint the
+// pointer gives. Integer arithmetic, truncating divisions.
 
-struct Rect {
-    int left, top, right, bottom;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const Rect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
-
-struct Scale {
-    int x, y;
-    bool operator==(const Scale& o) const { return x == o.x && y == o.y; }
-};
+#include "ui/Geometry.h"
 
 struct PanelRects {
     Rect start, diagram, end;
 };
-
-// Moves the rectangle by ((W + left - right) / 2, (H + top - bottom) / 2) from where it stands.
-void CentreRect(Rect& rect, int screenWidth, int screenHeight);
-
-// The status line: the bottom 19 pixels of the client area, one pixel in from each side.
-Rect StatusRectFor(const Rect& client);
 
 // Start-up layout: connector panels 190 pixels wide, the diagram between them.
 PanelRects FirstLayout(const Rect& client);

@@ -1,7 +1,7 @@
 // The main window's command table: every command id goes to one handler here.
 
 #include "app/MainFrame.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/NotesDialog.h"
 #include "external/ExternalPrograms.h"

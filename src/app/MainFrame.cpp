@@ -2,9 +2,9 @@
 
 #include "app/GuideApp.h"
 #include "app/StatusLine.h"
-#include "app/Surface.h"
-#include "app/WindowGeometry.h"
-#include "catalog/Catalog.h"
+#include "ui/Surface.h"
+#include "ui/WindowGeometry.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
 #include "resource.h"
@@ -78,10 +78,6 @@ MainFrame::~MainFrame() = default;
 
 LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return 0;
         case WM_CLOSE:
             OnClose();
             return 0;

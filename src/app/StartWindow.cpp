@@ -1,7 +1,7 @@
 #include "app/StartWindow.h"
 
 #include "app/Layout.h"
-#include "app/WindowGeometry.h"
+#include "ui/WindowGeometry.h"
 #include "resource.h"
 
 StartWindow TheStartWindow;
@@ -41,10 +41,6 @@ LRESULT StartWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
-            return 0;
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
             return 0;
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);

@@ -6,5 +6,5 @@
 static GuideApp theApp;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return AfxWinMain(theApp, instance, showCommand);
+    return RunProgram(theApp, instance, showCommand);
 }

@@ -2,7 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "app/StatusLine.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/FramedDrawing.h"
 #include "drawing/NotesDialog.h"
 
@@ -18,10 +18,6 @@ DrawingPanel::DrawingPanel(std::string first, std::string second, std::string hi
 
 LRESULT DrawingPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return 0;
         case WM_MOUSEMOVE:
             OnMouseMove();
             return 0;

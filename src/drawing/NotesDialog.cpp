@@ -1,6 +1,6 @@
 #include "drawing/NotesDialog.h"
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
 #include "framework/Dc.h"
@@ -9,17 +9,6 @@
 int notesNumber = 0;
 
 NotesDialog::NotesDialog(CWnd* parent) : CDialog(IDD_CABLE_NOTES, parent) {}
-
-INT_PTR NotesDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return TRUE;
-        default:
-            return CDialog::DialogProc(message, wParam, lParam);
-    }
-}
 
 void NotesDialog::Paint(CDC& dc) {
     RECT client;

@@ -11,9 +11,6 @@ class NotesDialog : public CDialog {
 public:
     explicit NotesDialog(CWnd* parent);
 
-protected:
-    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     void Paint(CDC& dc) override;
 };

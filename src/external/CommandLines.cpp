@@ -1,6 +1,6 @@
 #include "external/CommandLines.h"
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 std::string UserNotesCommandLine(int cableNumber) {
     return std::string(EditorName) + " " + DataFileName(DataPrefix::UserNote, cableNumber);

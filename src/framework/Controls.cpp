@@ -6,5 +6,5 @@ HWND CreateControl(const char* className, const char* caption, DWORD style, cons
                    UINT id) {
     return ::CreateWindowExA(0, className, caption ? caption : "", style, rect.left, rect.top,
                              rect.right - rect.left, rect.bottom - rect.top, parent ? parent->GetSafeHwnd() : nullptr,
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetInstanceHandle(), nullptr);
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ProgramInstance(), nullptr);
 }

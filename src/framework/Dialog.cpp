@@ -5,7 +5,7 @@
 #include "framework/WinApp.h"
 
 INT_PTR CDialog::DoModal() {
-    return ::DialogBoxParamA(AfxGetResourceHandle(), templateName, parent ? parent->GetSafeHwnd() : nullptr,
+    return ::DialogBoxParamA(ProgramInstance(), templateName, parent ? parent->GetSafeHwnd() : nullptr,
                              &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -23,6 +23,10 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             return FALSE;
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+            OnPaint(message, wParam);
+            return TRUE;
         case WM_DRAWITEM:
             return ReflectDrawItem(lParam);
         default:

@@ -1,7 +1,6 @@
 #include "framework/FrameWnd.h"
 
 #include "framework/WinApp.h"
-#include "resource.h"
 
 const char* CFrameWnd::DefaultFrameClass() {
     static const char* const name = "StrandorFrame";
@@ -10,8 +9,8 @@ const char* CFrameWnd::DefaultFrameClass() {
         WNDCLASSA wc{};
         wc.style = CS_HREDRAW | CS_VREDRAW;
         wc.lpfnWndProc = &CWnd::StaticWindowProc;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_PROGRAM));
+        wc.hInstance = ProgramInstance();
+        if (CWinApp::current) wc.hIcon = ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(CWinApp::current->iconId));
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = name;
         registered = ::RegisterClassA(&wc) != 0;
@@ -21,7 +20,7 @@ const char* CFrameWnd::DefaultFrameClass() {
 
 bool CFrameWnd::Create(const char* className, const char* title, DWORD style, const RECT& rect, CWnd* parent,
                        const char* menuName) {
-    HMENU menu = menuName ? ::LoadMenuA(AfxGetResourceHandle(), menuName) : nullptr;
+    HMENU menu = menuName ? ::LoadMenuA(ProgramInstance(), menuName) : nullptr;
     bool created = CreateEx(WS_EX_CLIENTEDGE, className ? className : DefaultFrameClass(), title, style, rect,
                             parent ? parent->GetSafeHwnd() : nullptr, menu);
     if (!created && menu) ::DestroyMenu(menu);
@@ -29,16 +28,24 @@ bool CFrameWnd::Create(const char* className, const char* title, DWORD style, co
 }
 
 bool CFrameWnd::LoadAccelTable(const char* name) {
-    accelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), name);
+    accelTable = ::LoadAcceleratorsA(ProgramInstance(), name);
     return accelTable != nullptr;
+}
+
+bool CFrameWnd::TranslateAccelerator(MSG& message) {
+    if (!hwnd || !accelTable || !message.hwnd) return false;
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    HWND top = ::GetAncestor(message.hwnd, GA_ROOT);
+    if (top != hwnd && ::GetWindow(top, GW_OWNER) != hwnd) return false;
+    return ::TranslateAcceleratorA(hwnd, accelTable, &message) != 0;
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         // The main window going ends the program's message loop.
-        CWinApp* app = AfxGetApp();
-        if (app && app->m_pMainWnd == this) {
-            app->m_pMainWnd = nullptr;
+        CWinApp* app = CWinApp::current;
+        if (app && app->mainWindow == this) {
+            app->mainWindow = nullptr;
             ::PostQuitMessage(0);
         }
     }

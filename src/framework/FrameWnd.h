@@ -11,6 +11,11 @@ public:
     bool LoadAccelTable(const char* name);
     HACCEL GetAccelTable() const { return accelTable; }
 
+    // Key messages of this window and of every window it owns (the start window, say) pass through
+    // its accelerator table, so its keys act wherever the focus is. True when the key was used up;
+    // keys that are not in the table (Esc, Enter) go on to the window that has the focus.
+    bool TranslateAccelerator(MSG& message);
+
     // Redraw on every size change and the program's icon.
     static const char* DefaultFrameClass();
 

@@ -45,7 +45,7 @@ bool CGdiObject::DeleteObject() {
 }
 
 bool CBitmap::LoadBitmap(const char* resourceName) {
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), resourceName));
+    return Attach(::LoadBitmapA(ProgramInstance(), resourceName));
 }
 
 SIZE CBitmap::GetSize() const {

@@ -1,38 +1,19 @@
 #include "framework/WinApp.h"
 
-#include "framework/FrameWnd.h"
-
 CWinApp* CWinApp::current = nullptr;
 
-CWinApp::CWinApp(const char*) {
+CWinApp::CWinApp(const char* title, UINT iconId)
+    : title(title), iconId(iconId), instance(::GetModuleHandleA(nullptr)) {
     current = this;
-    m_hInstance = ::GetModuleHandleA(nullptr);
 }
 
 CWinApp::~CWinApp() {
     if (current == this) current = nullptr;
 }
 
-HINSTANCE AfxGetInstanceHandle() {
-    return CWinApp::current ? CWinApp::current->m_hInstance : ::GetModuleHandleA(nullptr);
-}
+HINSTANCE ProgramInstance() { return CWinApp::current ? CWinApp::current->instance : ::GetModuleHandleA(nullptr); }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
-
-CWinApp* AfxGetApp() { return CWinApp::current; }
-
-// Key messages of the main window and of every window it owns (the start window, say) pass
-// through the main window's accelerator table, so the function keys act wherever the focus is.
-// Keys that are not in the table (Esc, Enter) go on to the window that has the focus.
-bool CWinApp::PreTranslateMessage(MSG& message) {
-    auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
-    if (!frame || !frame->GetSafeHwnd() || !frame->GetAccelTable() || !message.hwnd) return false;
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-    HWND main = frame->GetSafeHwnd();
-    HWND top = ::GetAncestor(message.hwnd, GA_ROOT);
-    if (top != main && ::GetWindow(top, GW_OWNER) != main) return false;
-    return ::TranslateAcceleratorA(main, frame->GetAccelTable(), &message) != 0;
-}
+const char* ProgramTitle() { return CWinApp::current ? CWinApp::current->title : ""; }
 
 int CWinApp::Run() {
     MSG message;
@@ -44,9 +25,9 @@ int CWinApp::Run() {
     return static_cast<int>(message.wParam);
 }
 
-int AfxWinMain(CWinApp& app, HINSTANCE instance, int showCommand) {
-    app.m_hInstance = instance;
-    app.m_nCmdShow = showCommand;
+int RunProgram(CWinApp& app, HINSTANCE instance, int showCommand) {
+    app.instance = instance;
+    app.showCommand = showCommand;
     if (!app.InitInstance()) return 0;
     return app.Run();
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The application object: start-up hook and the message loop.
+// The application object: the program's name and icon, start-up hook and the message loop.
 
 #include <windows.h>
 
-class CWnd;
+class CFrameWnd;
 
 class CWinApp {
 public:
-    explicit CWinApp(const char* appName = nullptr);
+    // title: the program's name, the caption of its error messages; iconId: the icon resource its
+    // frame windows show.
+    CWinApp(const char* title, UINT iconId);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
@@ -15,19 +17,24 @@ public:
     virtual BOOL InitInstance() { return TRUE; }
     // The message loop; returns the exit code when the main window is gone.
     int Run();
-    // One message through the main window's accelerators; true when it was used up.
-    virtual bool PreTranslateMessage(MSG& message);
+    // One message before it is dispatched; true when it was used up (by the main window's
+    // accelerators, say).
+    virtual bool PreTranslateMessage(MSG&) { return false; }
 
+    // The application object of the running program, or null before there is one.
     static CWinApp* current;
 
-    HINSTANCE m_hInstance = nullptr;
-    int m_nCmdShow = SW_SHOWNORMAL;
-    CWnd* m_pMainWnd = nullptr;
+    const char* const title;
+    const UINT iconId;
+    HINSTANCE instance = nullptr;
+    int showCommand = SW_SHOWNORMAL;
+    CFrameWnd* mainWindow = nullptr;  // its going ends the message loop
 };
 
-HINSTANCE AfxGetInstanceHandle();
-HINSTANCE AfxGetResourceHandle();
-CWinApp* AfxGetApp();
+// The module that holds the program's resources.
+HINSTANCE ProgramInstance();
+// The running program's name, "" before there is an application object.
+const char* ProgramTitle();
 
 // What WinMain does: hand the application its instance and show command, run start-up and the loop.
-int AfxWinMain(CWinApp& app, HINSTANCE instance, int showCommand);
+int RunProgram(CWinApp& app, HINSTANCE instance, int showCommand);

@@ -36,7 +36,7 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
                     HWND parent, HMENU menuOrId) {
     HWND created = ::CreateWindowExA(exStyle, className, windowName, style, rect.left, rect.top,
                                      rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
-                                     AfxGetInstanceHandle(), this);
+                                     ProgramInstance(), this);
     return created != nullptr;
 }
 
@@ -64,7 +64,7 @@ const char* CWnd::DefaultChildClass() {
         WNDCLASSA wc{};
         wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
         wc.lpfnWndProc = &CWnd::StaticWindowProc;
-        wc.hInstance = AfxGetInstanceHandle();
+        wc.hInstance = ProgramInstance();
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = name;
         registered = ::RegisterClassA(&wc) != 0;
@@ -73,7 +73,18 @@ const char* CWnd::DefaultChildClass() {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DRAWITEM && ReflectDrawItem(lParam)) return TRUE;
+    switch (message) {
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+            if (superProc) break;  // a system control we took over paints itself
+            OnPaint(message, wParam);
+            return 0;
+        case WM_DRAWITEM:
+            if (ReflectDrawItem(lParam)) return TRUE;
+            break;
+        default:
+            break;
+    }
     return Default(message, wParam, lParam);
 }
 
@@ -135,5 +146,5 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void ReportUnhandledError(HWND owner, const char* what) {
-    ::MessageBoxA(owner, what, "Strandor!", MB_OK | MB_ICONHAND);
+    ::MessageBoxA(owner, what, ProgramTitle(), MB_OK | MB_ICONHAND);
 }

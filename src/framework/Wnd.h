@@ -58,7 +58,7 @@ protected:
     // Called after the window is gone for good; a heap object may delete itself here.
     virtual void PostNcDestroy() {}
     // One paint routine serves WM_PAINT and WM_PRINTCLIENT alike, so a window paints the same
-    // on screen and for anyone who asks for its pixels.
+    // on screen and for anyone who asks for its pixels. The base's message map sends both here.
     virtual void Paint(CDC&) {}
     void OnPaint(UINT message, WPARAM wParam);
     // Owner-drawn controls draw themselves: the parent hands WM_DRAWITEM to the control's object.
@@ -76,5 +76,6 @@ protected:
     WNDPROC superProc = nullptr;  // the class's own procedure of a subclassed window
 };
 
-// Reports an error that reached a window procedure, so it never unwinds through Windows' own code.
+// Reports an error that reached a window procedure, so it never unwinds through Windows' own code;
+// the message box has the program's name for its caption.
 void ReportUnhandledError(HWND owner, const char* what);

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "framework/File.h"
 #include "print/PageLayout.h"
 #include "print/PrintJob.h"

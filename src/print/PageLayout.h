@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 struct PagePoint {
     int x;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "framework/File.h"
 #include "print/CableList.h"
 #include "print/CableSheet.h"

@@ -12,9 +12,9 @@
 
 #include "app/GuideApp.h"
 #include "app/MainFrame.h"
-#include "catalog/CableSelectDialog.h"
-#include "catalog/Catalog.h"
-#include "catalog/CategoryBrowser.h"
+#include "cables/CableSelectDialog.h"
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
 #include "drawing/DrawingPanel.h"
 
 namespace {
@@ -302,7 +302,7 @@ protected:
                 ::EndDialog(shown, -2);
             }
         });
-        CableSelectDialog dialog(app->m_pMainWnd);
+        CableSelectDialog dialog(app->mainWindow);
         INT_PTR result = dialog.DoModal();
         EXPECT_TRUE(waiter.seen());
         return result;

@@ -2,9 +2,9 @@
 
 #include "TestDrawings.h"
 #include "drawing/Placement.h"
-#include "external/catalogapp/CatalogFrame.h"
-#include "external/catalogapp/CatalogLayout.h"
-#include "external/catalogapp/ConnectorList.h"
+#include "catalogapp/CatalogFrame.h"
+#include "catalogapp/CatalogLayout.h"
+#include "datafiles/ConnectorList.h"
 
 std::string TestConnectorList() {
     return "; test list\r\n"
@@ -59,7 +59,7 @@ void ConnectorCatalogTest::SetUp() {
     ::SetCursorPos(1023, 767);
     WriteCatalogTestData();
     app = new CatalogApp;
-    app->m_nCmdShow = SW_SHOWNORMAL;
+    app->showCommand = SW_SHOWNORMAL;
     started = app->InitInstance();
     PumpUntilIdle();
     ASSERT_TRUE(started);
@@ -75,7 +75,7 @@ void ConnectorCatalogTest::TearDown() {
 }
 
 HWND ConnectorCatalogTest::frame() const {
-    return app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+    return app && app->mainWindow ? app->mainWindow->GetSafeHwnd() : nullptr;
 }
 
 std::vector<std::string> ConnectorCatalogTest::rowsOf(int listId) const {

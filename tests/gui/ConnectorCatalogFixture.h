@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "GuiHarness.h"
-#include "external/catalogapp/CatalogApp.h"
+#include "catalogapp/CatalogApp.h"
 
 // The list the tests use: two D-subs, a mini-DIN and the RCA plug under three group headings.
 std::string TestConnectorList();

@@ -4,7 +4,7 @@
 #include "ConnectorCatalogFixture.h"
 
 #include "TestDrawings.h"
-#include "external/catalogapp/CatalogFrame.h"
+#include "catalogapp/CatalogFrame.h"
 #include "resource.h"
 
 namespace {
@@ -41,12 +41,12 @@ struct StartOutcome {
 
 StartOutcome startCatalog() {
     CatalogApp app;
-    app.m_nCmdShow = SW_SHOWNORMAL;
+    app.showCommand = SW_SHOWNORMAL;
     DialogWaiter answer([](HWND box) { PressButton(box, IDOK); }, 4000);
-    StartOutcome outcome{app.InitInstance(), app.m_pMainWnd != nullptr, {}};
+    StartOutcome outcome{app.InitInstance(), app.mainWindow != nullptr, {}};
     PumpUntilIdle();
     outcome.message = answer.dialog();
-    if (app.m_pMainWnd) ::DestroyWindow(app.m_pMainWnd->GetSafeHwnd());
+    if (app.mainWindow) ::DestroyWindow(app.mainWindow->GetSafeHwnd());
     PumpUntilIdle(20);
     return outcome;
 }

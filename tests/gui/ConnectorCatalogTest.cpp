@@ -3,10 +3,10 @@
 
 #include "ConnectorCatalogFixture.h"
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/Placement.h"
-#include "external/catalogapp/CatalogFrame.h"
-#include "external/catalogapp/CatalogLayout.h"
+#include "catalogapp/CatalogFrame.h"
+#include "catalogapp/CatalogLayout.h"
 #include "framework/GdiObjects.h"
 #include "resource.h"
 
@@ -185,7 +185,7 @@ TEST_F(ConnectorCatalogTest, EscEndsTheProgram) {
     HWND window = frame();
     PressKey(item(IDC_CATALOG_CONNECTORS), VK_ESCAPE);
     EXPECT_FALSE(::IsWindow(window));
-    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    EXPECT_EQ(app->mainWindow, nullptr);
 }
 
 TEST_F(ConnectorCatalogTest, GreySurfaceWithTheStatusLineOfTheGuide) {

@@ -3,7 +3,7 @@
 
 #include "app/MainFrame.h"
 #include "app/StatusLine.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/Placement.h"
 #include "framework/GdiObjects.h"

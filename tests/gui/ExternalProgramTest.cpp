@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "external/CommandLines.h"
 #include "external/ExternalPrograms.h"
 

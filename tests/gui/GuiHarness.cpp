@@ -5,7 +5,7 @@
 #include <map>
 
 #include "app/StartWindow.h"
-#include "catalog/CategoryBrowser.h"
+#include "cables/CategoryBrowser.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/NotesDialog.h"
 #include "framework/WinApp.h"
@@ -20,7 +20,7 @@ bool PumpUntilIdle(int quietMs, int maxMs) {
                 quit = true;
                 continue;
             }
-            CWinApp* app = AfxGetApp();
+            CWinApp* app = CWinApp::current;
             if (app && app->PreTranslateMessage(message)) continue;
             ::TranslateMessage(&message);
             ::DispatchMessageA(&message);
@@ -201,7 +201,7 @@ void ProgramTest::SetUp() {
     ::SetCursorPos(1023, 767);
     resetProgramState();
     app = new GuideApp;
-    app->m_nCmdShow = SW_SHOWNORMAL;
+    app->showCommand = SW_SHOWNORMAL;
     app->InitInstance();
     PumpUntilIdle();
 }
@@ -214,7 +214,7 @@ void ProgramTest::TearDown() {
 }
 
 HWND ProgramTest::mainWindow() const {
-    return app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+    return app && app->mainWindow ? app->mainWindow->GetSafeHwnd() : nullptr;
 }
 
 HWND ProgramTest::startWindow() const { return TheStartWindow.GetSafeHwnd(); }

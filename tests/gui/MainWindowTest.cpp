@@ -3,7 +3,7 @@
 #include "app/GuideApp.h"
 #include "app/MainFrame.h"
 #include "app/StatusLine.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "resource.h"
 
 namespace {

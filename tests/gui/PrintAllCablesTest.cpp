@@ -3,7 +3,7 @@
 #include <string>
 
 #include "PrintFixture.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "framework/GdiObjects.h"
 #include "resource.h"
 

@@ -4,7 +4,7 @@
 
 #include "PrintFixture.h"
 #include "print/CableSheet.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "framework/File.h"
 #include "framework/GdiObjects.h"
 #include "resource.h"

@@ -98,7 +98,7 @@ void RunKeyCommand(HWND window, UINT virtualKey) {
             continue;
         }
         done = message.message == WM_KEYDOWN && message.wParam == virtualKey;
-        if (AfxGetApp()->PreTranslateMessage(message)) continue;
+        if (CWinApp::current->PreTranslateMessage(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }

@@ -5,7 +5,7 @@
 
 #include "PrintFixture.h"
 #include "app/MainFrame.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "framework/GdiObjects.h"
 #include "print/PrintOptionsDialog.h"
 #include "resource.h"

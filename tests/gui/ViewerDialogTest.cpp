@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/NotesDialog.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "catalog/Catalog.h"
-#include "catalog/CategoryBrowser.h"
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "ConnectorListWriter.h"
 #include "SampleConnectorList.h"
 #include "SourceText.h"
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorUse.h"
-#include "external/catalogapp/ConnectorList.h"
+#include "cables/CableTable.h"
+#include "cables/ConnectorUse.h"
+#include "datafiles/ConnectorList.h"
 
 namespace fs = std::filesystem;
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "external/catalogapp/CatalogLayout.h"
-#include "external/catalogapp/ConnectorList.h"
-#include "external/catalogapp/ConnectorPage.h"
-#include "external/catalogapp/ConnectorRows.h"
+#include "catalogapp/CatalogLayout.h"
+#include "datafiles/ConnectorList.h"
+#include "catalogapp/ConnectorPage.h"
+#include "catalogapp/ConnectorRows.h"
 #include "SampleConnectorList.h"
 
 namespace {

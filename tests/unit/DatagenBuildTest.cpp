@@ -12,7 +12,7 @@
 #include "DatagenWmfReader.h"
 #include "Metafile.h"
 #include "OutputTree.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 // from the cable table (pinout 46 three-pole, 47 two-pole), not from the data files.
 
 #include "DatagenCableFixture.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 TEST(DatagenCableMains, EveryAdapterKeepsLineNeutralAndEarthApart) {
     BuildCatalog();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "print/PageLayout.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // A small connector list that the catalog program's tests share: two D-subs with several pinouts,
 // a connector with no pinout drawing (0) and one that no cable uses.
 
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 
 inline ConnectorList SampleConnectorList() {
     ConnectorList list;

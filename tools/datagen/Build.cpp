@@ -12,7 +12,7 @@
 #include "Render.h"
 #include "SketchSource.h"
 #include "SourceText.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include "CableLayout.h"
 #include "ConnectorSource.h"
 #include "NotesLayout.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 
 #include "ConnectorSource.h"
 #include "SourceText.h"
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorUse.h"
+#include "cables/CableTable.h"
+#include "cables/ConnectorUse.h"
 
 namespace fs = std::filesystem;
 

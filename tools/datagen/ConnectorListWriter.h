@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Build.h"
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 
 // The groups in the order the catalog program shows them; a connector's `group` line names one.
 extern const char* const ConnectorGroups[];

@@ -1,6 +1,6 @@
-#include "external/catalogapp/ConnectorPrint.h"
+#include "catalogapp/ConnectorPrint.h"
 
-#include "external/catalogapp/ConnectorPage.h"
+#include "catalogapp/ConnectorPage.h"
 #include "framework/GdiObjects.h"
 #include "print/PrintJob.h"
 #include "print/PrinterDialog.h"

@@ -1,10 +1,11 @@
-#include "external/catalogapp/CatalogApp.h"
+#include "catalogapp/CatalogApp.h"
 
 #include <vector>
 
-#include "catalog/Catalog.h"
-#include "external/catalogapp/CatalogFrame.h"
+#include "cables/CableTable.h"
+#include "catalogapp/CatalogFrame.h"
 #include "framework/File.h"
+#include "resource.h"
 
 ConnectorListFile ReadConnectorListFile(const char* path) {
     ConnectorListFile file;
@@ -30,6 +31,8 @@ ConnectorListFile ReadConnectorListFile(const char* path) {
     return file;
 }
 
+CatalogApp::CatalogApp() : CWinApp(CatalogTitle, IDI_PROGRAM) {}
+
 BOOL CatalogApp::InitInstance() {
     ConnectorListFile file = ReadConnectorListFile(ConnectorListPath);
     if (!file.error.empty()) {
@@ -38,14 +41,14 @@ BOOL CatalogApp::InitInstance() {
     }
     BuildCatalog();
     auto* frame = new CatalogFrame(std::move(file.list));
-    m_pMainWnd = frame;
-    frame->ShowWindow(m_nCmdShow);
+    mainWindow = frame;
+    frame->ShowWindow(showCommand);
     frame->UpdateWindow();
     return TRUE;
 }
 
 bool CatalogApp::PreTranslateMessage(MSG& message) {
-    if (!m_pMainWnd || !message.hwnd) return false;
-    if (::GetAncestor(message.hwnd, GA_ROOT) != m_pMainWnd->GetSafeHwnd()) return false;
-    return CWinApp::PreTranslateMessage(message);
+    if (!mainWindow || !message.hwnd) return false;
+    if (::GetAncestor(message.hwnd, GA_ROOT) != mainWindow->GetSafeHwnd()) return false;
+    return mainWindow->TranslateAccelerator(message);
 }

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 
 #include <set>
 

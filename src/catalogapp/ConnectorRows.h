@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 
 struct ConnectorRow {
     std::string text;

@@ -1,10 +1,10 @@
-#include "external/catalogapp/CatalogFrame.h"
+#include "catalogapp/CatalogFrame.h"
 
-#include "app/Surface.h"
-#include "app/WindowGeometry.h"
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorUse.h"
-#include "external/catalogapp/ConnectorPrint.h"
+#include "ui/Surface.h"
+#include "ui/WindowGeometry.h"
+#include "cables/CableTable.h"
+#include "cables/ConnectorUse.h"
+#include "catalogapp/ConnectorPrint.h"
 #include "resource.h"
 
 namespace {
@@ -57,10 +57,6 @@ int CatalogFrame::shownPinout() const {
 
 LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return 0;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) OnSize();
             return 0;

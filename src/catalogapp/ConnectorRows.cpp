@@ -1,4 +1,4 @@
-#include "external/catalogapp/ConnectorRows.h"
+#include "catalogapp/ConnectorRows.h"
 
 std::vector<ConnectorRow> ConnectorRows(const ConnectorList& list) {
     std::vector<ConnectorRow> rows;

@@ -1,4 +1,4 @@
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/Surface.h"
+#include "ui/Surface.h"
 
 #include "framework/Dc.h"
 #include "framework/GdiObjects.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 #include "print/PageLayout.h"
 
 constexpr const char* ConnectorDocumentName = "Strandor! connector catalog";

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/Layout.h"
+#include "ui/Geometry.h"
 
 inline Rect ToRect(const RECT& r) {
     return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right), static_cast<int>(r.bottom)};

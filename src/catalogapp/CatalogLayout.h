@@ -2,7 +2,7 @@
 // Where the catalog window puts its parts, and the scale its drawings are shown at. Integer
 // arithmetic, truncating divisions. No windows.h here.
 
-#include "app/Layout.h"
+#include "ui/Geometry.h"
 #include "drawing/Placement.h"
 
 struct CatalogLayout {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "external/catalogapp/CatalogLayout.h"
-#include "external/catalogapp/ConnectorList.h"
-#include "external/catalogapp/ConnectorRows.h"
-#include "external/catalogapp/DrawingView.h"
+#include "catalogapp/CatalogLayout.h"
+#include "datafiles/ConnectorList.h"
+#include "catalogapp/ConnectorRows.h"
+#include "catalogapp/DrawingView.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
 #include "framework/ListBox.h"

@@ -1,6 +1,6 @@
-#include "catalog/CategoryBrowser.h"
+#include "cables/CategoryBrowser.h"
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 int browseNode = 0;
 

@@ -1,6 +1,6 @@
-#include "external/catalogapp/ConnectorPage.h"
+#include "catalogapp/ConnectorPage.h"
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 std::string ConnectorPageSubtitle(const ConnectorEntry& entry, int pinout, const std::string& pinoutName) {
     std::string text = "Connector " + ThreeDigits(entry.number);

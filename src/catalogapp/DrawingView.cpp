@@ -1,7 +1,7 @@
-#include "external/catalogapp/DrawingView.h"
+#include "catalogapp/DrawingView.h"
 
 #include "drawing/FramedDrawing.h"
-#include "external/catalogapp/CatalogLayout.h"
+#include "catalogapp/CatalogLayout.h"
 
 bool DrawingView::Create(CWnd* parent, const char* name, UINT controlId) {
     id = controlId;
@@ -17,10 +17,6 @@ void DrawingView::SetPath(const std::string& path) {
 
 LRESULT DrawingView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return 0;
         case WM_LBUTTONDBLCLK:
             OnLButtonDblClk();
             return 0;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
 

@@ -1,6 +1,6 @@
-#include "catalog/CableSelectDialog.h"
+#include "cables/CableSelectDialog.h"
 
-#include "catalog/CategoryBrowser.h"
+#include "cables/CategoryBrowser.h"
 #include "framework/Dc.h"
 #include "resource.h"
 
@@ -30,10 +30,6 @@ INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
                 return TRUE;
             }
             return CDialog::DialogProc(message, wParam, lParam);
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            OnPaint(message, wParam);
-            return TRUE;
         default:
             return CDialog::DialogProc(message, wParam, lParam);
     }

@@ -1,4 +1,4 @@
-#include "external/catalogapp/CatalogLayout.h"
+#include "catalogapp/CatalogLayout.h"
 
 namespace {
 constexpr int Margin = 8;

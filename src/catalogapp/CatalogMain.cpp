@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "external/catalogapp/CatalogApp.h"
+#include "catalogapp/CatalogApp.h"
 
 // The application object lives for the whole run.
 static CatalogApp theApp;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return AfxWinMain(theApp, instance, showCommand);
+    return RunProgram(theApp, instance, showCommand);
 }

@@ -1,8 +1,8 @@
 // Command 505: pick a cable in the selection dialog and show it.
 
 #include "app/MainFrame.h"
-#include "catalog/CableSelectDialog.h"
-#include "catalog/Catalog.h"
+#include "cables/CableSelectDialog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 
 void MainFrame::SwitchCable() {

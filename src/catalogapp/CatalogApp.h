@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 #include "framework/WinApp.h"
 
 class CatalogApp : public CWinApp {
 public:
-    CatalogApp() : CWinApp(nullptr) {}
+    CatalogApp();
     ~CatalogApp() override = default;
 
     // A list that cannot be read or is damaged: a message, and the program ends (FALSE).

@@ -1,8 +1,8 @@
-#include "catalog/ConnectorUse.h"
+#include "cables/ConnectorUse.h"
 
 #include <algorithm>
 
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 std::vector<int> PinoutsUsedWith(int plug) {
     std::vector<int> pinouts;
