@@ -9,6 +9,7 @@
 #include "ConnectorLayout.h"
 #include "ConnectorListWriter.h"
 #include "Envelope.h"
+#include "LabelCheck.h"
 #include "Render.h"
 #include "SketchSource.h"
 #include "SourceText.h"
@@ -23,6 +24,9 @@ void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, D
         const EnvelopeFault& f = faults.front();
         throw DataError(shown + ":" + std::to_string(f.line == 0 ? 1 : f.line) + ": " + f.message);
     }
+    const std::vector<LabelFault> unreadable = checkLabels(sketch);
+    if (!unreadable.empty())
+        throw DataError(shown + ":" + std::to_string(std::max(1, unreadable.front().line)) + ": " + unreadable.front().message);
     if (sketch.empty()) throw DataError(shown + ":1: the drawing is empty");
     auto found = out.find(path);
     if (found != out.end()) throw DataError(shown + ": " + path + " is made by " + found->second.source + " already");

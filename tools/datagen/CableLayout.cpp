@@ -133,10 +133,11 @@ void lineWithText(Sketch& sketch, int x1, int x2, int y, const std::string& text
     if (!text.empty()) sketch.text({middle, y - height * 35 / 100}, height, Align::Centre, text);
 }
 
-void dot(Sketch& sketch, int x, int y) {
+void dot(Sketch& sketch, int x, int y, const std::string& contact) {
     sketch.setPen(0);
     sketch.setFill(Fill::Black);
     sketch.circle({x, y}, DotRadius);
+    sketch.markContact("the wire end at " + contact);
     sketch.setPen(25);
     sketch.setFill(Fill::None);
 }
@@ -262,8 +263,8 @@ Sketch layoutCableDiagram(const CableSource& cable) {
         }
         drawSlot(sketch, row.left, Side::Start, baseline, c);
         drawSlot(sketch, row.right, Side::End, baseline, c);
-        if (row.left.used && row.left.dot) dot(sketch, dotLeft, ly);
-        if (row.right.used && row.right.dot) dot(sketch, dotRight, ly);
+        if (row.left.used && row.left.dot) dot(sketch, dotLeft, ly, row.left.label);
+        if (row.right.used && row.right.dot) dot(sketch, dotRight, ly, row.right.label);
     }
 
     for (std::size_t i = 0; i < cable.jumpers.size(); ++i) {

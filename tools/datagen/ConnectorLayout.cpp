@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Envelope.h"
+#include "LabelCheck.h"
 
 namespace {
 
@@ -98,46 +99,55 @@ bool fits(const ConnectorSource& source, const Table& table, int available) {
     return true;
 }
 
+// The table's largest text that fits the room, in one column or two; refuses the source when none does.
+Table chooseTable(const ConnectorSource& source, int available) {
+    const int pins = static_cast<int>(source.pins.size());
+    for (Table table : {Table{1, 300}, Table{1, 270}, Table{1, 250}, Table{1, 230}, Table{2, 250}, Table{2, 230}, Table{2, 220}}) {
+        table.rows = (pins + table.columns - 1) / table.columns;
+        if (fits(source, table, available)) return table;
+    }
+    // Name the first row too wide for the narrowest table, or else the first row that is too many.
+    const Table last{2, 220, (pins + 1) / 2};
+    for (int i = 0; i < pins; ++i) {
+        if (textStart(source, last, i) + estimateTextWidth(source.pins[i].signal, last.height, false) > columnWidth(last.columns))
+            throw DataError(source.file + ":" + std::to_string(source.pins[i].line) +
+                            ": this pinout row is too wide for the table; shorten it");
+    }
+    const int line = source.pins[std::min(pins - 1, available / pitchOf(last.height) * 2)].line;
+    throw DataError(source.file + ":" + std::to_string(line) + ": the pinout table has too many rows to fit; join rows");
+}
+
+Sketch smallFace(const ConnectorSource& source, int top, int height) {
+    Sketch face;
+    drawFace(face, lyingDown(source.face), {Left, top - height, Right, top}, LabelHeight, true);
+    return face;
+}
+
+constexpr int SmallFaceHeight = 1750;
+constexpr int TableGap = 420;  // from the face's region to the table: the gender line
+
 }  // namespace
 
 Sketch layoutPinouts(const ConnectorSource& source) {
     Sketch sketch;
     const int faceTop = drawTitles(sketch, source, 260, 230);
-    const int faceBottom = faceTop - 1750;
+    const int notesTop = Bottom + static_cast<int>(source.notes.size()) * NotePitch - NotePitch + NoteHeight + 120;
+    const Table chosen = chooseTable(source, faceTop - SmallFaceHeight - TableGap - notesTop);
+    // A face whose numbers crowd it grows into the room the table leaves.
+    int faceHeight = SmallFaceHeight;
+    Sketch face = smallFace(source, faceTop, faceHeight);
+    while (!checkLabels(face).empty() && fits(source, chosen, faceTop - faceHeight - 250 - TableGap - notesTop)) {
+        faceHeight += 250;
+        face = smallFace(source, faceTop, faceHeight);
+    }
+    const int faceBottom = faceTop - faceHeight;
     sketch.setSourceLine(source.faceLine);
-    drawFace(sketch, lyingDown(source.face), {Left, faceBottom, Right, faceTop}, LabelHeight, true);
+    sketch.append(face);
     sketch.text({0, faceBottom - 300}, 230, Align::Centre, genderLine(source), true);
-    const int notesTop = drawBottomLines(sketch, source.notes, false) - NotePitch + NoteHeight + 120;
+    drawBottomLines(sketch, source.notes, false);
 
-    const int tableTop = faceBottom - 420;
-    const int available = tableTop - notesTop;
+    const int tableTop = faceBottom - TableGap;
     const int pins = static_cast<int>(source.pins.size());
-    Table chosen;
-    for (Table table : {Table{1, 300}, Table{1, 270}, Table{1, 250}, Table{1, 230}, Table{2, 250}, Table{2, 230}, Table{2, 220}}) {
-        table.rows = (pins + table.columns - 1) / table.columns;
-        if (fits(source, table, available)) {
-            chosen = table;
-            break;
-        }
-    }
-    if (chosen.columns == 0) {
-        // Name the first row too wide for the narrowest table, or else the first row that is too many.
-        const Table last{2, 220, (pins + 1) / 2};
-        int line = source.pins.front().line;
-        std::string why = "the pinout table has too many rows to fit; join rows";
-        bool tooWide = false;
-        for (int i = 0; i < pins; ++i) {
-            if (textStart(source, last, i) + estimateTextWidth(source.pins[i].signal, last.height, false) >
-                columnWidth(last.columns)) {
-                line = source.pins[i].line;
-                why = "this pinout row is too wide for the table; shorten it";
-                tooWide = true;
-                break;
-            }
-        }
-        if (!tooWide) line = source.pins[std::min(pins - 1, available / pitchOf(last.height) * 2)].line;
-        throw DataError(source.file + ":" + std::to_string(line) + ": " + why);
-    }
     // One column is centred on its widest row; two fill the width.
     int widest = 0;
     for (int i = 0; i < pins; ++i)

@@ -95,7 +95,7 @@ Face builtFace(const SourceLine& line, const PlugLookup& plugs, bool& custom, bo
         if (!plug) line.fail("unknown connector " + std::to_string(number) + ": there is no plug-" + std::to_string(1000 + number).substr(1) + ".txt");
         fromPlug = true;
         plugGender = plug->gender;
-        return plug->face;
+        return plug->face.withoutLines();
     }
     line.fail("unknown face '" + family + "' (dsub, hd15, centronics, scart, modular, idc, edge, custom, plug)");
 }
@@ -173,6 +173,7 @@ Contact parseContact(const SourceLine& line) {
     if (c.width <= 0 || c.height <= 0) line.fail("a contact needs a positive size");
     c.labelled = labelled;
     c.rowEnd = labelled;
+    c.line = line.number();
     return c;
 }
 
@@ -250,7 +251,7 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             if (key == "outline") {
                 source.face.outlines.push_back(parseOutline(line));
             } else if (key == "mark") {
-                source.face.marks.push_back({{line.integer(1), line.integer(2)}, line.rest(3)});
+                source.face.marks.push_back({{line.integer(1), line.integer(2)}, line.rest(3), line.number()});
             } else {
                 Contact c = parseContact(line);
                 if (source.face.find(c.id)) line.fail("contact " + c.id + " is given twice");

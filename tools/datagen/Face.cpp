@@ -10,6 +10,13 @@ const Contact* Face::find(const std::string& id) const {
     return nullptr;
 }
 
+Face Face::withoutLines() const {
+    Face out = *this;
+    for (Contact& c : out.contacts) c.line = 0;
+    for (FaceMark& m : out.marks) m.line = 0;
+    return out;
+}
+
 namespace {
 
 constexpr int LabelGap = 70;
@@ -92,7 +99,9 @@ void addShell(Face& face, int top, int topHalf, int bottom, int bottomHalf, bool
 Face buildDsub(int topRow, int bottomRow) {
     // The rows stand upright, so that the numbers get the panel's height rather than its width.
     const int pitch = topRow <= 5 ? 640 : topRow <= 8 ? 480 : 330;
-    const int labelRoom = LabelGap + 330 + 40;
+    // The long DB-25 is drawn smallest while its numbers keep their height: it needs more room for them.
+    const bool drawnSmall = pitch <= 330;
+    const int labelRoom = LabelGap + 330 + (drawnSmall ? 100 : 40);
     const int margin = 70 + labelRoom;
     const int rowGap = std::max(pitch, 560);
     Face face;
@@ -103,7 +112,7 @@ Face buildDsub(int topRow, int bottomRow) {
         face.contacts.push_back(contact(number++, {(2 * i - (bottomRow - 1)) * pitch / 2, -rowGap / 2}, {0, -1}));
     markRowEnds(face.contacts, 0, topRow);
     markRowEnds(face.contacts, topRow, bottomRow);
-    const int endRoom = pitch * 6 / 10;
+    const int endRoom = drawnSmall ? 320 : pitch * 6 / 10;
     addShell(face, rowGap / 2 + margin, (topRow - 1) * pitch / 2 + endRoom + 120, -rowGap / 2 - margin,
              (bottomRow - 1) * pitch / 2 + endRoom, true);
     face = standUp(face);
@@ -118,13 +127,15 @@ Face buildHighDensity15() {
     Face face;
     int number = 1;
     for (int i = 0; i < 5; ++i) face.contacts.push_back(contact(number++, {(i - 2) * pitch, rowGap}, {0, 1}, true, 150, 150));
+    // The middle row's numbers stand on the side of their contact away from the row.
     for (int i = 0; i < 5; ++i)
-        face.contacts.push_back(contact(number++, {(i - 2) * pitch - pitch / 2, 0}, {-1, 0}, true, 150, 150));
+        face.contacts.push_back(contact(number++, {(i - 2) * pitch - pitch / 2, 0}, {i == 4 ? 1 : -1, 0}, true, 150, 150));
     for (int i = 0; i < 5; ++i)
         face.contacts.push_back(contact(number++, {(i - 2) * pitch, -rowGap}, {0, -1}, true, 150, 150));
     for (int row = 0; row < 3; ++row) markRowEnds(face.contacts, row * 5, 5);
-    const int margin = 75 + LabelGap + 330 + 40;
-    addShell(face, rowGap + margin, 2 * pitch + pitch / 2 + 420, -rowGap - margin, 2 * pitch + 320, true);
+    const int margin = 75 + LabelGap + 330 + 100;
+    // The ends leave room for the numbers of 6 and 10 beside the slanted sides.
+    addShell(face, rowGap + margin, 2 * pitch + pitch / 2 + 700, -rowGap - margin, 2 * pitch + 600, true);
     face = standUp(face);
     face.legend.push_back("Drawn upright: 1-5 along");
     face.legend.push_back("the wide side");
@@ -137,8 +148,8 @@ Face buildCentronics(int pins) {
     const int half = 180;  // half the thickness of the contact bar
     Face face;
     const int barHalf = (perRow - 1) * pitch / 2 + pitch * 6 / 10;
-    const int margin = 35 + LabelGap + 300 + 40;
-    addShell(face, half + margin, barHalf + 160, -half - margin, barHalf, false);
+    const int margin = 35 + LabelGap + 300 + 100;
+    addShell(face, half + margin, barHalf + 320, -half - margin, barHalf + 160, false);
     face.outlines.push_back(rectangle({-barHalf, -half}, {barHalf, half}, Fill::Light));
     int number = 1;
     for (int i = 0; i < perRow; ++i)
@@ -208,7 +219,7 @@ Face buildIdc(int pins) {
     const int half = (perRow - 1) * pitch / 2 + 250;
     face.outlines.push_back(rectangle({-half, -500}, {half, 500}, Fill::Light, 40));
     face.outlines.push_back(rectangle({-2 * pitch, -500}, {2 * pitch, -400}, Fill::White));
-    face.marks.push_back({{0, -330}, "key"});
+    face.marks.push_back({{0, -720}, "key"});  // under the notch, clear of the contacts
     const int x0 = -(perRow - 1) * pitch / 2;
     face.outlines.push_back(polygon({{x0 - 210, 160}, {x0 - 210, 0}, {x0 - 90, 80}}, Fill::Black));
     for (int i = 0; i < perRow; ++i) {
@@ -235,8 +246,9 @@ Face buildCardEdge(int pins) {
     // The key sits between the second and third contact pair (between 4 and 6).
     face.outlines.push_back(rectangle({x0 + pitch + 30, -110}, {x0 + 2 * pitch - 30, 110}, Fill::Black));
     for (int i = 0; i < perRow; ++i) {
-        Contact even = contact(2 * i + 2, {x0 + i * pitch, 70}, {0, 1}, false, 90, 60);
-        Contact odd = contact(2 * i + 1, {x0 + i * pitch, -70}, {0, -1}, false, 90, 60);
+        // The fingers reach the edges of the slot, so that their numbers stand clear of it.
+        Contact even = contact(2 * i + 2, {x0 + i * pitch, 80}, {0, 1}, false, 90, 60);
+        Contact odd = contact(2 * i + 1, {x0 + i * pitch, -80}, {0, -1}, false, 90, 60);
         even.labelled = even.rowEnd = (i == 0 || i + 1 == perRow);
         odd.labelled = odd.rowEnd = even.rowEnd;
         face.contacts.push_back(odd);
@@ -355,19 +367,25 @@ void drawAt(Sketch& sketch, const Face& face, const Placement& at, int labelHeig
         const Point centre = at.map(c.at);
         const int halfWidth = std::max(35, at.length(c.width) / 2);
         const int halfHeight = std::max(35, at.length(c.height) / 2);
+        sketch.setSourceLine(c.line);
         if (c.round)
             sketch.ellipse(centre, halfWidth, halfHeight);
         else
             sketch.rectangle({centre.x - halfWidth, centre.y - halfHeight}, {centre.x + halfWidth, centre.y + halfHeight});
+        sketch.markContact("contact " + c.id);
     }
     for (const Contact& c : face.contacts) {
         const bool numbered = rowEndsOnly ? (c.labelled && c.rowEnd) : c.labelled;
         if (!numbered) continue;
         const int halfWidth = std::max(35, at.length(c.width) / 2);
         const int halfHeight = std::max(35, at.length(c.height) / 2);
+        sketch.setSourceLine(c.line);
         drawLabel(sketch, at.map(c.at), halfWidth, halfHeight, c.labelDirection, labelHeight, c.id);
     }
-    for (const FaceMark& m : face.marks) drawLabel(sketch, at.map(m.at), 0, 0, {0, 0}, labelHeight, m.text);
+    for (const FaceMark& m : face.marks) {
+        sketch.setSourceLine(m.line);
+        drawLabel(sketch, at.map(m.at), 0, 0, {0, 0}, labelHeight, m.text);
+    }
 }
 
 Box sketchExtent(const Sketch& sketch) {

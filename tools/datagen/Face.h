@@ -27,11 +27,13 @@ struct Contact {
     Point labelDirection{0, 1};  // each component -1, 0 or 1; (0, 0) puts the number inside
     bool labelled = true;        // numbered in the large drawing
     bool rowEnd = true;          // numbered in the small one (pinout drawings) too
+    int line = 0;                // the source line of a drawn contact, 0 in a built face
 };
 
 struct FaceMark {
     Point at;
     std::string text;
+    int line = 0;
 };
 
 struct Face {
@@ -47,6 +49,8 @@ struct Face {
     bool turnedClockwise = true;
 
     const Contact* find(const std::string& id) const;
+    // The same face without its source lines, for a drawing that borrows it from another source.
+    Face withoutLines() const;
 };
 
 // Builders of the regular families, each giving the male mating face.

@@ -20,7 +20,14 @@ void Sketch::add(Shape shape) {
 }
 
 void Sketch::append(const Sketch& other) {
-    for (const Shape& shape : other.items) add(shape);
+    for (const Shape& shape : other.items) {
+        items.push_back(shape);
+        if (items.back().sourceLine == 0) items.back().sourceLine = sourceLine;
+    }
+}
+
+void Sketch::markContact(const std::string& name) {
+    if (!items.empty()) items.back().contact = name;
 }
 
 void Sketch::line(Point from, Point to) { polyline({from, to}); }

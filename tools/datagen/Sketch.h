@@ -38,6 +38,7 @@ struct Shape {
     bool bold = false;
     Align align = Align::Left;  // horizontal; the text sits on its baseline at the origin
     int sourceLine = 0;         // the source line that asked for it, for error messages
+    std::string contact;        // what a contact's shape stands for ("contact 4"); empty for other shapes
 };
 
 class Sketch {
@@ -56,7 +57,10 @@ public:
     void roundRect(Point a, Point b, int corner);
     void text(Point origin, int height, Align align, const std::string& text, bool bold = false);
 
+    // Adds the other sketch's shapes; those without a source line of their own take this one's.
     void append(const Sketch& other);
+    // The shape added last is a contact (or a wire's end), named as messages name it.
+    void markContact(const std::string& name);
 
     const std::vector<Shape>& shapes() const { return items; }
     bool empty() const { return items.empty(); }
