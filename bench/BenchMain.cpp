@@ -79,21 +79,21 @@ void benchSwitching(MainFrame* frame) {
     report("switch_cable_three_panels", times, "ms");
 }
 
-void benchPainting() {
-    HWND panel = startPanel.GetSafeHwnd();
+void benchPainting(MainFrame* frame) {
+    HWND panel = frame->startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> paints;
     const char* folders[][2] = {{"DATA\\PLUG\\PLUG.", "PLUG"}, {"DATA\\PINOUTS\\PINOUTS.", "PINOUTS"},
                                 {"DATA\\CABLE\\CABLE.", "CABLE"}, {"DATA\\NOTES\\NOTES.", "NOTES"}};
     int files = 0;
-    startPanel.showFirst = 1;
+    frame->startPanel.showFirst = 1;
     for (auto& folder : folders) {
         for (int n = 0; n < 1000; ++n) {
             std::string path = DataFileName(folder[0], n);
             if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
             ++files;
-            startPanel.firstPath = path;
+            frame->startPanel.firstPath = path;
             std::vector<double> one;
             for (int i = 0; i < 5; ++i) {
                 double start = now();
@@ -127,8 +127,8 @@ void benchPainting() {
 }
 
 // Where a panel paint's time goes, step by step, for one drawing file.
-void benchPaintSteps(const char* path) {
-    HWND panel = startPanel.GetSafeHwnd();
+void benchPaintSteps(MainFrame* frame, const char* path) {
+    HWND panel = frame->startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> canvas, fill, load, play, copy;
@@ -148,7 +148,7 @@ void benchPaintSteps(const char* path) {
         double t3 = now();
         ::SetMapMode(memory, MM_ANISOTROPIC);
         ::SetWindowExtEx(memory, 20800, 15600, nullptr);
-        ::SetViewportExtEx(memory, PanelScale.x, PanelScale.y, nullptr);
+        ::SetViewportExtEx(memory, frame->PanelScale.x, frame->PanelScale.y, nullptr);
         if (metafile) ::PlayMetaFile(memory, metafile);
         ::DeleteMetaFile(metafile);
         ::SetMapMode(memory, MM_TEXT);
@@ -231,11 +231,11 @@ Usage usage() {
 
 void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round) {
     frame->ShowCable(cables[round % cables.size()]);
-    startPanel.Toggle();
-    endPanel.Toggle();
-    OpenNotes(frame, Current.cableIndex);
-    ::SendMessageA(startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    ::SendMessageA(KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    frame->startPanel.Toggle();
+    frame->endPanel.Toggle();
+    OpenNotes(frame, frame->Current.cableIndex);
+    ::SendMessageA(frame->startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageA(frame->KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(frame->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));
     PumpUntilIdle(0, 50);
 }
@@ -303,8 +303,8 @@ int main(int argc, char** argv) {
     GuideApp app;
     MainFrame* frame = startProgram(app);
     benchSwitching(frame);
-    benchPainting();
-    benchPaintSteps("DATA\\PINOUTS\\PINOUTS.002");
+    benchPainting(frame);
+    benchPaintSteps(frame, "DATA\\PINOUTS\\PINOUTS.002");
     if (print) benchPrinting(frame);
     benchEndurance(frame, rounds);
     ::DestroyWindow(frame->GetSafeHwnd());

@@ -1,10 +1,9 @@
 #pragma once
-// The application object and the drawing resources that start-up prepares for the main window.
+// The application object of the guide: it opens the main window behind the start window.
 
 #include <string>
 
-#include "framework/Dc.h"
-#include "framework/GdiObjects.h"
+#include "app/StartWindow.h"
 #include "framework/WinApp.h"
 
 class GuideApp : public CWinApp {
@@ -14,9 +13,8 @@ public:
     BOOL InitInstance() override;
     // The main window's keys act in every window it owns.
     bool PreTranslateMessage(MSG& message) override;
+
+    StartWindow startWindow;
 };
 
-extern CDC FrameMemDC;        // memory DC of the main window; deleted when quitting is confirmed
-extern CBitmap LogoBitmap;    // bitmap 134
-extern int SavedShowCommand;  // the show command the program was launched with
 extern const std::string VersionText;

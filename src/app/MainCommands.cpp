@@ -1,11 +1,12 @@
-// The main window's command table: every command id goes to one handler here.
+// The main window's command table: every command id goes to one handler here, and the handlers are
+// the one place that calls the features.
 
 #include "app/MainFrame.h"
-#include "cables/CableTable.h"
-#include "drawing/DrawingPanel.h"
+#include "cables/CableSelectDialog.h"
 #include "drawing/NotesDialog.h"
 #include "external/ExternalPrograms.h"
 #include "framework/Dialog.h"
+#include "print/PrintCommand.h"
 #include "resource.h"
 
 void MainFrame::OnCommand(UINT id) {
@@ -21,6 +22,10 @@ void MainFrame::OnCommand(UINT id) {
         case ID_USER_NOTES: OnUserNotes(); break;
         case ID_CONNECTOR_CATALOG: OnConnectorCatalog(); break;
         case ID_MANUAL: OnManual(); break;
+        // A double-click on a panel does what its key does.
+        case StartPanelId: OnStartPinouts(); break;
+        case EndPanelId: OnEndPinouts(); break;
+        case DiagramPanelId: OnCableNotes(); break;
         default: break;  // F11 and F12 are in the accelerator table and do nothing
     }
 }
@@ -35,7 +40,16 @@ void MainFrame::OnAbout() {
     about.DoModal();
 }
 
+void MainFrame::OnPrint() { PrintCables(this, Current.cableIndex); }
+
 void MainFrame::OnExit() { OnClose(); }
+
+// Command 505: pick a cable in the selection dialog and show it.
+void MainFrame::SwitchCable() {
+    int number = PickCable(this, browseNode);
+    if (number < 0 || number >= CableRowCount) return;
+    ShowCable(number);
+}
 
 void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
 

@@ -1,77 +1,50 @@
 #include "app/MainFrame.h"
 
-#include "app/GuideApp.h"
-#include "app/StatusLine.h"
 #include "ui/Surface.h"
 #include "ui/WindowGeometry.h"
-#include "cables/CableTable.h"
-#include "drawing/DrawingPanel.h"
-#include "drawing/KeyButton.h"
 #include "resource.h"
 
-std::string StatusText;
-RECT StatusRect;
-int CurrentHintId = HintWelcome;
-RECT clientRect;
-RECT startPanelRect;
-RECT diagramPanelRect;
-RECT endPanelRect;
-Scale PanelScale = {800, -600};
-
 namespace {
-void setPanelRects(const PanelRects& panels) {
-    startPanelRect = ToRECT(panels.start);
-    diagramPanelRect = ToRECT(panels.diagram);
-    endPanelRect = ToRECT(panels.end);
-}
-
 void movePanel(DrawingPanel& panel, const RECT& rect) {
     if (!panel.GetSafeHwnd()) return;
     panel.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                        SWP_NOZORDER | SWP_SHOWWINDOW);
 }
-
-// Windows delivers a window's first size event while creating it. Wine holds it back for a hidden
-// window and sends it at the first ShowWindow instead, which would change the layout the user
-// first sees; the main window delivers it itself and lets the late one pass unnoticed.
-bool sizeEventSeen = false;
-bool lateFirstSizePending = false;
-SIZE createdSize = {0, 0};
-
-void createPanel(DrawingPanel& panel, MainFrame* frame, const char* name, const RECT& rect) {
-    panel.CreateEx(0, CWnd::DefaultChildClass(), name, WS_CHILD | WS_VISIBLE, rect, frame->GetSafeHwnd(), nullptr);
-}
 }  // namespace
 
-MainFrame::MainFrame() {
-    PanelScale = {800, -600};
+MainFrame::MainFrame(int showCommand) : SavedShowCommand(showCommand) {
+    FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
+    LogoBitmap.LoadBitmap(IDB_LOGO);
     BuildCatalog();
-    StatusText = WelcomeText;
-    CurrentHintId = HintWelcome;
     LoadAccelTable(MAIN_ACCEL_TABLE);
 
     Rect rect = ToRect(mainWindowRect);
     CentreRect(rect, FrameMemDC.GetDeviceCaps(HORZRES), FrameMemDC.GetDeviceCaps(VERTRES));
-    sizeEventSeen = false;
     createdSize = {rect.width(), rect.height()};
     Create(nullptr, "Strandor!", WS_OVERLAPPEDWINDOW, ToRECT(rect), nullptr, MAKEINTRESOURCEA(IDR_MAIN_MENU));
     bool deliveredByCreate = sizeEventSeen;
     if (!deliveredByCreate) OnSize(SIZE_RESTORED, 0, 0);
     lateFirstSizePending = !deliveredByCreate;
 
-    CreateKeyButtons(this);
+    CreateKeyButtons(KeyButtons, this, *this);
 
     GetClientRect(&clientRect);
     StatusRect = ToRECT(StatusRectFor(ToRect(clientRect)));
     setPanelRects(FirstLayout(ToRect(clientRect)));
 
+    // A panel's control id is its hint id: its double-click comes to the command table under it.
+    startPanel.Create(this, "Connector", StartPanelId, startPanelRect);
+    diagramPanel.Create(this, "Cable", DiagramPanelId, diagramPanelRect);
+    endPanel.Create(this, "Connector", EndPanelId, endPanelRect);
     DrawingPanel* panels[] = {&startPanel, &diagramPanel, &endPanel};
-    for (DrawingPanel* panel : panels) panel->mainWindow = this;
-    createPanel(startPanel, this, "Connector", startPanelRect);
-    createPanel(diagramPanel, this, "Cable", diagramPanelRect);
-    createPanel(endPanel, this, "Connector", endPanelRect);
     for (DrawingPanel* panel : panels) panel->ShowWindow(SW_SHOW);
     for (DrawingPanel* panel : panels) panel->UpdateWindow();
+}
+
+void MainFrame::setPanelRects(const PanelRects& panels) {
+    startPanelRect = ToRECT(panels.start);
+    diagramPanelRect = ToRECT(panels.diagram);
+    endPanelRect = ToRECT(panels.end);
 }
 
 MainFrame::~MainFrame() = default;

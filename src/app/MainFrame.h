@@ -1,23 +1,54 @@
 #pragma once
 // The main window: key buttons and logo along the top, three drawing panels, the status line.
+// It owns everything it shows, and the current cable.
 
 #include <string>
 
 #include "app/Layout.h"
+#include "app/StatusLine.h"
+#include "cables/CableTable.h"
+#include "drawing/DrawingPanel.h"
+#include "drawing/KeyButton.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
+#include "framework/GdiObjects.h"
+#include "ui/HintTarget.h"
 
-class MainFrame : public CFrameWnd {
+class MainFrame : public CFrameWnd, public HintTarget {
 public:
-    MainFrame();
+    // Creates the window, hidden until the start window's OK shows it with `showCommand`.
+    explicit MainFrame(int showCommand);
     ~MainFrame() override;
 
-    // Puts a hint in the status line when it comes from another source than the last one.
-    void ShowHint(int hintId, const std::string& text);
+    void ShowHint(int hintId, const std::string& text) override;
     // The quit confirmation, from the close box, F4 and the start window's NO.
     void OnClose();
     // Makes cable `number` the current one: panel paths, title, and the panels repainted at once.
     void ShowCable(int number);
+
+    CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
+    CBitmap LogoBitmap;
+    int SavedShowCommand;  // the show command the program was launched with
+
+    CurrentCable Current{0};
+    int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
+
+    RECT clientRect{};
+    RECT StatusRect{};
+    std::string StatusText = WelcomeText;
+    int CurrentHintId = HintWelcome;
+    Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
+    RECT startPanelRect{};
+    RECT diagramPanelRect{};
+    RECT endPanelRect{};
+
+    DrawingPanel startPanel{PanelScale, *this, "DATA\\PLUG\\PLUG.000",
+                            "Start connector. Doubleclick or press F6 to toggle connector/pinouts.", StartPanelId};
+    DrawingPanel diagramPanel{PanelScale, *this, "DATA\\CABLE\\CABLE.000",
+                              "Circuit diagram. Doubleclick or press F8 for notes.", DiagramPanelId};
+    DrawingPanel endPanel{PanelScale, *this, "DATA\\PLUG\\PLUG.000",
+                          "End connector. Doubleclick or press F7 to toggle connector/pinouts.", EndPanelId};
+    KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -27,6 +58,7 @@ private:
     void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
+    void setPanelRects(const PanelRects& panels);
 
     // The command table: one switch on the command id (MainCommands.cpp).
     void OnCommand(UINT id);
@@ -41,11 +73,13 @@ private:
     void OnUserNotes();
     void OnConnectorCatalog();
     void OnManual();
+
+    // Windows delivers a window's first size event while creating it. Wine holds it back for a
+    // hidden window and sends it at the first ShowWindow instead, which would change the layout the
+    // user first sees; the main window delivers it itself and lets the late one pass unnoticed.
+    bool sizeEventSeen = false;
+    bool lateFirstSizePending = false;
+    SIZE createdSize = {0, 0};
 };
 
-extern RECT clientRect;
-extern RECT startPanelRect;
-extern RECT diagramPanelRect;
-extern RECT endPanelRect;
-extern Scale PanelScale;
 constexpr RECT mainWindowRect = {0, 0, 640, 480};

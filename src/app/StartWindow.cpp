@@ -4,12 +4,6 @@
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
-StartWindow TheStartWindow;
-CBitmapButton okButton;
-CBitmapButton noButton;
-CDC StartMemDC;
-CBitmap StartPicture;
-
 void StartWindow::Open(CWnd* ownerWindow, std::string text, int command) {
     owner = ownerWindow;
     showCommand = command;

@@ -16,6 +16,11 @@ public:
     void OnOK();
     void OnNo();
 
+    CBitmapButton okButton;
+    CBitmapButton noButton;
+    CDC StartMemDC;  // deleted at OK
+    CBitmap StartPicture;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -27,12 +32,6 @@ private:
     int showCommand = SW_SHOWNORMAL;
     std::string versionText;
 };
-
-extern StartWindow TheStartWindow;
-extern CBitmapButton okButton;
-extern CBitmapButton noButton;
-extern CDC StartMemDC;
-extern CBitmap StartPicture;
 
 // The start window's rectangle before centring: 402 x 302 at (10, 10).
 constexpr RECT StartWindowRect = {10, 10, 412, 312};

@@ -4,7 +4,13 @@
 #include "framework/Dc.h"
 #include "resource.h"
 
-CableSelectDialog::CableSelectDialog(CWnd* parent) : CDialog(IDD_CABLE_SELECT, parent) {}
+CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode)
+    : CDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode) {}
+
+int PickCable(CWnd* owner, int& browseNode) {
+    CableSelectDialog dialog(owner, browseNode);
+    return static_cast<int>(dialog.DoModal());
+}
 
 BOOL CableSelectDialog::OnInitDialog() {
     SetWindowPos(nullptr, 0, 0, 500, 290, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);

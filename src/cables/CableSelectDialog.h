@@ -1,5 +1,6 @@
 #pragma once
 // The modal dialog that walks the category tree; ends with a cable number, or -1 when cancelled.
+// The category it shows is its owner's, kept from one opening to the next.
 
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
@@ -9,7 +10,7 @@ class CDC;
 
 class CableSelectDialog : public CDialog {
 public:
-    explicit CableSelectDialog(CWnd* parent);
+    CableSelectDialog(CWnd* parent, int& browseNode);
 
     // Rebuilds the list for browseNode and repaints the path line.
     void FillList();
@@ -24,6 +25,7 @@ protected:
 private:
     void Paint(CDC& dc) override;
 
+    int& browseNode;
     CListBox list;
     CBitmapButton okButton;
     CBitmapButton noButton;
@@ -32,3 +34,7 @@ private:
 // Client rectangles of the controls the dialog makes at run time.
 constexpr RECT SelectOkButtonRect = {22, 211, 62, 251};
 constexpr RECT SelectListRect = {22, 42, 478, 200};
+
+// Lets the user pick a cable, starting at category `browseNode` and leaving it where the user left
+// off. The cable number, or -1 when cancelled.
+int PickCable(CWnd* owner, int& browseNode);

@@ -4,7 +4,6 @@
 #include <cstring>
 
 CableCatalog Catalog;
-CurrentCable Current;
 
 namespace {
 
@@ -134,7 +133,6 @@ void BuildCatalog() {
     std::memset(&Catalog, 0, sizeof Catalog);
     for (const CableRow& row : CableRows) Catalog.cables[row.number] = row.record;
     for (const NodeRow& row : NodeRows) Catalog.nodes[row.number] = row.node;
-    Current.cableIndex = 0;
 }
 
 bool IsCableInUse(int cableNumber) {

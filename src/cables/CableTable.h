@@ -1,5 +1,5 @@
 #pragma once
-// The built-in cable table, the category tree, the current cable and the data file naming rule.
+// The built-in cable table, the category tree, the current cable's type and the data file naming rule.
 // No windows.h here: the host tests reach all of it.
 
 #include <cstdint>
@@ -36,9 +36,8 @@ struct CurrentCable {
 };
 
 extern CableCatalog Catalog;
-extern CurrentCable Current;
 
-// Fills both tables and makes cable 0 ("No cable") the current one.
+// Fills both tables.
 void BuildCatalog();
 
 bool IsCableInUse(int cableNumber);

@@ -2,8 +2,6 @@
 
 #include "cables/CableTable.h"
 
-int browseNode = 0;
-
 namespace {
 const char* nameOf(const char* name) { return name ? name : ""; }
 

@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-// The category the selection dialog shows; kept from one opening to the next.
-extern int browseNode;
-
 // Row 0 is the heading ("[   ] " at the root, "[ - ] " below it), then one row per child in slot
 // order: "[+] " + category name, or six blanks + cable name.
 std::vector<std::string> ListRows(int node);
@@ -19,8 +16,8 @@ struct ChooseResult {
     enum Kind {
         Ignored,    // no row, or a row the node does not have
         AtRoot,     // the heading row at the root: nowhere to go up to
-        MovedUp,    // browseNode is now the parent
-        MovedDown,  // browseNode is now the chosen category
+        MovedUp,    // the node is now its parent
+        MovedDown,  // the node is now the chosen category
         Picked,     // a cable was chosen: cableNumber
     } kind;
     int cableNumber;

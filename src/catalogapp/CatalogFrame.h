@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "catalogapp/CatalogLayout.h"
-#include "datafiles/ConnectorList.h"
 #include "catalogapp/ConnectorRows.h"
-#include "catalogapp/DrawingView.h"
+#include "datafiles/ConnectorList.h"
+#include "drawing/DrawingView.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
 #include "framework/ListBox.h"
@@ -58,7 +58,7 @@ private:
     CListBox connectorList;
     CListBox pinoutList;
     CListBox cableList;
-    DrawingView connectorView;
-    DrawingView pinoutView;
+    DrawingView connectorView{layout.drawingScale};
+    DrawingView pinoutView{layout.drawingScale};
     HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
 };

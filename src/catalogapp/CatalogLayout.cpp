@@ -21,6 +21,7 @@ CatalogLayout CatalogLayoutFor(const Rect& c) {
     const int panelBottom = top + (bottom - top) * 3 / 5;
     layout.connectorPanel = {left, top, left + panelWidth, panelBottom};
     layout.pinoutPanel = {right - panelWidth, top, right, panelBottom};
+    layout.drawingScale = CatalogPanelScale(panelWidth, panelBottom - top);
 
     const int lowerTop = panelBottom + Margin + CaptionHeight;
     const int split = left + (right - left) / 3;

@@ -12,6 +12,7 @@ struct CatalogLayout {
     Rect pinoutList;       // the connector's pinouts, under the drawings
     Rect cableList;        // the cables using the connector with that pinout, beside them
     Rect status;           // the status line
+    Scale drawingScale;    // the viewport extent of both drawings (CatalogPanelScale)
     // Where the captions stand: above each list and each drawing.
     Point connectorsCaption, connectorCaption, pinoutCaption, pinoutsCaption, cablesCaption;
 };

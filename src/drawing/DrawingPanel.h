@@ -1,17 +1,16 @@
 #pragma once
-// One of the main window's three drawing panels: draws one of two metafile files, framed, and puts
-// its hint in the status line.
+// One of the main window's three drawing panels: shows one of its two metafile files, framed, puts
+// its hint in the status line, and passes a double-click to the main window as its command.
 
 #include <string>
 
-#include "framework/Dc.h"
-#include "framework/Wnd.h"
+#include "drawing/DrawingView.h"
+#include "ui/HintTarget.h"
 
-class MainFrame;
-
-class DrawingPanel : public CWnd {
+class DrawingPanel : public DrawingView {
 public:
-    DrawingPanel(std::string firstPath, std::string secondPath, std::string hintText, int panelId);
+    // `scale` and `mainWindow` belong to the main window; the panel reads the one and tells the other.
+    DrawingPanel(const Scale& scale, HintTarget& mainWindow, std::string path, std::string hintText, int panelId);
     ~DrawingPanel() override = default;
 
     // Flips between the two drawings and repaints at once.
@@ -21,22 +20,18 @@ public:
     std::string secondPath;  // the connector's pinout drawing
     std::string hintText;
     int panelId;
-    MainFrame* mainWindow = nullptr;
+    HintTarget& mainWindow;
     int showFirst = 1;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    const std::string& shownPath() const override { return showFirst == 1 ? firstPath : secondPath; }
 
 private:
-    void Paint(CDC& dc) override;
     void OnMouseMove();
-    void OnLButtonDblClk();
 };
 
-extern DrawingPanel startPanel;
-extern DrawingPanel diagramPanel;
-extern DrawingPanel endPanel;
-
+// The panels' hint ids.
 constexpr int StartPanelId = 4;
 constexpr int EndPanelId = 5;
 constexpr int DiagramPanelId = 6;

@@ -1,38 +1,41 @@
 #include "drawing/KeyButton.h"
 
-#include "app/MainFrame.h"
 #include "resource.h"
-
-KeyButton KeyButtons[KeyButtonCount] = {
-    {"Strandor! Help", ID_FUNCTION_KEYS},
-    {"About Strandor!", ID_ABOUT_STRANDOR},
-    {"Print ", ID_PRINT},
-    {"Exit to Windows", ID_EXIT},
-    {"Cable selection", ID_SELECT_CABLE},
-    {"View start connector/pinouts", ID_START_PINOUTS},
-    {"View end connector/pinouts", ID_END_PINOUTS},
-    {"View cable notes", ID_CABLE_NOTES},
-    {"View and edit user notes", ID_USER_NOTES},
-    {"Connector catalog", ID_CONNECTOR_CATALOG},
-};
 
 const int KeyButtonLeft[KeyButtonCount] = {5, 47, 89, 131, 201, 243, 285, 327, 397, 439};
 
 namespace {
-const char* const UpBitmaps[KeyButtonCount] = {"F1_UP", "F2_UP", "F3_UP", "F4_UP", "F5_UP",
-                                               "F6_UP", "F7_UP", "F8_UP", "F9_UP", "F10_UP"};
-const char* const DownBitmaps[KeyButtonCount] = {"F1_DOWN", "F2_DOWN", "F3_DOWN", "F4_DOWN", "F5_DOWN",
-                                                 "F6_DOWN", "F7_DOWN", "F8_DOWN", "F9_DOWN", "F10_DOWN"};
+struct KeyRow {
+    const char* hintText;
+    int commandId;
+    const char* upBitmap;
+    const char* downBitmap;
+};
+
+const KeyRow Keys[KeyButtonCount] = {
+    {"Strandor! Help", ID_FUNCTION_KEYS, "F1_UP", "F1_DOWN"},
+    {"About Strandor!", ID_ABOUT_STRANDOR, "F2_UP", "F2_DOWN"},
+    {"Print ", ID_PRINT, "F3_UP", "F3_DOWN"},
+    {"Exit to Windows", ID_EXIT, "F4_UP", "F4_DOWN"},
+    {"Cable selection", ID_SELECT_CABLE, "F5_UP", "F5_DOWN"},
+    {"View start connector/pinouts", ID_START_PINOUTS, "F6_UP", "F6_DOWN"},
+    {"View end connector/pinouts", ID_END_PINOUTS, "F7_UP", "F7_DOWN"},
+    {"View cable notes", ID_CABLE_NOTES, "F8_UP", "F8_DOWN"},
+    {"View and edit user notes", ID_USER_NOTES, "F9_UP", "F9_DOWN"},
+    {"Connector catalog", ID_CONNECTOR_CATALOG, "F10_UP", "F10_DOWN"},
+};
 }  // namespace
 
-void CreateKeyButtons(MainFrame* frame) {
+void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow) {
     for (int i = 0; i < KeyButtonCount; ++i) {
+        buttons[i].hintText = Keys[i].hintText;
+        buttons[i].commandId = Keys[i].commandId;
         RECT rect = {KeyButtonLeft[i], 5, KeyButtonLeft[i] + 40, 45};
-        KeyButtons[i].Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, frame,
-                             static_cast<UINT>(KeyButtons[i].commandId));
+        buttons[i].Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent,
+                          static_cast<UINT>(Keys[i].commandId));
     }
-    for (int i = 0; i < KeyButtonCount; ++i) KeyButtons[i].LoadBitmaps(UpBitmaps[i], DownBitmaps[i]);
-    for (KeyButton& button : KeyButtons) button.mainWindow = frame;
+    for (int i = 0; i < KeyButtonCount; ++i) buttons[i].LoadBitmaps(Keys[i].upBitmap, Keys[i].downBitmap);
+    for (KeyButton& button : buttons) button.mainWindow = &mainWindow;
 }
 
 LRESULT KeyButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

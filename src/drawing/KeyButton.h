@@ -4,17 +4,15 @@
 #include <string>
 
 #include "framework/BitmapButton.h"
-
-class MainFrame;
+#include "ui/HintTarget.h"
 
 class KeyButton : public CBitmapButton {
 public:
-    KeyButton(std::string hintText, int commandId) : hintText(std::move(hintText)), commandId(commandId) {}
     ~KeyButton() override = default;
 
     std::string hintText;
-    int commandId;
-    MainFrame* mainWindow = nullptr;
+    int commandId = 0;
+    HintTarget* mainWindow = nullptr;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -23,11 +21,11 @@ private:
     void OnMouseMove();
 };
 
-constexpr int KeyButtonCount = 10;
-extern KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
+constexpr int KeyButtonCount = 10;  // F1 to F10
 
 // The left edges of the buttons: 42 pixels apart, 70 after F4 and after F8.
 extern const int KeyButtonLeft[KeyButtonCount];
 
-// Creates the ten buttons, loads their bitmaps and wires them to the main window.
-void CreateKeyButtons(MainFrame* frame);
+// Creates the ten buttons as children of `parent`, each sending its command there, loads their
+// bitmaps, and sends their hints to `mainWindow`.
+void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow);

@@ -6,9 +6,7 @@
 #include "framework/Dc.h"
 #include "resource.h"
 
-int notesNumber = 0;
-
-NotesDialog::NotesDialog(CWnd* parent) : CDialog(IDD_CABLE_NOTES, parent) {}
+NotesDialog::NotesDialog(CWnd* owner, int number) : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number) {}
 
 void NotesDialog::Paint(CDC& dc) {
     RECT client;
@@ -22,7 +20,6 @@ void NotesDialog::Paint(CDC& dc) {
 }
 
 void OpenNotes(CWnd* owner, int number) {
-    notesNumber = number;
-    NotesDialog dialog(owner);
+    NotesDialog dialog(owner, number);
     dialog.DoModal();
 }

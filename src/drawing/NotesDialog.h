@@ -5,11 +5,11 @@
 
 class CDC;
 
-extern int notesNumber;  // the notes drawing the dialog shows
-
 class NotesDialog : public CDialog {
 public:
-    explicit NotesDialog(CWnd* parent);
+    NotesDialog(CWnd* owner, int notesNumber);
+
+    const int notesNumber;  // the notes drawing the dialog shows
 
 private:
     void Paint(CDC& dc) override;

@@ -1,7 +1,4 @@
-// Command 503: printing. Asks what to print and on which printer, then hands the printer DC to
-// the sheet or list routines, one document each.
-
-#include "app/MainFrame.h"
+#include "print/PrintCommand.h"
 
 #include <vector>
 
@@ -21,27 +18,26 @@ void printSheet(CWnd* owner, int cableNumber, CDC& printer) {
 }
 }  // namespace
 
-void MainFrame::OnPrint() {
-    PrintChoice = PrintOption::CurrentCable;
-    PrintOptionsDialog options(this);
-    if (options.DoModal() != IDOK) return;
+void PrintCables(CWnd* owner, int currentCable) {
+    int choice = AskPrintChoice(owner);
+    if (choice < 0) return;
 
-    CDC printer = AskForPrinter(this);
+    CDC printer = AskForPrinter(owner);
     if (!printer.GetSafeHdc()) {
-        MessageBox("Printing canceled", "Strandor!", MB_OK | MB_ICONHAND);
+        owner->MessageBox("Printing canceled", "Strandor!", MB_OK | MB_ICONHAND);
         return;
     }
 
     try {
-        for (int cableNumber : SheetsToPrint(PrintChoice, Current.cableIndex)) printSheet(this, cableNumber, printer);
-        if (PrintChoice == PrintOption::CableList) {
+        for (int cableNumber : SheetsToPrint(choice, currentCable)) printSheet(owner, cableNumber, printer);
+        if (choice == PrintOption::CableList) {
             std::vector<const char*> names = CableListNames();
-            PrintCableList(this, names.data(), static_cast<int>(names.size()), printer);
+            PrintCableList(owner, names.data(), static_cast<int>(names.size()), printer);
         }
         printer.DeleteDC();
     } catch (const CFileException& error) {
         // The sheet has been aborted and the printer is released; no further sheets are printed.
         printer.DeleteDC();
-        MessageBox(error.what(), "Strandor!", MB_OK | MB_ICONHAND);
+        owner->MessageBox(error.what(), "Strandor!", MB_OK | MB_ICONHAND);
     }
 }

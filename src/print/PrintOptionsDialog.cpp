@@ -3,9 +3,14 @@
 #include "print/PageLayout.h"
 #include "resource.h"
 
-int PrintChoice = PrintOption::CurrentCable;
+PrintOptionsDialog::PrintOptionsDialog(CWnd* parent)
+    : CDialog(IDD_PRINT_OPTIONS, parent), PrintChoice(PrintOption::CurrentCable) {}
 
-PrintOptionsDialog::PrintOptionsDialog(CWnd* parent) : CDialog(IDD_PRINT_OPTIONS, parent) {}
+int AskPrintChoice(CWnd* owner) {
+    PrintOptionsDialog options(owner);
+    if (options.DoModal() != IDOK) return -1;
+    return options.PrintChoice;
+}
 
 INT_PTR PrintOptionsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

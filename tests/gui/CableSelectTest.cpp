@@ -3,6 +3,7 @@
 #include "GuiHarness.h"
 #include "TestDrawings.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -59,24 +60,28 @@ private:
 // sends them; painting left to the message queue is not counted).
 class PanelPaints {
 public:
-    PanelPaints() {
+    explicit PanelPaints(const MainFrame& frame) {
         counts().clear();
+        panels() = {frame.startPanel.GetSafeHwnd(), frame.diagramPanel.GetSafeHwnd(), frame.endPanel.GetSafeHwnd()};
         hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &PanelPaints::onMessage, nullptr, ::GetCurrentThreadId());
     }
     ~PanelPaints() { ::UnhookWindowsHookEx(hook); }
     int of(DrawingPanel& panel) const { return counts()[panel.GetSafeHwnd()]; }
-    int total() const { return of(startPanel) + of(diagramPanel) + of(endPanel); }
+    int total() const { return counts()[panels()[0]] + counts()[panels()[1]] + counts()[panels()[2]]; }
 
 private:
     static std::map<HWND, int>& counts() {
         static std::map<HWND, int> all;
         return all;
     }
+    static std::array<HWND, 3>& panels() {
+        static std::array<HWND, 3> watched;
+        return watched;
+    }
     static LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam) {
         const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (code >= 0 && message->message == WM_PAINT &&
-            (message->hwnd == startPanel.GetSafeHwnd() || message->hwnd == diagramPanel.GetSafeHwnd() ||
-             message->hwnd == endPanel.GetSafeHwnd()))
+            (message->hwnd == panels()[0] || message->hwnd == panels()[1] || message->hwnd == panels()[2]))
             ++counts()[message->hwnd];
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -232,12 +237,12 @@ struct Snapshot {
     int showFirst[3];
 };
 
-Snapshot snapshot(HWND main) {
-    return {windowText(main),
-            Current.cableIndex,
-            {startPanel.firstPath, startPanel.secondPath, diagramPanel.firstPath, diagramPanel.secondPath,
-             endPanel.firstPath, endPanel.secondPath},
-            {startPanel.showFirst, diagramPanel.showFirst, endPanel.showFirst}};
+Snapshot snapshot(const MainFrame& frame) {
+    return {windowText(frame.GetSafeHwnd()),
+            frame.Current.cableIndex,
+            {frame.startPanel.firstPath, frame.startPanel.secondPath, frame.diagramPanel.firstPath,
+             frame.diagramPanel.secondPath, frame.endPanel.firstPath, frame.endPanel.secondPath},
+            {frame.startPanel.showFirst, frame.diagramPanel.showFirst, frame.endPanel.showFirst}};
 }
 
 void expectUnchanged(const Snapshot& before, const Snapshot& after) {
@@ -302,7 +307,7 @@ protected:
                 ::EndDialog(shown, -2);
             }
         });
-        CableSelectDialog dialog(app->mainWindow);
+        CableSelectDialog dialog(app->mainWindow, frame().browseNode);
         INT_PTR result = dialog.DoModal();
         EXPECT_TRUE(waiter.seen());
         return result;
@@ -430,11 +435,11 @@ TEST_F(CableSelectTest, WalkingDownGivesEachListAndPathCharacterForCharacter) {
                     "      nullmodem, DB9-DB9"}));
     EXPECT_EQ(seen[4].rows, seen[2].rows) << "the heading row goes back up";
     for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i].differs, 0) << "path line " << i;
-    EXPECT_EQ(browseNode, 3) << "cancelling keeps the category";
+    EXPECT_EQ(frame().browseNode, 3) << "cancelling keeps the category";
 }
 
 TEST_F(CableSelectTest, HeadingAtTheRootShowsTheMessageAndChangesNothing) {
-    Snapshot before = snapshot(mainWindow());
+    Snapshot before = snapshot(frame());
     DialogInfo box;
     HWND boxOwner = nullptr;
     bool boxSeen = false;
@@ -463,36 +468,36 @@ TEST_F(CableSelectTest, HeadingAtTheRootShowsTheMessageAndChangesNothing) {
     EXPECT_EQ(rowsAfter, rowsBefore);
     EXPECT_EQ(selection, 0) << "the heading row stays selected";
     EXPECT_EQ(differs, 0) << "the path line still reads >Cables";
-    EXPECT_EQ(browseNode, 0);
-    expectUnchanged(before, snapshot(mainWindow()));
+    EXPECT_EQ(frame().browseNode, 0);
+    expectUnchanged(before, snapshot(frame()));
 }
 
 TEST_F(CableSelectTest, PickingCable42SetsTitlePathsAndRepaintsThePanels) {
-    Snapshot before = snapshot(mainWindow());
+    Snapshot before = snapshot(frame());
     EXPECT_EQ(before.title, "Strandor!");
-    PanelPaints paints;
+    PanelPaints paints(frame());
     ASSERT_TRUE(openSelection([&](HWND dialog) {
         walkDown(dialog, {1, 1, 1, 3});
         EXPECT_EQ(rowsOf(dialog).at(3), "      MAC - PC (DB25) serial, type 2");
         doubleClickRow(dialog, 3);
     }));
     EXPECT_EQ(windowText(mainWindow()), "Strandor! [ MAC - PC (DB25) serial, type 2 ]");
-    EXPECT_EQ(Current.cableIndex, 42);
-    EXPECT_EQ(diagramPanel.firstPath, "DATA\\CABLE\\CABLE.042");
-    EXPECT_EQ(startPanel.firstPath, "DATA\\PLUG\\PLUG.029");
-    EXPECT_EQ(startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
-    EXPECT_EQ(endPanel.firstPath, "DATA\\PLUG\\PLUG.011");
-    EXPECT_EQ(endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
-    EXPECT_EQ(diagramPanel.secondPath, before.paths[3]) << "the diagram's second path is left alone";
-    EXPECT_EQ(startPanel.showFirst, 1);
-    EXPECT_EQ(endPanel.showFirst, 1);
-    EXPECT_GE(paints.of(startPanel), 1);
-    EXPECT_GE(paints.of(diagramPanel), 1);
-    EXPECT_GE(paints.of(endPanel), 1);
-    EXPECT_EQ(browseNode, 21) << "the dialog stays in Adapters";
+    EXPECT_EQ(frame().Current.cableIndex, 42);
+    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.042");
+    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.029");
+    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
+    EXPECT_EQ(frame().endPanel.firstPath, "DATA\\PLUG\\PLUG.011");
+    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
+    EXPECT_EQ(frame().diagramPanel.secondPath, before.paths[3]) << "the diagram's second path is left alone";
+    EXPECT_EQ(frame().startPanel.showFirst, 1);
+    EXPECT_EQ(frame().endPanel.showFirst, 1);
+    EXPECT_GE(paints.of(frame().startPanel), 1);
+    EXPECT_GE(paints.of(frame().diagramPanel), 1);
+    EXPECT_GE(paints.of(frame().endPanel), 1);
+    EXPECT_EQ(frame().browseNode, 21) << "the dialog stays in Adapters";
 
     // Picking the same cable again runs everything again.
-    PanelPaints again;
+    PanelPaints again(frame());
     ::SetWindowTextA(mainWindow(), "changed");
     ASSERT_TRUE(openSelection([&](HWND dialog) { doubleClickRow(dialog, 3); }));
     EXPECT_EQ(windowText(mainWindow()), "Strandor! [ MAC - PC (DB25) serial, type 2 ]");
@@ -505,7 +510,7 @@ TEST_F(CableSelectTest, DialogReturnsTheCableNumberOrMinusOne) {
                   doubleClickRow(dialog, 1);
               }),
               1);
-    EXPECT_EQ(browseNode, 4);
+    EXPECT_EQ(frame().browseNode, 4);
     EXPECT_EQ(runDialog([](HWND dialog) { doubleClickRow(dialog, 6); }), 6);
     EXPECT_EQ(runDialog([](HWND dialog) {
                   walkDown(dialog, {2, 3});
@@ -518,7 +523,7 @@ TEST_F(CableSelectTest, DialogReturnsTheCableNumberOrMinusOne) {
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(listOf(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }), -1);
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }), -1);
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(dialog, WM_CLOSE, 0, 0); }), -1);
-    EXPECT_EQ(browseNode, 15) << "cancelling keeps the category";
+    EXPECT_EQ(frame().browseNode, 15) << "cancelling keeps the category";
 }
 
 TEST_F(CableSelectTest, NextOpeningShowsTheCategoryOfTheLastPickWithNoRowSelected) {
@@ -526,7 +531,7 @@ TEST_F(CableSelectTest, NextOpeningShowsTheCategoryOfTheLastPickWithNoRowSelecte
         walkDown(dialog, {1, 1, 1, 3});
         doubleClickRow(dialog, 8);
     }));
-    EXPECT_EQ(Current.cableIndex, 58);
+    EXPECT_EQ(frame().Current.cableIndex, 58);
     Rows rows;
     int selection = 0, differs = -1;
     ASSERT_TRUE(openSelection([&](HWND dialog) {
@@ -568,7 +573,7 @@ TEST_F(CableSelectTest, CancellingByNoEscapeOrCloseBoxChangesAndRepaintsNothing)
         walkDown(dialog, {1, 3});
         doubleClickRow(dialog, 3);
     }));
-    ASSERT_EQ(Current.cableIndex, 49);
+    ASSERT_EQ(frame().Current.cableIndex, 49);
     PumpUntilIdle();
     const std::vector<std::pair<const char*, std::function<void(HWND)>>> cancels = {
         {"NO button", [](HWND dialog) { clickButton(dialog, IDCANCEL); }},
@@ -578,28 +583,28 @@ TEST_F(CableSelectTest, CancellingByNoEscapeOrCloseBoxChangesAndRepaintsNothing)
     };
     for (const auto& cancel : cancels) {
         SCOPED_TRACE(cancel.first);
-        Snapshot before = snapshot(mainWindow());
-        PanelPaints paints;
+        Snapshot before = snapshot(frame());
+        PanelPaints paints(frame());
         ASSERT_TRUE(openSelection([&](HWND dialog) {
             doubleClickRow(dialog, 0);  // up into Computer, then cancel there
             ::SendMessageA(listOf(dialog), LB_SETCURSEL, 2, 0);
             cancel.second(dialog);
         }));
-        expectUnchanged(before, snapshot(mainWindow()));
+        expectUnchanged(before, snapshot(frame()));
         EXPECT_EQ(before.title, "Strandor! [ SVGA to BNC adapter ]");
         EXPECT_EQ(paints.total(), 0) << "a cancel repaints no panel";
-        EXPECT_EQ(browseNode, 1);
+        EXPECT_EQ(frame().browseNode, 1);
         // Back into Monitor for the next round.
         ASSERT_TRUE(openSelection([&](HWND dialog) {
             doubleClickRow(dialog, 3);
             clickButton(dialog, IDCANCEL);
         }));
-        ASSERT_EQ(browseNode, 9);
+        ASSERT_EQ(frame().browseNode, 9);
     }
 }
 
 TEST_F(CableSelectTest, OkAndEnterWithNoRowSelectedAreIgnored) {
-    Snapshot before = snapshot(mainWindow());
+    Snapshot before = snapshot(frame());
     bool openAfterOk = false, openAfterEnter = false;
     Rows rowsBefore, rowsAfterOk, rowsAfterEnter;
     int selectionAfterEnter = 0;
@@ -626,8 +631,8 @@ TEST_F(CableSelectTest, OkAndEnterWithNoRowSelectedAreIgnored) {
     EXPECT_TRUE(openAfterEnter);
     EXPECT_EQ(rowsAfterEnter, rowsBefore);
     EXPECT_EQ(selectionAfterEnter, -1);
-    EXPECT_EQ(browseNode, 3);
-    expectUnchanged(before, snapshot(mainWindow()));
+    EXPECT_EQ(frame().browseNode, 3);
+    expectUnchanged(before, snapshot(frame()));
 }
 
 TEST_F(CableSelectTest, EnterOnASelectedRowChoosesIt) {
@@ -644,7 +649,7 @@ TEST_F(CableSelectTest, EnterOnASelectedRowChoosesIt) {
     }));
     EXPECT_EQ(rows, (Rows{"[ - ] AC Power adapters", "[+] T65 - Internatioal AC adapters",
                           "[+] Type \"S\" - Internatioal AC adapters"}));
-    EXPECT_EQ(browseNode, 22);
+    EXPECT_EQ(frame().browseNode, 22);
 }
 
 TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
@@ -680,7 +685,7 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
             walkDown(dialog, route.categories);
             doubleClickRow(dialog, route.row);
         }));
-        int number = Current.cableIndex;
+        int number = frame().Current.cableIndex;
         ASSERT_GT(number, 0);
         ASSERT_LT(number, 100);
         picked.insert(number);
@@ -688,11 +693,11 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
         ASSERT_NE(row.name, nullptr);
         EXPECT_EQ(route.text, row.name);
         EXPECT_EQ(windowText(mainWindow()), "Strandor! [ " + route.text + " ]");
-        EXPECT_EQ(diagramPanel.firstPath, DataFileName(DataPrefix::Cable, number));
-        EXPECT_EQ(startPanel.firstPath, DataFileName(DataPrefix::Plug, row.startPlug));
-        EXPECT_EQ(startPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.startPinouts));
-        EXPECT_EQ(endPanel.firstPath, DataFileName(DataPrefix::Plug, row.endPlug));
-        EXPECT_EQ(endPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.endPinouts));
+        EXPECT_EQ(frame().diagramPanel.firstPath, DataFileName(DataPrefix::Cable, number));
+        EXPECT_EQ(frame().startPanel.firstPath, DataFileName(DataPrefix::Plug, row.startPlug));
+        EXPECT_EQ(frame().startPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.startPinouts));
+        EXPECT_EQ(frame().endPanel.firstPath, DataFileName(DataPrefix::Plug, row.endPlug));
+        EXPECT_EQ(frame().endPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.endPinouts));
     }
     std::set<int> inUse;
     for (int number = 1; number <= 30; ++number) inUse.insert(number);
@@ -707,27 +712,27 @@ TEST_F(CableSelectTest, AConnectorPanelShowingPinoutsShowsTheNewCablesPinouts) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.029", -30000, 30000, 30000, -30000, green);
     WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.035", -30000, 30000, 30000, -30000, red);
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.011", -30000, 30000, 30000, -30000, blue);
-    startPanel.Toggle();
+    frame().startPanel.Toggle();
     PumpUntilIdle();
-    ASSERT_EQ(startPanel.showFirst, 0);
+    ASSERT_EQ(frame().startPanel.showFirst, 0);
     ASSERT_TRUE(openSelection([&](HWND dialog) {
         walkDown(dialog, {1, 1, 1, 3});
         doubleClickRow(dialog, 3);
     }));
-    EXPECT_EQ(startPanel.showFirst, 0) << "the panel goes on showing pinouts";
-    EXPECT_EQ(startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
-    Pixels start = Pixels::OfScreen(startPanel.GetSafeHwnd());
+    EXPECT_EQ(frame().startPanel.showFirst, 0) << "the panel goes on showing pinouts";
+    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
+    Pixels start = Pixels::OfScreen(frame().startPanel.GetSafeHwnd());
     RECT inside = {5, 5, start.width() - 5, start.height() - 5};
     int area = (inside.right - inside.left) * (inside.bottom - inside.top);
     EXPECT_GT(start.countOf(red, inside), area / 2) << "the new start pinouts";
     EXPECT_EQ(start.countOf(green, inside), 0) << "not the start connector";
-    Pixels end = Pixels::OfScreen(endPanel.GetSafeHwnd());
+    Pixels end = Pixels::OfScreen(frame().endPanel.GetSafeHwnd());
     EXPECT_GT(end.countOf(blue, inside), area / 2) << "the end panel shows the new end connector";
 
     // The next toggle shows the new connector drawing.
-    startPanel.Toggle();
+    frame().startPanel.Toggle();
     PumpUntilIdle();
-    Pixels toggled = Pixels::OfScreen(startPanel.GetSafeHwnd());
+    Pixels toggled = Pixels::OfScreen(frame().startPanel.GetSafeHwnd());
     EXPECT_GT(toggled.countOf(green, inside), area / 2);
     for (const char* file : {"DATA\\PLUG\\PLUG.029", "DATA\\PINOUTS\\PINOUTS.035", "DATA\\PLUG\\PLUG.011"})
         ::DeleteFileA(file);

@@ -51,44 +51,44 @@ protected:
 }  // namespace
 
 TEST_F(DrawingPanelTest, StartsWithTheZeroDrawingsAndTheirHints) {
-    EXPECT_EQ(startPanel.firstPath, "DATA\\PLUG\\PLUG.000");
-    EXPECT_EQ(diagramPanel.firstPath, "DATA\\CABLE\\CABLE.000");
-    EXPECT_EQ(endPanel.secondPath, "DATA\\PLUG\\PLUG.000");
-    EXPECT_EQ(startPanel.panelId, 4);
-    EXPECT_EQ(endPanel.panelId, 5);
-    EXPECT_EQ(diagramPanel.panelId, 6);
-    EXPECT_EQ(diagramPanel.hintText, "Circuit diagram. Doubleclick or press F8 for notes.");
-    EXPECT_EQ(::GetClassLongA(startPanel.GetSafeHwnd(), GCL_STYLE) & (CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW),
+    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.000");
+    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.000");
+    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PLUG\\PLUG.000");
+    EXPECT_EQ(frame().startPanel.panelId, 4);
+    EXPECT_EQ(frame().endPanel.panelId, 5);
+    EXPECT_EQ(frame().diagramPanel.panelId, 6);
+    EXPECT_EQ(frame().diagramPanel.hintText, "Circuit diagram. Doubleclick or press F8 for notes.");
+    EXPECT_EQ(::GetClassLongA(frame().startPanel.GetSafeHwnd(), GCL_STYLE) & (CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW),
               CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-    EXPECT_EQ(::GetClassLongPtrA(startPanel.GetSafeHwnd(), GCLP_HBRBACKGROUND), 0);
+    EXPECT_EQ(::GetClassLongPtrA(frame().startPanel.GetSafeHwnd(), GCLP_HBRBACKGROUND), 0);
     char name[32];
-    ::GetWindowTextA(diagramPanel.GetSafeHwnd(), name, sizeof name);
+    ::GetWindowTextA(frame().diagramPanel.GetSafeHwnd(), name, sizeof name);
     EXPECT_STREQ(name, "Cable");
 }
 
 TEST_F(DrawingPanelTest, DrawingOriginLandsWhereTheScaleSays) {
     // Right of and below the drawing's (0, 0): its top-left corner on screen is the mark.
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", 0, 0, 2600, -2600, Red);
-    sizePanel(startPanel, 190, 400);
+    sizePanel(frame().startPanel, 190, 400);
     Point anchor = PanelAnchor(190, 400);
     ASSERT_EQ(anchor, (Point{97, 190}));
 
-    ASSERT_EQ(PanelScale, (Scale{768, -576}));
-    POINT corner = redCorner(Pixels::OfClient(startPanel.GetSafeHwnd()));
-    EXPECT_NEAR(corner.x, landingX(PanelScale, anchor), 1.0);
-    EXPECT_NEAR(corner.y, landingY(PanelScale, anchor), 1.0);
+    ASSERT_EQ(frame().PanelScale, (Scale{768, -576}));
+    POINT corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
+    EXPECT_NEAR(corner.x, landingX(frame().PanelScale, anchor), 1.0);
+    EXPECT_NEAR(corner.y, landingY(frame().PanelScale, anchor), 1.0);
 
-    PanelScale = {800, -600};  // 26 units a pixel: lands exactly on the anchor
-    corner = redCorner(Pixels::OfClient(startPanel.GetSafeHwnd()));
+    frame().PanelScale = {800, -600};  // 26 units a pixel: lands exactly on the anchor
+    corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
     EXPECT_NEAR(corner.x, 97, 1.0);
     EXPECT_NEAR(corner.y, 190, 1.0);
 
     // After a resize to 800 x 600 the truncated quotient 21 pulls (0, 0) to about (94, 184).
     ::SetWindowPos(mainWindow(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
     PumpUntilIdle();
-    ASSERT_EQ(PanelScale, (Scale{960, -720}));
-    sizePanel(startPanel, 190, 400);
-    corner = redCorner(Pixels::OfClient(startPanel.GetSafeHwnd()));
+    ASSERT_EQ(frame().PanelScale, (Scale{960, -720}));
+    sizePanel(frame().startPanel, 190, 400);
+    corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
     EXPECT_NEAR(corner.x, 94, 1.0);
     EXPECT_NEAR(corner.y, 184, 1.0);
     EXPECT_LT(corner.x, 96) << "not at the anchor";
@@ -96,8 +96,8 @@ TEST_F(DrawingPanelTest, DrawingOriginLandsWhereTheScaleSays) {
 
 TEST_F(DrawingPanelTest, MissingDrawingLeavesWhiteInsideTheFrame) {
     ::DeleteFileA("DATA\\PLUG\\PLUG.000");
-    sizePanel(startPanel, 190, 400);
-    Pixels pixels = Pixels::OfClient(startPanel.GetSafeHwnd());
+    sizePanel(frame().startPanel, 190, 400);
+    Pixels pixels = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
     for (int y = 0; y < 400; y += 37) EXPECT_EQ(pixels.at(0, y), DarkGrey) << "left column at y " << y;
     for (int x = 0; x < 190; x += 17) EXPECT_EQ(pixels.at(x, 0), DarkGrey) << "top row at x " << x;
     for (int y = 1; y <= 398; y += 33) {
@@ -117,64 +117,65 @@ TEST_F(DrawingPanelTest, MissingDrawingLeavesWhiteInsideTheFrame) {
 TEST_F(DrawingPanelTest, ChangedFileShowsAtTheNextRepaintAndToggleTwiceReturns) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, Red);
     WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.000", -500, 500, 500, -500, RGB(0, 0, 255));
-    HWND panel = startPanel.GetSafeHwnd();
+    HWND panel = frame().startPanel.GetSafeHwnd();
     EXPECT_GT(Pixels::OfClient(panel).countOf(Red, RECT{0, 0, 190, 400}), 100);
 
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, RGB(0, 128, 0));
     EXPECT_EQ(Pixels::OfClient(panel).countOf(Red, RECT{0, 0, 190, 400}), 0) << "the old drawing stayed";
 
-    startPanel.secondPath = "DATA\\PINOUTS\\PINOUTS.000";
+    frame().startPanel.secondPath = "DATA\\PINOUTS\\PINOUTS.000";
     ::SendMessageA(mainWindow(), WM_COMMAND, 506, 0);  // F6
-    EXPECT_EQ(startPanel.showFirst, 0);
+    EXPECT_EQ(frame().startPanel.showFirst, 0);
     EXPECT_GT(Pixels::OfScreen(panel).countOf(RGB(0, 0, 255), RECT{0, 0, 190, 300}), 100) << "pinouts on screen";
-    EXPECT_EQ(endPanel.showFirst, 1) << "F6 leaves the end panel alone";
+    EXPECT_EQ(frame().endPanel.showFirst, 1) << "F6 leaves the end panel alone";
     ::SendMessageA(mainWindow(), WM_COMMAND, 506, 0);
-    EXPECT_EQ(startPanel.showFirst, 1);
+    EXPECT_EQ(frame().startPanel.showFirst, 1);
     EXPECT_GT(Pixels::OfScreen(panel).countOf(RGB(0, 128, 0), RECT{0, 0, 190, 300}), 100);
 }
 
 TEST_F(DrawingPanelTest, HintIsSetOnceAndFurtherMovesRepaintNoStatusLine) {
-    HWND panel = diagramPanel.GetSafeHwnd();
+    HWND panel = frame().diagramPanel.GetSafeHwnd();
     ::SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(CurrentHintId, 6);
-    EXPECT_EQ(StatusText, "Circuit diagram. Doubleclick or press F8 for notes.");
-    StatusText = "marker";  // a repeated hint from the same panel must not rewrite the line
+    EXPECT_EQ(frame().CurrentHintId, 6);
+    EXPECT_EQ(frame().StatusText, "Circuit diagram. Doubleclick or press F8 for notes.");
+    frame().StatusText = "marker";  // a repeated hint from the same panel must not rewrite the line
     ::SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(50, 60));
-    EXPECT_EQ(StatusText, "marker");
+    EXPECT_EQ(frame().StatusText, "marker");
 }
 
 TEST_F(DrawingPanelTest, DoubleClicksToggleConnectorsAndOpenNotesForTheDiagram) {
-    ::SendMessageA(startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::SendMessageA(startPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(startPanel.showFirst, 0);
-    ::SendMessageA(endPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::SendMessageA(endPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(endPanel.showFirst, 0);
+    ::SendMessageA(frame().startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(frame().startPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(frame().startPanel.showFirst, 0);
+    ::SendMessageA(frame().endPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(frame().endPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(frame().endPanel.showFirst, 0);
 
-    Current.cableIndex = 57;
+    frame().Current.cableIndex = 57;
     HWND owner = nullptr;
+    int notesNumber = -1;
     DialogWaiter notes([&](HWND dialog) {
         owner = ::GetWindow(dialog, GW_OWNER);
+        notesNumber = NotesNumberOf(dialog);
         PressButton(dialog, IDOK);
     });
-    ::SendMessageA(diagramPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::PostMessageA(diagramPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(frame().diagramPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::PostMessageA(frame().diagramPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
     PumpUntilIdle(150);
     ASSERT_TRUE(notes.seen());
     EXPECT_EQ(notes.dialog().caption, "Strandor! - Cable Notes");
     EXPECT_EQ(owner, mainWindow()) << "the panel's top-level window owns the notes";
-    EXPECT_EQ(diagramPanel.showFirst, 1) << "the diagram never toggles";
-    extern int notesNumber;
+    EXPECT_EQ(frame().diagramPanel.showFirst, 1) << "the diagram never toggles";
     EXPECT_EQ(notesNumber, 57);
 }
 
 TEST_F(DrawingPanelTest, ThousandRepaintsAndTogglesLeaveNoGdiObjectBehind) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, Red);
-    startPanel.UpdateWindow();
+    frame().startPanel.UpdateWindow();
     long before = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) {
-        startPanel.Toggle();
-        ::RedrawWindow(diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        frame().startPanel.Toggle();
+        ::RedrawWindow(frame().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     PumpUntilIdle();
     EXPECT_EQ(LiveGdiObjects(), before);
@@ -191,7 +192,7 @@ TEST_F(DrawingPanelTest, DamagedFilesLeaveThePanelWhiteAndTheProgramRunning) {
         valid.substr(0, valid.size() - 10),  // truncated
         std::string(20 * 1024 * 1024, '\x55'),
     };
-    HWND panel = diagramPanel.GetSafeHwnd();
+    HWND panel = frame().diagramPanel.GetSafeHwnd();
     for (const std::string& bytes : cases) {
         WriteBytes("DATA\\CABLE\\CABLE.000", bytes);
         ::RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -4,9 +4,6 @@
 #include <cstdio>
 #include <map>
 
-#include "app/StartWindow.h"
-#include "cables/CategoryBrowser.h"
-#include "drawing/DrawingPanel.h"
 #include "drawing/NotesDialog.h"
 #include "framework/WinApp.h"
 
@@ -179,27 +176,20 @@ int Pixels::countOf(COLORREF colour, const RECT& area) const {
     return count;
 }
 
+int NotesNumberOf(HWND notesDialog) {
+    auto* dialog = dynamic_cast<NotesDialog*>(CWnd::FromHandle(notesDialog));
+    return dialog ? dialog->notesNumber : -1;
+}
+
 std::string ColourName(COLORREF colour) {
     char text[32];
     std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return text;
 }
 
-namespace {
-void resetProgramState() {
-    browseNode = 0;
-    notesNumber = 0;
-    startPanel.firstPath = startPanel.secondPath = "DATA\\PLUG\\PLUG.000";
-    endPanel.firstPath = endPanel.secondPath = "DATA\\PLUG\\PLUG.000";
-    diagramPanel.firstPath = diagramPanel.secondPath = "DATA\\CABLE\\CABLE.000";
-    startPanel.showFirst = diagramPanel.showFirst = endPanel.showFirst = 1;
-}
-}  // namespace
-
 void ProgramTest::SetUp() {
     // The real pointer would otherwise rest over a panel in the screen's middle and set its hint.
     ::SetCursorPos(1023, 767);
-    resetProgramState();
     app = new GuideApp;
     app->showCommand = SW_SHOWNORMAL;
     app->InitInstance();
@@ -217,7 +207,9 @@ HWND ProgramTest::mainWindow() const {
     return app && app->mainWindow ? app->mainWindow->GetSafeHwnd() : nullptr;
 }
 
-HWND ProgramTest::startWindow() const { return TheStartWindow.GetSafeHwnd(); }
+HWND ProgramTest::startWindow() const { return app->startWindow.GetSafeHwnd(); }
+
+MainFrame& ProgramTest::frame() const { return *static_cast<MainFrame*>(app->mainWindow); }
 
 std::string ScratchFolder() {
     char folder[MAX_PATH];

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/GuideApp.h"
+#include "app/MainFrame.h"
 
 // Dispatches messages (through the application's accelerators, like the real loop) until none has
 // come for `quietMs`. Returns true if a WM_QUIT was taken from the queue.
@@ -46,6 +47,9 @@ private:
     bool handled = false;
     DialogInfo info;
 };
+
+// The notes drawing an open notes dialog shows.
+int NotesNumberOf(HWND notesDialog);
 
 // Presses a dialog button as a click would.
 void PressButton(HWND dialog, int id);
@@ -81,6 +85,8 @@ protected:
     void TearDown() override;
     HWND mainWindow() const;
     HWND startWindow() const;
+    // The main window this test's program made: its state, panels and buttons.
+    MainFrame& frame() const;
 
     GuideApp* app = nullptr;
 };

@@ -102,7 +102,7 @@ TEST_F(PrintFailureTest, NotesFileHeldOpenEndsThePrintingCleanly) {
     // Once the file is free again, printing works as before.
     other.release();
     pdfsBefore = PdfFiles();
-    Current.cableIndex = 3;
+    frame().Current.cableIndex = 3;
     std::vector<std::string> again = print(IDC_PRINT_CURRENT);
     ASSERT_EQ(again.size(), 1u);
     PrintedPage page = ReadPrintedPage(again[0]);
@@ -119,7 +119,7 @@ TEST_F(PrintFailureTest, NotesFolderInPlaceOfTheFileEndsTheSheet) {
             ::RemoveDirectoryA("DATA\\USERNOTE\\USERNOTE.008");
         }
     } folderGone;
-    Current.cableIndex = 8;
+    frame().Current.cableIndex = 8;
     long gdiBefore = LiveGdiObjects();
 
     std::vector<BoxSeen> boxes;

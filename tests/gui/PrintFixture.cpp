@@ -1,6 +1,7 @@
 #include "PrintFixture.h"
 
 #include "framework/WinApp.h"
+#include "print/PrintOptionsDialog.h"
 
 DialogScript::DialogScript(std::vector<Step> steps, bool repeatLast)
     : steps(std::move(steps)), repeatLast(repeatLast) {
@@ -24,6 +25,16 @@ DialogScript::Step ChooseOption(int optionId) {
         if (optionId) ::SendMessageA(::GetDlgItem(dialog, optionId), BM_CLICK, 0, 0);
         PressButton(dialog, IDOK);
     };
+}
+
+int PrintChoiceOf(HWND optionsDialog) {
+    auto* dialog = dynamic_cast<PrintOptionsDialog*>(CWnd::FromHandle(optionsDialog));
+    return dialog ? dialog->PrintChoice : -1;
+}
+
+void EndOptionsDialog(HWND optionsDialog, int buttonId) {
+    ::SendMessageA(optionsDialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(optionsDialog, buttonId)));
 }
 
 DialogScript::Step PressOk() {

@@ -30,6 +30,11 @@ private:
 // Steps a user takes.
 DialogScript::Step ChooseOption(int optionId);  // clicks the radio button (0: none), then OK
 DialogScript::Step PressOk();
+// The option an open print options dialog holds.
+int PrintChoiceOf(HWND optionsDialog);
+// Ends the options dialog with OK or Cancel at once (not through the queue), so that the dialog
+// still answers PrintChoiceOf afterwards.
+void EndOptionsDialog(HWND optionsDialog, int buttonId);
 DialogScript::Step PressCancel();
 
 // Posts the key to the window and pumps until that key's dispatch, inside which the command it

@@ -50,10 +50,10 @@ struct ControlRow {
 using PrintOptionsTest = PrintTest;
 
 TEST_F(PrintOptionsTest, DialogIsTemplate131AsTabled) {
-    PrintChoice = IDC_PRINT_ALL;
     int choiceWhenShown = 0;
+    int choiceAfterCancel = 0;
     DialogScript script({[&](HWND dialog) {
-        choiceWhenShown = PrintChoice;
+        choiceWhenShown = PrintChoiceOf(dialog);
         EXPECT_EQ(textOf(dialog), "Strandor!");
         LONG style = ::GetWindowLongA(dialog, GWL_STYLE);
         for (LONG bit : {LONG(WS_POPUP), LONG(WS_VISIBLE), LONG(WS_CAPTION), LONG(WS_SYSMENU), LONG(DS_MODALFRAME)}) {
@@ -112,14 +112,15 @@ TEST_F(PrintOptionsTest, DialogIsTemplate131AsTabled) {
         EXPECT_TRUE(checked(dialog, IDC_PRINT_CURRENT));
         EXPECT_FALSE(checked(dialog, IDC_PRINT_LIST));
         click(dialog, IDC_PRINT_LIST);
-        PressButton(dialog, IDCANCEL);
+        EndOptionsDialog(dialog, IDCANCEL);
+        choiceAfterCancel = PrintChoiceOf(dialog);
     }});
     // Anything that would come after Cancel: the printer dialog or a message box.
     DialogWaiter after([](HWND dialog) { PressButton(dialog, IDCANCEL); }, 1500);
     pressF3();
     ASSERT_EQ(script.seen().size(), 1u) << "F3 opens the options dialog";
     EXPECT_EQ(choiceWhenShown, IDC_PRINT_CURRENT) << "every print command starts from the current cable";
-    EXPECT_EQ(PrintChoice, IDC_PRINT_CURRENT) << "Cancel leaves the choice alone";
+    EXPECT_EQ(choiceAfterCancel, IDC_PRINT_CURRENT) << "Cancel leaves the choice alone";
     PumpUntilIdle(100, 2000);
     EXPECT_FALSE(after.seen()) << "Cancel in the options dialog ends the command; \"" << after.dialog().caption
                                << "\" came";
@@ -127,14 +128,15 @@ TEST_F(PrintOptionsTest, DialogIsTemplate131AsTabled) {
 }
 
 TEST_F(PrintOptionsTest, CancelInThePrinterDialogPrintsNothing) {
-    int choiceInPrinterDialog = 0;
+    int choiceAfterOk = 0;
     HWND boxOwner = nullptr;
     HICON boxIcon = nullptr;
-    DialogScript script({ChooseOption(IDC_PRINT_LIST),
-                         [&](HWND dialog) {
-                             choiceInPrinterDialog = PrintChoice;
-                             PressButton(dialog, IDCANCEL);
+    DialogScript script({[&](HWND dialog) {
+                             ::SendMessageA(::GetDlgItem(dialog, IDC_PRINT_LIST), BM_CLICK, 0, 0);
+                             EndOptionsDialog(dialog, IDOK);
+                             choiceAfterOk = PrintChoiceOf(dialog);
                          },
+                         PressCancel(),
                          [&](HWND box) {
                              boxOwner = ::GetWindow(box, GW_OWNER);
                              boxIcon = MessageBoxIcon(box);
@@ -142,7 +144,7 @@ TEST_F(PrintOptionsTest, CancelInThePrinterDialogPrintsNothing) {
                          }});
     pressF3();
     ASSERT_EQ(script.seen().size(), 3u) << "options dialog, printer dialog, message box";
-    EXPECT_EQ(choiceInPrinterDialog, IDC_PRINT_LIST) << "OK stores the checked option";
+    EXPECT_EQ(choiceAfterOk, IDC_PRINT_LIST) << "OK stores the checked option";
     EXPECT_EQ(script.seen()[2].caption, "Strandor!");
     EXPECT_EQ(script.seen()[2].text, "Printing canceled");
     EXPECT_EQ(boxOwner, mainWindow());

@@ -62,7 +62,7 @@ TEST_F(StartWindowTest, EnterDoesWhatOkDoes) {
     EXPECT_TRUE(::IsWindowVisible(mainWindow()));
     EXPECT_FALSE(::IsWindowVisible(startWindow()));
     EXPECT_NE(startWindow(), nullptr) << "the start window is hidden, not destroyed";
-    EXPECT_EQ(StartMemDC.GetSafeHdc(), nullptr);
+    EXPECT_EQ(app->startWindow.StartMemDC.GetSafeHdc(), nullptr);
 }
 
 TEST_F(StartWindowTest, OkButtonShowsTheMainWindowAndHidesItself) {
@@ -79,6 +79,8 @@ TEST_F(StartWindowTest, EscAsksToQuitAndOkEndsTheProgramWithoutShowingTheMainWin
         PressButton(box, IDOK);
     });
     HWND main = mainWindow();
+    HDC memoryDc = frame().FrameMemDC.GetSafeHdc();
+    ASSERT_NE(memoryDc, nullptr);
     ::PostMessageA(startWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
     bool quit = PumpUntilIdle(150);
     ASSERT_TRUE(answer.seen()) << "no quit question";
@@ -87,7 +89,7 @@ TEST_F(StartWindowTest, EscAsksToQuitAndOkEndsTheProgramWithoutShowingTheMainWin
     EXPECT_FALSE(mainVisibleDuringQuestion);
     EXPECT_FALSE(::IsWindow(main)) << "the main window is destroyed";
     EXPECT_TRUE(quit) << "the message loop is told to end";
-    EXPECT_EQ(FrameMemDC.GetSafeHdc(), nullptr);
+    EXPECT_EQ(::GetObjectType(memoryDc), 0u) << "the main window's memory DC is deleted";
 }
 
 TEST_F(StartWindowTest, NoThenCancelShowsBothWindowsAndOkThenHidesTheStartWindow) {

@@ -117,7 +117,9 @@ TEST_F(ViewerDialogTest, AboutDialogShowsExactlyItsItems) {
 TEST_F(ViewerDialogTest, NotesDialogCentresTheNotesDrawingOfTheCurrentCable) {
     MakeDataFolders();
     WriteRectangleDrawing("DATA\\NOTES\\NOTES.000", 0, 0, 1300, -1300, RGB(255, 0, 0));
-    withDialog(mainWindow(), 508, [](HWND dialog) {
+    int notesNumber = -1;
+    withDialog(mainWindow(), 508, [&](HWND dialog) {
+        notesNumber = NotesNumberOf(dialog);
         EXPECT_EQ(Describe(dialog).caption, "Strandor! - Cable Notes");
         Pixels pixels = Pixels::OfClient(dialog);
         // The drawing's (0, 0) at the client centre, 26 drawing units a pixel: 50 x 50 pixels of red.
@@ -138,8 +140,10 @@ TEST_F(ViewerDialogTest, NotesDialogCentresTheNotesDrawingOfTheCurrentCable) {
 TEST_F(ViewerDialogTest, NotesOfCable57ComeFromItsOwnFile) {
     MakeDataFolders();
     WriteRectangleDrawing("DATA\\NOTES\\NOTES.057", -2600, 2600, 2600, -2600, RGB(0, 128, 0));
-    Current.cableIndex = 57;
-    withDialog(mainWindow(), 508, [](HWND dialog) {
+    frame().Current.cableIndex = 57;
+    int notesNumber = -1;
+    withDialog(mainWindow(), 508, [&](HWND dialog) {
+        notesNumber = NotesNumberOf(dialog);
         Pixels pixels = Pixels::OfClient(dialog);
         EXPECT_GT(pixels.countOf(RGB(0, 128, 0), RECT{0, 0, pixels.width(), pixels.height()}), 9000);
     });

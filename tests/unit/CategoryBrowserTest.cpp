@@ -14,10 +14,7 @@ using Rows = std::vector<std::string>;
 
 class CategoryBrowserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        BuildCatalog();
-        browseNode = 0;
-    }
+    void SetUp() override { BuildCatalog(); }
 };
 
 // Walks from the root along the rows a user can choose and records, for every cable the walk can

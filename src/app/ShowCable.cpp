@@ -1,16 +1,4 @@
-// Command 505: pick a cable in the selection dialog and show it.
-
 #include "app/MainFrame.h"
-#include "cables/CableSelectDialog.h"
-#include "cables/CableTable.h"
-#include "drawing/DrawingPanel.h"
-
-void MainFrame::SwitchCable() {
-    CableSelectDialog dialog(this);
-    INT_PTR result = dialog.DoModal();
-    if (result < 0 || result >= CableRowCount) return;
-    ShowCable(static_cast<int>(result));
-}
 
 void MainFrame::ShowCable(int number) {
     Current.cableIndex = number;
