@@ -51,13 +51,6 @@ void reportValue(const char* name, double value, const char* unit) {
     std::fflush(stdout);
 }
 
-std::vector<int> cablesInUse() {
-    std::vector<int> cables;
-    for (int n = 0; n < CableRowCount; ++n)
-        if (IsCableInUse(n)) cables.push_back(n);
-    return cables;
-}
-
 MainFrame* startProgram(GuideApp& app) {
     app.showCommand = SW_SHOWNORMAL;
     app.InitInstance();
@@ -70,7 +63,7 @@ MainFrame* startProgram(GuideApp& app) {
 void benchSwitching(MainFrame* frame) {
     std::vector<double> times;
     for (int round = 0; round < 5; ++round) {
-        for (int cable : cablesInUse()) {
+        for (int cable : CablesInUse()) {
             double start = now();
             frame->ShowCable(cable);
             times.push_back(now() - start);
@@ -241,7 +234,7 @@ void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round)
 }
 
 void benchEndurance(MainFrame* frame, int rounds) {
-    std::vector<int> cables = cablesInUse();
+    std::vector<int> cables = CablesInUse();
     closer = ::SetWindowsHookExA(WH_CBT, closeDialogs, nullptr, ::GetCurrentThreadId());
     for (int i = 0; i < 200; ++i) enduranceRound(frame, cables, i);  // warm caches and heaps
     Usage before = usage();
@@ -280,7 +273,7 @@ void benchPrinting(MainFrame* frame) {
     CDC dc = CDC::FromHandle(handle);
     double start = now();
     int sheets = 0;
-    for (int n : cablesInUse()) {
+    for (int n : CablesInUse()) {
         const CableRecord& row = Catalog.cables[n];
         PrintCableSheet(frame, row.name, row.startPlug, row.endPlug, row.startPinouts, row.endPinouts, n, dc);
         ++sheets;

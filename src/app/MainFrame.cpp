@@ -15,7 +15,6 @@ void movePanel(DrawingPanel& panel, const RECT& rect) {
 MainFrame::MainFrame(int showCommand) : SavedShowCommand(showCommand) {
     FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
     LogoBitmap.LoadBitmap(IDB_LOGO);
-    BuildCatalog();
     LoadAccelTable(MAIN_ACCEL_TABLE);
 
     Rect rect = ToRect(mainWindowRect);

@@ -1,9 +1,6 @@
 #include "cables/CableTable.h"
 
-#include <cstdio>
-#include <cstring>
-
-CableCatalog Catalog;
+#include "datafiles/ThreeDigits.h"
 
 namespace {
 
@@ -13,7 +10,7 @@ struct CableRow {
 };
 
 // Row 50 holds the code page 1252 characters one quarter (0xBC) and one half (0xBD).
-const CableRow CableRows[] = {
+constexpr CableRow CableRows[] = {
     {0, {"No cable", 0, 0, 0, 0}},
     {1, {"nullmodem, 3-Wire, DB25-DB25", 11, 11, 2, 2}},
     {2, {"nullmodem, 3-Wire, DB25-DB9", 11, 9, 2, 1}},
@@ -101,7 +98,7 @@ struct NodeRow {
 
 // Children beyond childCount are ignored by everything that walks the tree; node 12 keeps
 // node 17 ("Car audio") in its fourth slot, out of reach.
-const NodeRow NodeRows[] = {
+constexpr NodeRow NodeRows[] = {
     {0, {"Cables", 3, {1, 12, 22}, 1, -1}},
     {1, {"Computer", 5, {2, 10, 9, 11, 19}, 1, 0}},
     {2, {"Data transfer", 3, {3, 8, 20}, 1, 1}},
@@ -127,12 +124,23 @@ const NodeRow NodeRows[] = {
     {24, {"Type \"S\" - Internatioal AC adapters", 11, {70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}, 0, 22}},
 };
 
+// The rows in their slots; slots without a row stay empty.
+constexpr CableCatalog tableOfRows() {
+    CableCatalog table{};
+    for (const CableRow& row : CableRows) table.cables[row.number] = row.record;
+    for (const NodeRow& row : NodeRows) table.nodes[row.number] = row.node;
+    return table;
+}
+
 }  // namespace
 
-void BuildCatalog() {
-    std::memset(&Catalog, 0, sizeof Catalog);
-    for (const CableRow& row : CableRows) Catalog.cables[row.number] = row.record;
-    for (const NodeRow& row : NodeRows) Catalog.nodes[row.number] = row.node;
+constexpr CableCatalog Catalog = tableOfRows();
+
+std::vector<int> CablesInUse() {
+    std::vector<int> numbers;
+    for (int n = 0; n < CableRowCount; ++n)
+        if (IsCableInUse(n)) numbers.push_back(n);
+    return numbers;
 }
 
 bool IsCableInUse(int cableNumber) {
@@ -140,8 +148,4 @@ bool IsCableInUse(int cableNumber) {
     return Catalog.cables[cableNumber].startPlug != 0;
 }
 
-std::string DataFileName(const char* prefix, int number) {
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%03d", number);
-    return std::string(prefix) + digits;
-}
+std::string DataFileName(const char* prefix, int number) { return prefix + ThreeDigits(number); }

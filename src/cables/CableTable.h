@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct CableRecord {
     const char* name;      // null in an empty row
@@ -35,12 +36,13 @@ struct CurrentCable {
     std::int32_t cableIndex;
 };
 
-extern CableCatalog Catalog;
-
-// Fills both tables.
-void BuildCatalog();
+// Both tables, fixed when the program is built.
+extern const CableCatalog Catalog;
 
 bool IsCableInUse(int cableNumber);
+
+// The numbers of the cables in use, ascending.
+std::vector<int> CablesInUse();
 
 // prefix + number as "%03d"; the number lies in 0..999.
 std::string DataFileName(const char* prefix, int number);

@@ -6,8 +6,7 @@
 
 std::vector<int> PinoutsUsedWith(int plug) {
     std::vector<int> pinouts;
-    for (int row = 0; row < CableRowCount; ++row) {
-        if (!IsCableInUse(row)) continue;
+    for (int row : CablesInUse()) {
         const CableRecord& cable = Catalog.cables[row];
         if (cable.startPlug == plug) pinouts.push_back(cable.startPinouts);
         if (cable.endPlug == plug) pinouts.push_back(cable.endPinouts);
@@ -19,8 +18,7 @@ std::vector<int> PinoutsUsedWith(int plug) {
 
 std::vector<int> CablesUsing(int plug, int pinouts) {
     std::vector<int> cables;
-    for (int row = 0; row < CableRowCount; ++row) {
-        if (!IsCableInUse(row)) continue;
+    for (int row : CablesInUse()) {
         const CableRecord& cable = Catalog.cables[row];
         if ((cable.startPlug == plug && cable.startPinouts == pinouts) ||
             (cable.endPlug == plug && cable.endPinouts == pinouts))

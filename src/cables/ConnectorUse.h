@@ -1,6 +1,6 @@
 #pragma once
 // Which cables of the catalog use a connector, and with which pinout drawings. Only rows in use
-// count. The catalog must be built (BuildCatalog) first. No windows.h here.
+// count. No windows.h here.
 
 #include <vector>
 

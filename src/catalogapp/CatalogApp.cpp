@@ -39,7 +39,6 @@ BOOL CatalogApp::InitInstance() {
         ::MessageBoxA(nullptr, file.error.c_str(), CatalogTitle, MB_OK | MB_ICONHAND);
         return FALSE;
     }
-    BuildCatalog();
     auto* frame = new CatalogFrame(std::move(file.list));
     mainWindow = frame;
     frame->ShowWindow(showCommand);

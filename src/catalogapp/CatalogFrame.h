@@ -18,8 +18,7 @@ constexpr const char* CatalogTitle = "Strandor! connector catalog";
 
 class CatalogFrame : public CFrameWnd {
 public:
-    // Creates the window, hidden, centred on the screen, with the first connector shown. The
-    // catalog of cables must be built (BuildCatalog) first.
+    // Creates the window, hidden, centred on the screen, with the first connector shown.
     explicit CatalogFrame(ConnectorList list);
     ~CatalogFrame() override = default;
 

@@ -92,12 +92,6 @@ struct Reader {
 };
 }  // namespace
 
-std::string ThreeDigits(int value) {
-    std::string digits = std::to_string(value);
-    while (digits.size() < 3) digits.insert(digits.begin(), '0');
-    return digits;
-}
-
 std::string ConnectorList::pinoutName(int number) const {
     for (const PinoutEntry& pinout : pinouts)
         if (pinout.number == number) return pinout.name;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/ThreeDigits.h"
+
 constexpr const char* ConnectorListPath = "DATA\\MISC\\CONNECT.LST";
 // Longer files are not lists of ours.
 constexpr std::size_t MaxConnectorListBytes = 256 * 1024;
@@ -50,6 +52,3 @@ struct ConnectorListReading {
 
 // Reads the file's text; a fault names the line and what is wrong.
 ConnectorListReading ParseConnectorList(const std::string& text);
-
-// "009"
-std::string ThreeDigits(int number);

@@ -19,19 +19,13 @@ std::string ListLineText(int number, const char* name) { return std::to_string(n
 
 std::vector<const char*> CableListNames() {
     std::vector<const char*> names;
-    for (int row = 0; row < CableRowCount; ++row) {
-        if (IsCableInUse(row)) names.push_back(Catalog.cables[row].name);
-    }
+    for (int row : CablesInUse()) names.push_back(Catalog.cables[row].name);
     return names;
 }
 
 std::vector<int> SheetsToPrint(int choice, int currentCable) {
     std::vector<int> numbers;
     if (choice == PrintOption::CurrentCable) numbers.push_back(currentCable);
-    if (choice == PrintOption::AllCables) {
-        for (int row = 0; row < CableRowCount; ++row) {
-            if (IsCableInUse(row)) numbers.push_back(row);
-        }
-    }
+    if (choice == PrintOption::AllCables) numbers = CablesInUse();
     return numbers;
 }

@@ -12,10 +12,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-class CategoryBrowserTest : public ::testing::Test {
-protected:
-    void SetUp() override { BuildCatalog(); }
-};
+using CategoryBrowserTest = ::testing::Test;
 
 // Walks from the root along the rows a user can choose and records, for every cable the walk can
 // pick, the category path of the list it was found in.

@@ -86,7 +86,6 @@ TEST(ConnectorListFormat, DamagedListsNameTheLineAndTheFault) {
 // ---- what the cable table says about a connector
 
 TEST(ConnectorListUse, PinoutsFollowTheRowsThatPairPlugAndPinouts) {
-    BuildCatalog();
     EXPECT_EQ(PinoutsUsedWith(9), (std::vector<int>{1, 7, 9, 36}));   // RS-232, CGA, monitor, Mac 512
     EXPECT_EQ(PinoutsUsedWith(11), (std::vector<int>{2, 3, 49}));     // RS-232, parallel, Mac SCSI
     EXPECT_EQ(PinoutsUsedWith(15), (std::vector<int>{0}));            // RCA: no pinout drawing
@@ -97,7 +96,6 @@ TEST(ConnectorListUse, PinoutsFollowTheRowsThatPairPlugAndPinouts) {
 }
 
 TEST(ConnectorListUse, CablesUsingAConnectorWithAPinoutAtEitherEnd) {
-    BuildCatalog();
     EXPECT_EQ(CablesUsing(9, 36), (std::vector<int>{52, 53}));
     EXPECT_EQ(CablesUsing(9, 9), (std::vector<int>{16}));
     // Cable 53 has a DE-9 at both ends, Mac 512 at the start and RS-232 at the end.
@@ -175,7 +173,6 @@ TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
     EXPECT_EQ(list.pinoutName(36), "Mac serial (DE-9)");
     EXPECT_EQ(list.pinoutName(0), "") << "pinout 000 is a sketch with no title";
     for (const ConnectorEntry& entry : list.connectors) {
-        BuildCatalog();
         EXPECT_EQ(entry.pinouts, PinoutsUsedWith(entry.number)) << entry.number;
     }
 }

@@ -52,7 +52,6 @@ fs::path DatagenBuild::root;
 }  // namespace
 
 TEST_F(DatagenBuild, EveryConnectorAndPinoutOfEveryCableInUse) {
-    BuildCatalog();
     int rows = 0;
     for (int n = 0; n < CableRowCount; ++n) {
         if (!IsCableInUse(n)) continue;
@@ -76,7 +75,6 @@ TEST_F(DatagenBuild, StartUpDrawingsAndThePrintLogo) {
 }
 
 TEST_F(DatagenBuild, AnEmptyUserNotesFileForCableZeroAndEveryCableInUse) {
-    BuildCatalog();
     EXPECT_EQ(fs::file_size(onDisk(DataPrefix::UserNote, 0)), 0u);
     int files = 0;
     for (const fs::directory_entry& e : fs::directory_iterator(root / "DATA" / "USERNOTE")) {

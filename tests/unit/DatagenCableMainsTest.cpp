@@ -6,7 +6,6 @@
 #include "cables/CableTable.h"
 
 TEST(DatagenCableMains, EveryAdapterKeepsLineNeutralAndEarthApart) {
-    BuildCatalog();
     for (int n = 60; n <= 80; ++n) {
         const CableRecord& row = Catalog.cables[n];
         const bool earthed = row.startPinouts == 46 && row.endPinouts == 46;

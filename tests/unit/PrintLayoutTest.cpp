@@ -8,10 +8,7 @@
 #include "print/PageLayout.h"
 
 namespace {
-class PrintLayoutTest : public ::testing::Test {
-protected:
-    void SetUp() override { BuildCatalog(); }
-};
+using PrintLayoutTest = ::testing::Test;
 }  // namespace
 
 TEST_F(PrintLayoutTest, ListLinesStartAt25mmOneFontHeightApart) {

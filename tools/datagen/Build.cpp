@@ -135,7 +135,6 @@ const SourceFolder Folders[] = {
 }  // namespace
 
 std::map<std::string, std::string> requiredDrawings() {
-    BuildCatalog();
     std::map<std::string, std::string> required;
     required[dataPath(DataPrefix::Plug, 0)] = "start-up";
     required[dataPath(DataPrefix::Cable, 0)] = "start-up";
@@ -157,7 +156,6 @@ std::map<std::string, std::string> requiredDrawings() {
 }
 
 std::vector<std::string> userNotePaths() {
-    BuildCatalog();
     std::vector<std::string> paths{dataPath(DataPrefix::UserNote, 0)};
     for (int n = 1; n < CableRowCount; ++n) {
         if (IsCableInUse(n)) paths.push_back(dataPath(DataPrefix::UserNote, n));

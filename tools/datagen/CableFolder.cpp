@@ -73,7 +73,6 @@ private:
 
 CableSource readOne(const fs::path& file, const std::string& shownFile, const fs::path& connectors,
                     const std::string& shownConnectors, int number) {
-    BuildCatalog();
     if (number < 0 || number >= CableRowCount || !IsCableInUse(number))
         throw DataError(shownFile + ": cable " + std::to_string(number) + " is not in the cable table");
     return parseCable(readSourceFile(file.string(), shownFile), number, shownFile,
@@ -88,7 +87,6 @@ std::string shownSibling(const std::string& shownFolder, const char* name) {
 }  // namespace
 
 CableEnds cableEnds(const fs::path& connectorsFolder, const std::string& shownFolder, int number) {
-    BuildCatalog();
     const CableRecord& row = Catalog.cables[number];
     ConnectorReader reader(connectorsFolder, shownFolder);
     const std::string why = "cable " + std::to_string(number) + " \"" + row.name + "\"";

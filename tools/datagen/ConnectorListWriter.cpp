@@ -46,7 +46,6 @@ std::string pinoutTitle(const fs::path& file, const std::string& shown) {
 std::string connectorListPath() { return "MISC/CONNECT.LST"; }
 
 ConnectorList makeConnectorList(const std::string& folder) {
-    BuildCatalog();
     const std::regex plugName("plug-([0-9]{3})\\.txt");
     std::vector<std::pair<int, ConnectorEntry>> ordered;  // group index, entry
     for (const fs::directory_entry& item : fs::directory_iterator(folder)) {
