@@ -14,6 +14,7 @@
 #include "SketchSource.h"
 #include "SourceText.h"
 #include "cables/CableTable.h"
+#include "datafiles/ThreeDigits.h"
 
 namespace fs = std::filesystem;
 
@@ -148,7 +149,7 @@ std::map<std::string, std::string> requiredDrawings() {
         for (int plug : {row.startPlug, row.endPlug}) required.emplace(dataPath(DataPrefix::Plug, plug), why);
         for (int pinouts : {row.startPinouts, row.endPinouts})
             required.emplace(dataPath(DataPrefix::Pinouts, pinouts), why);
-        const std::string wiring = why + " (its wiring source cables/cable-" + std::to_string(1000 + n).substr(1) + ".txt)";
+        const std::string wiring = why + " (its wiring source cables/cable-" + ThreeDigits(n) + ".txt)";
         required.emplace(dataPath(DataPrefix::Cable, n), wiring);
         required.emplace(dataPath(DataPrefix::Notes, n), wiring);
     }

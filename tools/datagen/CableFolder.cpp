@@ -9,12 +9,11 @@
 #include "ConnectorSource.h"
 #include "NotesLayout.h"
 #include "cables/CableTable.h"
+#include "datafiles/ThreeDigits.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string threeDigits(int number) { return std::to_string(1000 + number).substr(1); }
 
 // The faces whose metal shell a cable's shield can be joined to; cables call it SHELL.
 bool hasMetalShell(const std::vector<SourceLine>& lines) {
@@ -33,7 +32,7 @@ public:
     const ConnectorSource* plug(int number) {
         auto found = plugs.find(number);
         if (found != plugs.end()) return found->second.get();
-        const std::string name = "plug-" + threeDigits(number) + ".txt";
+        const std::string name = "plug-" + ThreeDigits(number) + ".txt";
         std::unique_ptr<ConnectorSource>& slot = plugs[number];
         if (!fs::is_regular_file(folder / name)) return nullptr;
         const std::vector<SourceLine> lines = readSourceFile((folder / name).string(), shown + "/" + name);
@@ -44,7 +43,7 @@ public:
 
     std::set<std::string> contacts(int number, const std::string& why) {
         const ConnectorSource* source = plug(number);
-        if (!source) throw DataError(why + ": there is no connector drawing plug-" + threeDigits(number) + ".txt");
+        if (!source) throw DataError(why + ": there is no connector drawing plug-" + ThreeDigits(number) + ".txt");
         std::set<std::string> ids;
         for (const Contact& c : source->face.contacts) ids.insert(c.id);
         if (shells[number]) ids.insert("SHELL");
@@ -53,7 +52,7 @@ public:
 
     std::map<std::string, std::string> signals(int number) {
         std::map<std::string, std::string> names;
-        const std::string name = "pinouts-" + threeDigits(number) + ".txt";
+        const std::string name = "pinouts-" + ThreeDigits(number) + ".txt";
         if (!fs::is_regular_file(folder / name)) return names;
         const PlugLookup lookup = [this](int n) { return plug(n); };
         const ConnectorSource pinouts = parseConnector(readSourceFile((folder / name).string(), shown + "/" + name),
@@ -119,13 +118,13 @@ void readCables(const fs::path& folder, const std::string& shownFolder, OutputSe
     for (int n = 1; n < CableRowCount; ++n) {
         if (IsCableInUse(n) && made.count(n) == 0)
             throw DataError(shownFolder + ": cable " + std::to_string(n) + " \"" + Catalog.cables[n].name +
-                            "\" has no wiring source; write cable-" + threeDigits(n) + ".txt");
+                            "\" has no wiring source; write cable-" + ThreeDigits(n) + ".txt");
     }
 }
 
 CableSource loadCable(const std::string& sourceDir, int number) {
     const fs::path root(sourceDir);
-    const std::string name = "cable-" + threeDigits(number) + ".txt";
+    const std::string name = "cable-" + ThreeDigits(number) + ".txt";
     const fs::path file = root / "cables" / name;
     const std::string shown = (root / "cables").string() + "/" + name;
     if (!fs::is_regular_file(file)) throw DataError(shown + ": no such cable source");

@@ -4,20 +4,13 @@
 #include <cctype>
 #include <set>
 
+#include "SketchSource.h"
+#include "datafiles/ThreeDigits.h"
+
 namespace {
 
 bool isNumber(const std::string& s) {
     return !s.empty() && s.size() < 6 && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
-Fill parseFill(const SourceLine& line, std::size_t index) {
-    const std::string& w = line.word(index);
-    if (w == "none") return Fill::None;
-    if (w == "white") return Fill::White;
-    if (w == "light") return Fill::Light;
-    if (w == "grey") return Fill::Grey;
-    if (w == "black") return Fill::Black;
-    line.fail("unknown fill '" + w + "' (none, white, light, grey or black)");
 }
 
 Point parseDirection(const SourceLine& line, std::size_t index, bool& labelled) {
@@ -92,7 +85,7 @@ Face builtFace(const SourceLine& line, const PlugLookup& plugs, bool& custom, bo
         expectCount(line, 3);
         const int number = line.integer(2);
         const ConnectorSource* plug = plugs ? plugs(number) : nullptr;
-        if (!plug) line.fail("unknown connector " + std::to_string(number) + ": there is no plug-" + std::to_string(1000 + number).substr(1) + ".txt");
+        if (!plug) line.fail("unknown connector " + std::to_string(number) + ": there is no plug-" + ThreeDigits(number) + ".txt");
         fromPlug = true;
         plugGender = plug->gender;
         return plug->face.withoutLines();

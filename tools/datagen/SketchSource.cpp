@@ -22,9 +22,10 @@ Align parseAlign(const SourceLine& line) {
     line.fail("alignment is 'left', 'centre' or 'right', not '" + w + "'");
 }
 
-Fill parseFill(const SourceLine& line) {
-    expectCount(line, 2);
-    const std::string& w = line.word(1);
+}  // namespace
+
+Fill parseFill(const SourceLine& line, std::size_t index) {
+    const std::string& w = line.word(index);
     if (w == "none") return Fill::None;
     if (w == "white") return Fill::White;
     if (w == "light") return Fill::Light;
@@ -32,8 +33,6 @@ Fill parseFill(const SourceLine& line) {
     if (w == "black") return Fill::Black;
     line.fail("unknown fill '" + w + "' (none, white, light, grey or black)");
 }
-
-}  // namespace
 
 Sketch parseSketch(const std::vector<SourceLine>& lines) {
     Sketch sketch;
@@ -50,7 +49,8 @@ Sketch parseSketch(const std::vector<SourceLine>& lines) {
             if (width < 0 || width > 300) line.fail("pen width lies in 0..300");
             sketch.setPen(width);
         } else if (key == "fill") {
-            sketch.setFill(parseFill(line));
+            expectCount(line, 2);
+            sketch.setFill(parseFill(line, 1));
         } else if (key == "line") {
             sketch.polyline(points(line, 2));
         } else if (key == "polygon") {

@@ -7,3 +7,6 @@
 #include "SourceText.h"
 
 Sketch parseSketch(const std::vector<SourceLine>& lines);
+
+// The fill named by word `index` of the line: none, white, light, grey or black.
+Fill parseFill(const SourceLine& line, std::size_t index);
