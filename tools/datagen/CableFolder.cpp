@@ -15,16 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The faces whose metal shell a cable's shield can be joined to; cables call it SHELL.
-bool hasMetalShell(const std::vector<SourceLine>& lines) {
-    for (const SourceLine& line : lines) {
-        if (line.word(0) != "face" || line.size() < 2) continue;
-        const std::string& family = line.word(1);
-        return family == "dsub" || family == "hd15" || family == "centronics";
-    }
-    return false;
-}
-
 class ConnectorReader {
 public:
     ConnectorReader(fs::path folder, std::string shown) : folder(std::move(folder)), shown(std::move(shown)) {}
@@ -35,9 +25,8 @@ public:
         const std::string name = "plug-" + ThreeDigits(number) + ".txt";
         std::unique_ptr<ConnectorSource>& slot = plugs[number];
         if (!fs::is_regular_file(folder / name)) return nullptr;
-        const std::vector<SourceLine> lines = readSourceFile((folder / name).string(), shown + "/" + name);
-        slot = std::make_unique<ConnectorSource>(parseConnector(lines, ConnectorKind::Plug, number, shown + "/" + name, nullptr));
-        shells[number] = hasMetalShell(lines);
+        slot = std::make_unique<ConnectorSource>(parseConnector(readSourceFile((folder / name).string(), shown + "/" + name),
+                                                                ConnectorKind::Plug, number, shown + "/" + name, nullptr));
         return slot.get();
     }
 
@@ -46,7 +35,7 @@ public:
         if (!source) throw DataError(why + ": there is no connector drawing plug-" + ThreeDigits(number) + ".txt");
         std::set<std::string> ids;
         for (const Contact& c : source->face.contacts) ids.insert(c.id);
-        if (shells[number]) ids.insert("SHELL");
+        if (source->metalShell) ids.insert("SHELL");
         return ids;
     }
 
@@ -67,7 +56,6 @@ private:
     fs::path folder;
     std::string shown;
     std::map<int, std::unique_ptr<ConnectorSource>> plugs;
-    std::map<int, bool> shells;
 };
 
 CableSource readOne(const fs::path& file, const std::string& shownFile, const fs::path& connectors,

@@ -238,6 +238,8 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             if (haveFace) line.fail("face given twice");
             source.face = builtFace(line, plugs, custom, fromPlug, plugGender);
             source.faceLine = line.number();
+            const std::string& family = line.word(1);
+            source.metalShell = family == "dsub" || family == "hd15" || family == "centronics";
             haveFace = true;
         } else if (key == "outline" || key == "contact" || key == "mark") {
             if (!custom) line.fail("'" + key + "' belongs to a 'face custom' drawing, after the face line");

@@ -33,6 +33,7 @@ struct ConnectorSource {
     bool symbolic = false;  // contacts by name only, no real face (wire colour tables)
     Face face;
     int faceLine = 0;
+    bool metalShell = false;  // a D-sub, HD-15 or Centronics face: cables call its shell SHELL
     std::vector<TextLine> notes;
     std::vector<PinRow> pins;
 };
