@@ -1,29 +1,11 @@
 #pragma once
 // Reads every source under the data folder and makes every file of the DATA tree in memory.
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "Envelope.h"
-#include "Sketch.h"
-
-struct OutputFile {
-    std::vector<std::uint8_t> bytes;
-    std::string source;  // the source file it came from, or what asked for it
-};
-
-// Keyed by the path inside the DATA folder with '/' separators, e.g. "PLUG/PLUG.009".
-using OutputSet = std::map<std::string, OutputFile>;
-
-// Checks the sketch against the envelope of its kind and adds it as the metafile at path;
-// shown names the source in errors. Throws DataError when it does not fit or the path is taken.
-void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, DrawingKind kind,
-                const std::string& shown);
-
-// The path inside DATA of a catalog prefix and number, e.g. (DataPrefix::Plug, 9) -> "PLUG/PLUG.009".
-std::string dataPath(const char* prefix, int number);
+#include "OutputSet.h"
 
 // Every drawing the program names: the connectors and pinouts of every cable in use, the files
 // numbered 000 that start-up shows, the print logo; with the reason each is needed.

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "Build.h"
+#include "OutputSet.h"
 #include "CableSource.h"
 
 // Throws DataError on the first fault, and when a cable in use has no source.

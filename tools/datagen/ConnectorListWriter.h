@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Build.h"
+#include "OutputSet.h"
 #include "datafiles/ConnectorList.h"
 
 // The groups in the order the catalog program shows them; a connector's `group` line names one.

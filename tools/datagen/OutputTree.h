@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Build.h"
+#include "OutputSet.h"
 
 // User notes already present in the old folder are kept: the user writes them, not the build.
 void writeDataTree(const OutputSet& files, const std::string& outDir);
