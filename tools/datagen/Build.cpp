@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "CableFolder.h"
+#include "CableIndexWriter.h"
 #include "ConnectorLayout.h"
 #include "ConnectorListWriter.h"
 #include "Envelope.h"
@@ -158,5 +159,6 @@ OutputSet buildDataSet(const std::string& sourceDir) {
     }
     for (const std::string& path : userNotePaths()) out[path] = {{}, "the cable table"};
     addConnectorList((root / "connectors").string(), out);
+    addCableIndex(sourceDir, out);
     return out;
 }

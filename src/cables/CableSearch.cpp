@@ -1,0 +1,114 @@
+#include "cables/CableSearch.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <sstream>
+
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
+
+namespace {
+std::string lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The nodes whose cable lists hold the cable, in the order the tree is walked from the root.
+void collectListingNodes(int node, int cableNumber, std::vector<int>& found, int depth = 0) {
+    if (node < 0 || node >= CategoryNodeCount || depth > CategoryNodeCount) return;
+    const CategoryNode& n = Catalog.nodes[node];
+    for (int slot = 0; slot < n.childCount && slot < CategoryChildSlots; ++slot) {
+        if (n.holdsCategories == 1)
+            collectListingNodes(n.children[slot], cableNumber, found, depth + 1);
+        else if (n.children[slot] == cableNumber)
+            found.push_back(node);
+    }
+}
+
+std::vector<int> listingNodes(int cableNumber) {
+    std::vector<int> nodes;
+    collectListingNodes(0, cableNumber, nodes);
+    return nodes;
+}
+
+std::string searchText(const IndexedCable& cable) {
+    std::string text = Catalog.cables[cable.number].name;
+    for (int node : listingNodes(cable.number)) text += "\n" + CategoryPath(node);
+    text += "\n" + cable.title;
+    for (const IndexedEnd* end : {&cable.start, &cable.end})
+        text += "\n" + end->choice() + "\n" + end->title + "\n" + end->label;
+    for (const IndexedBranch& branch : cable.branches) text += "\n" + branch.text;
+    for (const IndexedWire& wire : cable.wires) text += "\n" + wire.fromSignal + "\n" + wire.toSignal;
+    text += "\n" + cable.words;
+    return lowered(text);
+}
+
+// Before, in the order a person expects: case ignored, runs of digits by their value ("type 2" before
+// "type 10").
+bool naturalLess(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const unsigned char ca = a[i], cb = b[j];
+        if (std::isdigit(ca) && std::isdigit(cb)) {
+            std::size_t ei = i, ej = j;
+            while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
+            while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
+            const long va = std::stol(a.substr(i, ei - i)), vb = std::stol(b.substr(j, ej - j));
+            if (va != vb) return va < vb;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const int la = std::tolower(ca), lb = std::tolower(cb);
+        if (la != lb) return la < lb;
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+bool fits(const std::string& choice, const IndexedEnd& end) { return choice.empty() || choice == end.choice(); }
+
+bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
+    return (fits(query.start, cable.start) && fits(query.end, cable.end)) ||
+           (fits(query.start, cable.end) && fits(query.end, cable.start));
+}
+
+bool hasEveryWord(const std::string& text, const std::string& words) {
+    std::istringstream stream(lowered(words));
+    std::string word;
+    while (stream >> word)
+        if (text.find(word) == std::string::npos) return false;
+    return true;
+}
+}  // namespace
+
+std::vector<std::string> ConnectorChoices(const CableIndex& index) {
+    std::set<std::string> choices;
+    for (const IndexedCable& cable : index.cables) {
+        if (!IsCableInUse(cable.number)) continue;
+        choices.insert(cable.start.choice());
+        choices.insert(cable.end.choice());
+    }
+    std::vector<std::string> sorted(choices.begin(), choices.end());
+    std::sort(sorted.begin(), sorted.end(), naturalLess);
+    return sorted;
+}
+
+std::vector<int> FindCables(const CableIndex& index, const CableQuery& query) {
+    std::vector<int> found;
+    for (const IndexedCable& cable : index.cables) {
+        if (cable.number >= CableRowCount || !IsCableInUse(cable.number)) continue;
+        if (fitsEnds(cable, query) && hasEveryWord(searchText(cable), query.words)) found.push_back(cable.number);
+    }
+    std::stable_sort(found.begin(), found.end(), [](int a, int b) {
+        return naturalLess(Catalog.cables[a].name, Catalog.cables[b].name);
+    });
+    return found;
+}
+
+int CategoryOfCable(int cableNumber) {
+    const std::vector<int> nodes = listingNodes(cableNumber);
+    return nodes.empty() ? -1 : nodes.front();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Finding cables by words and by the connectors at their ends, over the cable table, the category
+// tree and the cable index. The catalog must be built (BuildCatalog) first. No windows.h here.
+
+#include <string>
+#include <vector>
+
+#include "datafiles/CableIndex.h"
+
+// The choices of the connector drop-downs: every "family gender" at either end of a cable in use,
+// sorted, each once.
+std::vector<std::string> ConnectorChoices(const CableIndex& index);
+
+struct CableQuery {
+    std::string words;  // every word must occur, in any case
+    std::string start;  // a connector choice, or empty for any
+    std::string end;
+};
+
+// The cables in use that the query finds, sorted by name (case ignored), then by number. A cable
+// fits the connector choices with its ends either way round. The words are looked for in the
+// cable's name, its category paths, its connectors, its signal names and the words of its notes.
+std::vector<int> FindCables(const CableIndex& index, const CableQuery& query);
+
+// The first category whose list holds the cable, walking the tree from the root as the selection
+// dialog does; -1 when no list does.
+int CategoryOfCable(int cableNumber);

@@ -1,0 +1,65 @@
+#include "cables/WiringText.h"
+
+#include <vector>
+
+namespace {
+constexpr const char* Eol = "\r\n";
+
+std::string endLine(const char* side, const IndexedEnd& end) {
+    std::string line = std::string(side) + ": " + end.choice();
+    if (!end.label.empty()) line += ", " + end.label;
+    return line + Eol;
+}
+
+std::string contactAndSignal(const std::string& contact, const std::string& signal) {
+    if (contact == "-") return "open";
+    return signal.empty() ? contact : contact + " " + signal;
+}
+
+std::string wireLine(const IndexedWire& w) {
+    std::string line = contactAndSignal(w.from, w.fromSignal) + " -> " + contactAndSignal(w.to, w.toSignal);
+    if (!w.colour.empty()) line += " (" + w.colour + ")";
+    return line + Eol;
+}
+
+std::string section(const char* heading, const std::vector<const IndexedWire*>& wires) {
+    if (wires.empty()) return std::string();
+    std::string text = std::string(Eol) + heading + Eol;
+    for (const IndexedWire* w : wires) text += wireLine(*w);
+    return text;
+}
+
+std::string csvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+}  // namespace
+
+std::string WiringText(const IndexedCable& cable, const std::string& name) {
+    std::string text = name + Eol + cable.title + Eol + endLine("Start", cable.start) + endLine("End", cable.end);
+    for (const IndexedBranch& branch : cable.branches) text += "Branch " + branch.name + ": " + branch.text + Eol;
+
+    std::vector<const IndexedWire*> wires, jumpers, shields;
+    for (const IndexedWire& w : cable.wires)
+        (w.kind == "jumper" ? jumpers : w.kind == "shield" ? shields : wires).push_back(&w);
+    text += section("Wires (S: start, E: end):", wires);
+    text += section("Jumpers:", jumpers);
+    text += section("Shield:", shields);
+
+    text += std::string(Eol) + "Continuity check, the meter beeps on each pair:" + Eol;
+    for (const std::string& pair : ContinuityPairs(cable)) text += pair + Eol;
+    for (const std::string& check : cable.checks) text += check + Eol;
+    text += std::string("No beep between any other two contacts.") + Eol;
+    return text;
+}
+
+std::string WiringCsv(const IndexedCable& cable) {
+    std::string csv = std::string("start contact,start signal,end contact,end signal,colour,kind") + Eol;
+    for (const IndexedWire& w : cable.wires) {
+        csv += csvField(w.from) + "," + csvField(w.fromSignal) + "," + csvField(w.to) + "," + csvField(w.toSignal) +
+               "," + csvField(w.colour) + "," + csvField(w.kind) + Eol;
+    }
+    return csv;
+}

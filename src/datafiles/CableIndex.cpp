@@ -1,0 +1,221 @@
+#include "datafiles/CableIndex.h"
+
+#include <cctype>
+
+#include "datafiles/ConnectorList.h"
+
+namespace {
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    for (;;) {
+        std::string::size_type end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
+}
+
+// A tab or line end inside a field would start another field or record: it becomes a blank.
+std::string joinFields(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::string field = fields[i];
+        for (char& c : field)
+            if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+        line += (i ? "\t" : "") + field;
+    }
+    return line + "\r\n";
+}
+
+// Three decimal digits; -1 for anything else.
+int cableNumber(const std::string& field) {
+    if (field.size() != 3) return -1;
+    for (char c : field)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return -1;
+    return std::stoi(field);
+}
+
+bool hasControlCharacters(const std::string& field) {
+    for (unsigned char c : field)
+        if (c < 32 || c == 127) return true;
+    return false;
+}
+
+// "S3", "E2", "EL:C": a side letter and a contact.
+bool isContact(const std::string& field) {
+    return field.size() >= 2 && (field[0] == 'S' || field[0] == 'E') && field.find(' ') == std::string::npos;
+}
+
+const char* const WireKinds[] = {"wire", "ribbon", "shield", "jumper"};
+
+class Reader {
+public:
+    CableIndexReading result;
+
+    bool line(int number, std::string text) {
+        lineNumber = number;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (text.empty() || text[0] == ';') return true;
+        const std::vector<std::string> fields = split(text, '\t');
+        for (const std::string& field : fields)
+            if (hasControlCharacters(field)) return fail("a field holds a control character");
+        const std::string& tag = fields[0];
+        if (tag == "CABLE") return cable(fields);
+        if (!current()) return fail("a " + tag + " line before the first CABLE line");
+        if (tag == "START" || tag == "END") return end(fields, tag == "START");
+        if (tag == "BRANCH") return branch(fields);
+        if (tag == "WIRE") return wire(fields);
+        if (tag == "CHECK") return check(fields);
+        if (tag == "WORDS") return words(fields);
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK or WORDS and a tab");
+    }
+
+    bool finish() {
+        if (!finishCable()) return false;
+        if (result.index.cables.empty()) {
+            result.error = "the index names no cables";
+            return false;
+        }
+        return result.ok = true;
+    }
+
+private:
+    int lineNumber = 0;
+    int cableLine = 0;
+    bool haveStart = false;
+    bool haveEnd = false;
+
+    IndexedCable* current() { return result.index.cables.empty() ? nullptr : &result.index.cables.back(); }
+
+    bool fail(const std::string& message) {
+        result.error = "line " + std::to_string(lineNumber) + ": " + message;
+        return false;
+    }
+
+    bool fields(const std::vector<std::string>& fields, std::size_t count, const char* what) {
+        if (fields.size() == count) return true;
+        return fail(std::string("a ") + fields[0] + " line has " + what);
+    }
+
+    bool finishCable() {
+        IndexedCable* cable = current();
+        if (!cable) return true;
+        const std::string missing = !haveStart ? "START" : !haveEnd ? "END" : "";
+        if (missing.empty()) return true;
+        result.error = "line " + std::to_string(cableLine) + ": cable " + ThreeDigits(cable->number) +
+                       " has no " + missing + " line";
+        return false;
+    }
+
+    bool cable(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: CABLE, number, title")) return false;
+        if (!finishCable()) return false;
+        const int number = cableNumber(f[1]);
+        if (number < 0) return fail("the cable number '" + f[1] + "' is not three digits");
+        if (current() && number <= current()->number)
+            return fail("the cables stand in ascending order: " + f[1] + " cannot follow " + ThreeDigits(current()->number));
+        if (f[2].empty()) return fail("cable " + f[1] + " has no title");
+        IndexedCable entry;
+        entry.number = number;
+        entry.title = f[2];
+        result.index.cables.push_back(entry);
+        cableLine = lineNumber;
+        haveStart = haveEnd = false;
+        return true;
+    }
+
+    bool end(const std::vector<std::string>& f, bool isStart) {
+        if (!fields(f, 5, "five fields: family, gender, connector title, label")) return false;
+        bool& have = isStart ? haveStart : haveEnd;
+        if (have) return fail("a second " + f[0] + " line for cable " + ThreeDigits(current()->number));
+        if (f[1].empty()) return fail("the " + f[0] + " connector has no family");
+        if (f[2] != "male" && f[2] != "female") return fail("the gender is 'male' or 'female', not '" + f[2] + "'");
+        have = true;
+        (isStart ? current()->start : current()->end) = {f[1], f[2], f[3], f[4]};
+        return true;
+    }
+
+    bool branch(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: BRANCH, name, text")) return false;
+        if (f[1].empty()) return fail("a branch has no name");
+        current()->branches.push_back({f[1], f[2]});
+        return true;
+    }
+
+    bool wire(const std::vector<std::string>& f) {
+        if (!fields(f, 7, "seven fields: WIRE, kind, contact, signal, contact, signal, colour")) return false;
+        bool known = false;
+        for (const char* kind : WireKinds) known = known || f[1] == kind;
+        if (!known) return fail("the wire kind is wire, ribbon, shield or jumper, not '" + f[1] + "'");
+        const bool shield = f[1] == "shield";
+        for (const std::string& contact : {f[2], f[4]}) {
+            if (isContact(contact) || (shield && contact == "-")) continue;
+            return fail("'" + contact + "' is not a contact such as S3 or E2");
+        }
+        current()->wires.push_back({f[1], f[2], f[3], f[4], f[5], f[6]});
+        return true;
+    }
+
+    bool check(const std::vector<std::string>& f) {
+        if (!fields(f, 2, "two fields: CHECK, text")) return false;
+        current()->checks.push_back(f[1]);
+        return true;
+    }
+
+    bool words(const std::vector<std::string>& f) {
+        if (!fields(f, 2, "two fields: WORDS, words")) return false;
+        current()->words += (current()->words.empty() ? "" : " ") + f[1];
+        return true;
+    }
+};
+}  // namespace
+
+const IndexedCable* CableIndex::find(int number) const {
+    for (const IndexedCable& cable : cables)
+        if (cable.number == number) return &cable;
+    return nullptr;
+}
+
+std::string FormatCableIndex(const CableIndex& index) {
+    std::string text =
+        "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
+        "tabs.\r\n"
+        "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words\r\n";
+    for (const IndexedCable& cable : index.cables) {
+        text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
+        for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
+            text += joinFields({tag, end->family, end->gender, end->title, end->label});
+        for (const IndexedBranch& branch : cable.branches) text += joinFields({"BRANCH", branch.name, branch.text});
+        for (const IndexedWire& w : cable.wires)
+            text += joinFields({"WIRE", w.kind, w.from, w.fromSignal, w.to, w.toSignal, w.colour});
+        for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
+        if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
+    }
+    return text;
+}
+
+CableIndexReading ParseCableIndex(const std::string& text) {
+    Reader reader;
+    if (text.size() > MaxCableIndexBytes) {
+        reader.result.error = "the file is too long to be a cable index";
+        return reader.result;
+    }
+    if (text.find('\0') != std::string::npos) {
+        reader.result.error = "the file holds binary data";
+        return reader.result;
+    }
+    const std::vector<std::string> lines = split(text, '\n');
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!reader.line(static_cast<int>(i) + 1, lines[i])) return reader.result;
+    reader.finish();
+    return reader.result;
+}
+
+std::vector<std::string> ContinuityPairs(const IndexedCable& cable) {
+    std::vector<std::string> pairs;
+    for (const IndexedWire& w : cable.wires)
+        if (w.joins()) pairs.push_back(w.from + " - " + w.to);
+    return pairs;
+}

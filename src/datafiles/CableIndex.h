@@ -1,0 +1,94 @@
+#pragma once
+// The cable index, DATA\MISC\CABLES.IDX: for every cable in use its connectors with their gender,
+// its wiring (the netlist, with signal names and colours), its extra continuity checks and the
+// words of its notes. datagen writes it, the program reads it to find cables and to copy a
+// cable's wiring. No windows.h here.
+//
+// Text in code page 1252, one record a line, fields separated by one tab; lines that are empty or
+// start with ';' are comments. Each cable is a block that starts with its CABLE line:
+//     CABLE <tab> 006 <tab> Null modem, full handshake
+//     START <tab> DE-9 <tab> female <tab> DE-9 (9-pin D-sub) <tab> DE-9 (PC 1)
+//     END <tab> DE-9 <tab> female <tab> DE-9 (9-pin D-sub) <tab> DE-9 (PC 2)
+//     BRANCH <tab> L <tab> left channel
+//     WIRE <tab> wire <tab> S3 <tab> TxD <tab> E2 <tab> RxD <tab> brown
+//     WIRE <tab> jumper <tab> E6 <tab> DSR <tab> E1 <tab> DCD <tab>
+//     WIRE <tab> shield <tab> SSHELL <tab> <tab> - <tab> <tab>
+//     CHECK <tab> one more line of the continuity checklist
+//     WORDS <tab> the words of the notes, each once
+
+#include <string>
+#include <vector>
+
+constexpr const char* CableIndexPath = "DATA\\MISC\\CABLES.IDX";
+// Longer files are not indexes of ours.
+constexpr std::size_t MaxCableIndexBytes = 1024 * 1024;
+
+struct IndexedEnd {
+    std::string family;  // "DE-9": the connector drawing's title without its bracketed part
+    std::string gender;  // "male" or "female"
+    std::string title;   // the connector drawing's title, "DE-9 (9-pin D-sub)"
+    std::string label;   // the diagram's heading of this end, "DE-9 (PC 1)"
+    // "DE-9 female": what the connector choices of the find dialog offer.
+    std::string choice() const { return family + " " + gender; }
+    bool operator==(const IndexedEnd& o) const {
+        return family == o.family && gender == o.gender && title == o.title && label == o.label;
+    }
+};
+
+struct IndexedWire {
+    // "wire", "ribbon", "shield" or "jumper"; a jumper joins two contacts of one connector.
+    std::string kind;
+    // Contacts as the continuity list names them: "S3", "E2", "EL:C"; "-" for a shield end left open.
+    std::string from;
+    std::string fromSignal;  // may be empty
+    std::string to;
+    std::string toSignal;
+    std::string colour;  // may be empty
+    bool joins() const { return from != "-" && to != "-"; }
+    bool operator==(const IndexedWire& o) const {
+        return kind == o.kind && from == o.from && fromSignal == o.fromSignal && to == o.to &&
+               toSignal == o.toSignal && colour == o.colour;
+    }
+};
+
+struct IndexedBranch {
+    std::string name;
+    std::string text;
+    bool operator==(const IndexedBranch& o) const { return name == o.name && text == o.text; }
+};
+
+struct IndexedCable {
+    int number = 0;
+    std::string title;  // the diagram's heading, its lines joined by ", "
+    IndexedEnd start;
+    IndexedEnd end;
+    std::vector<IndexedBranch> branches;
+    std::vector<IndexedWire> wires;  // wires, ribbon wires and the shield in source order, then jumpers
+    std::vector<std::string> checks;
+    std::string words;
+    bool operator==(const IndexedCable& o) const {
+        return number == o.number && title == o.title && start == o.start && end == o.end &&
+               branches == o.branches && wires == o.wires && checks == o.checks && words == o.words;
+    }
+};
+
+struct CableIndex {
+    std::vector<IndexedCable> cables;  // by number, ascending
+    // The entry of cable `number`, or null when the index has none.
+    const IndexedCable* find(int number) const;
+};
+
+// The whole file, lines ended with CR LF.
+std::string FormatCableIndex(const CableIndex& index);
+
+struct CableIndexReading {
+    bool ok = false;
+    CableIndex index;
+    std::string error;  // "line 4: ..." when not ok
+};
+
+// Reads the file's text; a fault names the line and what is wrong.
+CableIndexReading ParseCableIndex(const std::string& text);
+
+// What a meter must find joined: "S3 - E2" for every wire, jumper and shield that joins two contacts.
+std::vector<std::string> ContinuityPairs(const IndexedCable& cable);

@@ -1,0 +1,136 @@
+// The cable index: its text format, and what datagen puts into it from data/.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Build.h"
+#include "CableIndexWriter.h"
+#include "datafiles/CableIndex.h"
+#include "cables/CableTable.h"
+
+namespace {
+CableIndex sampleIndex() {
+    IndexedCable cable;
+    cable.number = 6;
+    cable.title = "Null modem, full handshake";
+    cable.start = {"DE-9", "female", "DE-9 (9-pin D-sub)", "DE-9 (PC 1)"};
+    cable.end = {"DB-25", "male", "DB-25 (25-pin D-sub)", ""};
+    cable.branches = {{"L", "left channel"}};
+    cable.wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"},
+                   {"shield", "SSHELL", "", "-", "", ""},
+                   {"jumper", "E6", "DSR", "E1", "DCD", ""}};
+    cable.checks = {"S5 - shell: no beep"};
+    cable.words = "Joins two PCs";
+    IndexedCable plain;
+    plain.number = 42;
+    plain.title = "MAC - PC";
+    plain.start = {"Mini-DIN 8", "male", "Mini-DIN 8", "Mac"};
+    plain.end = plain.start;
+    return {{cable, plain}};
+}
+
+std::string errorOf(const std::string& text) {
+    CableIndexReading reading = ParseCableIndex(text);
+    EXPECT_FALSE(reading.ok) << "accepted:\n" << text;
+    return reading.error;
+}
+
+const std::string Cable = "CABLE\t001\tT\n";
+const std::string Ends = "START\tDE-9\tfemale\tDE-9 (x)\tPC\nEND\tDE-9\tmale\tDE-9 (x)\tPC\n";
+}  // namespace
+
+TEST(CableIndexFormat, WhatIsWrittenReadsBackTheSame) {
+    const CableIndex index = sampleIndex();
+    const std::string text = FormatCableIndex(index);
+    CableIndexReading reading = ParseCableIndex(text);
+    ASSERT_TRUE(reading.ok) << reading.error;
+    EXPECT_EQ(reading.index.cables, index.cables);
+    EXPECT_NE(text.find("WIRE\tshield\tSSHELL\t\t-\t\t\r\n"), std::string::npos) << text;
+    EXPECT_EQ(reading.index.find(42), &reading.index.cables[1]);
+    EXPECT_EQ(reading.index.find(7), nullptr);
+}
+
+TEST(CableIndexFormat, TabsAndLineEndsInsideAFieldBecomeBlanks) {
+    CableIndex index = sampleIndex();
+    index.cables[0].words = "two\tlines\r\nhere";
+    CableIndexReading reading = ParseCableIndex(FormatCableIndex(index));
+    ASSERT_TRUE(reading.ok) << reading.error;
+    EXPECT_EQ(reading.index.cables[0].words, "two lines  here");
+}
+
+TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"; c\nSTART\tDE-9\tmale\tx\ty\n", "line 2: a START line before the first CABLE line"},
+        {"CABLE\t1\tT\n", "line 1: the cable number '1' is not three digits"},
+        {"CABLE\t001\n", "line 1: a CABLE line has three fields: CABLE, number, title"},
+        {"CABLE\t001\t\n", "line 1: cable 001 has no title"},
+        {Cable + Ends + "CABLE\t001\tU\n", "line 4: the cables stand in ascending order: 001 cannot follow 001"},
+        {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male' or 'female', not 'both'"},
+        {Cable + "START\tDE-9\tmale\tx\n", "line 2: a START line has five fields: family, gender, connector title, label"},
+        {Cable + Ends + "START\tDE-9\tmale\tx\ty\n", "line 4: a second START line for cable 001"},
+        {Cable + "START\tDE-9\tmale\tx\ty\nCABLE\t002\tU\n", "line 1: cable 001 has no END line"},
+        {Cable + Ends + "WIRE\tcable\tS1\t\tE1\t\t\n", "line 4: the wire kind is wire, ribbon, shield or jumper, not 'cable'"},
+        {Cable + Ends + "WIRE\twire\t3\t\tE1\t\t\n", "line 4: '3' is not a contact such as S3 or E2"},
+        {Cable + Ends + "WIRE\twire\tS3\t\t-\t\t\n", "line 4: '-' is not a contact such as S3 or E2"},
+        {Cable + Ends + "WIRE\twire\tS3\tTxD\tE2\n",
+         "line 4: a WIRE line has seven fields: WIRE, kind, contact, signal, contact, signal, colour"},
+        {Cable + Ends + "WIRE\twire\tS3\tT\x01\tE2\t\t\n", "line 4: a field holds a control character"},
+        {Cable + Ends + "NOTE\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK or WORDS and a tab"},
+        {"; only comments\r\n", "the index names no cables"},
+        {Cable + Ends + std::string("\0", 1), "the file holds binary data"},
+        {std::string(MaxCableIndexBytes + 1, ';'), "the file is too long to be a cable index"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(errorOf(c.text), c.error) << c.text;
+}
+
+TEST(CableIndexFormat, TheChecklistPairsEveryWireJumperAndJoinedShield) {
+    IndexedCable cable = sampleIndex().cables[0];
+    EXPECT_EQ(ContinuityPairs(cable), (std::vector<std::string>{"S3 - E2", "E6 - E1"}));
+    cable.wires[1].to = "E1";
+    EXPECT_EQ(ContinuityPairs(cable), (std::vector<std::string>{"S3 - E2", "SSHELL - E1", "E6 - E1"}));
+}
+
+// ---- datagen's index of the real sources
+
+TEST(CableIndexWriter, EveryCableInUseIsIndexedWithItsConnectorsAndWiring) {
+    OutputSet out;
+    addCableIndex(std::string(SOURCE_DIR) + "/data", out);
+    auto found = out.find(cableIndexPath());
+    ASSERT_NE(found, out.end());
+    std::string onDisk = CableIndexPath;
+    std::replace(onDisk.begin(), onDisk.end(), '\\', '/');
+    EXPECT_EQ(onDisk, "DATA/" + found->first) << "datagen writes where the program reads";
+
+    CableIndexReading reading = ParseCableIndex(std::string(found->second.bytes.begin(), found->second.bytes.end()));
+    ASSERT_TRUE(reading.ok) << reading.error;
+    BuildCatalog();
+    std::vector<int> inUse, indexed;
+    for (int n = 0; n < CableRowCount; ++n)
+        if (IsCableInUse(n)) inUse.push_back(n);
+    for (const IndexedCable& cable : reading.index.cables) indexed.push_back(cable.number);
+    EXPECT_EQ(indexed, inUse);
+
+    const IndexedCable& six = *reading.index.find(6);
+    EXPECT_EQ(six.title, "Null modem, full handshake");
+    EXPECT_EQ(six.start.choice(), "DE-9 female");
+    EXPECT_EQ(six.start.label, "DE-9 (PC 1)");
+    EXPECT_EQ(six.wires.front(), (IndexedWire{"wire", "S3", "TxD", "E2", "RxD", ""}));
+    // The same pairs, in the same order, as `datagen netlist 6` prints (data/README.md).
+    EXPECT_EQ(ContinuityPairs(six), (std::vector<std::string>{"S3 - E2", "S2 - E3", "S5 - E5", "S4 - E6", "S6 - E4",
+                                                               "S7 - E8", "S8 - E7", "E6 - E1", "S6 - S1"}));
+    EXPECT_NE(six.words.find("flow"), std::string::npos);
+    EXPECT_EQ(reading.index.find(10)->branches.size(), 2u) << "SCART to a pair of RCA plugs";
+}
+
+TEST(CableIndexWriter, TheFamilyIsTheDrawingsTitleWithoutItsBracketedEnd) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"DE-9 (9-pin D-sub)", "DE-9"}, {"Centronics 36", "Centronics 36"},
+        {"3.5 mm jack, mono", "3.5 mm jack, mono"}, {"Mini-DIN 6 (PS/2)", "Mini-DIN 6"},
+        {"Odd (inner) name", "Odd (inner) name"},
+    };
+    for (const auto& [title, family] : cases) EXPECT_EQ(connectorFamily(title), family) << title;
+}

@@ -1,0 +1,107 @@
+// Finding cables by words and connectors, over the index datagen makes from data/, and a cable's
+// wiring as text and CSV.
+
+#include <gtest/gtest.h>
+
+#include "Build.h"
+#include "CableIndexWriter.h"
+#include "cables/CableSearch.h"
+#include "cables/CableTable.h"
+#include "cables/WiringText.h"
+
+namespace {
+const CableIndex& realIndex() {
+    static const CableIndex index = [] {
+        OutputSet out;
+        addCableIndex(std::string(SOURCE_DIR) + "/data", out);
+        const auto& bytes = out.at(cableIndexPath()).bytes;
+        return ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
+    }();
+    BuildCatalog();
+    return index;
+}
+
+// The cables in use whose two ends are families a and b, either way round.
+std::vector<int> withEnds(const std::string& a, const std::string& b) {
+    std::vector<int> numbers;
+    for (const IndexedCable& c : realIndex().cables)
+        if ((c.start.family == a && c.end.family == b) || (c.start.family == b && c.end.family == a))
+            numbers.push_back(c.number);
+    return numbers;
+}
+
+std::vector<int> sorted(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+}  // namespace
+
+TEST(CableSearch, QueriesFindTheCablesTheyDescribe) {
+    const struct {
+        CableQuery query;
+        std::vector<int> cables;  // in the order the list shows them
+    } cases[] = {
+        // names, natural order: DB9 before DB25, type 2 before type 10
+        {{"nullmodem"}, {51, 3, 2, 1, 6, 5, 4}},
+        // the full handshake ones name the 3-wire ones in their notes
+        {{"NULLMODEM 3-wire"}, {3, 2, 1, 6, 5, 4}},
+        // a category path: >Cables\Computer\Data transfer\Serial\RS232, and two names
+        {{"rs232"}, {54, 55, 3, 2, 1, 6, 5, 4}},
+        {{"scart rca"}, {43, 44, 10, 11, 14, 15}},
+        {{"centronics"}, {8}},
+        {{"joystick"}, {48, 47}},
+        // signal names with a connector choice
+        {{"dcd", "Mini-DIN 8 male"}, {54, 38, 45, 37, 42, 55}},
+        {{"txd  rxd", "DE-9 female", "DE-9 female"}, {53, 3, 6}},
+        {{"zzz"}, {}},
+        {{"type 1", "T65 outlet female", "Mains plug type 1 male"}, {60}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindCables(realIndex(), c.query), c.cables)
+            << "'" << c.query.words << "' [" << c.query.start << "] [" << c.query.end << "]";
+}
+
+TEST(CableSearch, ConnectorFamiliesAsWordsFindTheCablesWithThoseEnds) {
+    EXPECT_EQ(sorted(FindCables(realIndex(), {"de-9 db-25"})), withEnds("DE-9", "DB-25"));
+    EXPECT_EQ(sorted(FindCables(realIndex(), {"DE-9 db-25"})), (std::vector<int>{2, 5, 52}));
+    EXPECT_EQ(sorted(FindCables(realIndex(), {"rj-45 de-9"})), withEnds("8P8C", "DE-9"));
+}
+
+TEST(CableSearch, ConnectorChoicesFitEitherWayRound) {
+    const std::vector<std::string> choices = ConnectorChoices(realIndex());
+    for (const char* choice : {"DE-9 female", "DB-25 female", "RCA male", "Mains plug type 10 male"})
+        EXPECT_NE(std::find(choices.begin(), choices.end(), choice), choices.end()) << choice;
+    EXPECT_LT(std::find(choices.begin(), choices.end(), "Mains plug type 2 male"),
+              std::find(choices.begin(), choices.end(), "Mains plug type 10 male"));
+    for (const std::string& a : choices) {
+        for (const std::string& b : {std::string("DE-9 female"), std::string("RCA male"), std::string()})
+            EXPECT_EQ(FindCables(realIndex(), {"", a, b}), FindCables(realIndex(), {"", b, a})) << a << " / " << b;
+    }
+    EXPECT_EQ(FindCables(realIndex(), {"", "", ""}).size(), realIndex().cables.size());
+}
+
+TEST(CableSearch, TheFoundCableTakesTheSelectionDialogToItsFirstList) {
+    BuildCatalog();
+    EXPECT_EQ(CategoryOfCable(6), 4);    // RS232
+    EXPECT_EQ(CategoryOfCable(30), 11);  // Audio, before SCART (SVHS)
+    EXPECT_EQ(CategoryOfCable(80), 23);  // T65, before Type "S"
+    EXPECT_EQ(CategoryOfCable(0), -1) << "only unreachable lists hold cable 0";
+}
+
+TEST(WiringText, TextAndCsvOfACable) {
+    const IndexedCable& six = *realIndex().find(6);
+    const std::string text = WiringText(six, Catalog.cables[6].name);
+    EXPECT_EQ(text.substr(0, text.find("Wires")),
+              "nullmodem, DB9-DB9\r\nNull modem, full handshake\r\n"
+              "Start: DE-9 female, DE-9 (PC 1)\r\nEnd: DE-9 female, DE-9 (PC 2)\r\n\r\n");
+    for (const char* line : {"\r\nS3 TxD -> E2 RxD\r\n", "\r\nJumpers:\r\nE6 DSR -> E1 DCD\r\nS6 DSR -> S1 DCD\r\n",
+                             "\r\nShield:\r\nSSHELL -> open\r\n", "\r\nS8 - E7\r\nE6 - E1\r\nS6 - S1\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " missing from\n" << text;
+    const std::string last = "No beep between any other two contacts.\r\n";
+    EXPECT_EQ(text.substr(text.size() - last.size()), last);
+
+    IndexedCable quoted = six;
+    quoted.wires = {{"wire", "S1", "a,b", "E1", "say \"hi\"", "red"}};
+    EXPECT_EQ(WiringCsv(quoted),
+              "start contact,start signal,end contact,end signal,colour,kind\r\nS1,\"a,b\",E1,\"say \"\"hi\"\"\",red,wire\r\n");
+}
