@@ -18,6 +18,7 @@
 #define IDD_HELP 128
 #define IDD_PRINT_OPTIONS 131
 #define IDD_ABOUT_NAME "ID_ABOUT"
+#define IDD_FIND_CABLE 140
 
 // Start window buttons
 #define IDC_START_OK 105
@@ -25,6 +26,13 @@
 
 // Cable selection list
 #define IDC_CABLE_LIST 1001
+
+// Find cable
+#define IDC_FIND_WORDS 1101
+#define IDC_FIND_START 1102
+#define IDC_FIND_END 1103
+#define IDC_FIND_LIST 1104
+#define IDC_FIND_PATH 1105
 
 // Print options
 #define IDC_PRINT_CURRENT 1008
@@ -45,6 +53,8 @@
 #define ID_KEY_F11 511
 #define ID_KEY_F12 512
 #define ID_MANUAL 40014
+#define ID_FIND_CABLE 40020
+#define ID_COPY_WIRING 40021
 
 // The connector catalog program (CATALOG.EXE): its menu, accelerators, controls and commands
 #define IDR_CATALOG_MENU 2200

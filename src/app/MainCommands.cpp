@@ -26,6 +26,8 @@ void MainFrame::OnCommand(UINT id) {
         case StartPanelId: OnStartPinouts(); break;
         case EndPanelId: OnEndPinouts(); break;
         case DiagramPanelId: OnCableNotes(); break;
+        case ID_FIND_CABLE: OnFindCable(); break;
+        case ID_COPY_WIRING: OnCopyWiring(); break;
         default: break;  // F11 and F12 are in the accelerator table and do nothing
     }
 }

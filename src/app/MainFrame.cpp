@@ -69,6 +69,9 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return 0;
+        case WM_INITMENU:
+            OnInitMenu(reinterpret_cast<HMENU>(wParam));
+            return 0;
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }

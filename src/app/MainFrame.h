@@ -6,6 +6,7 @@
 
 #include "app/Layout.h"
 #include "app/StatusLine.h"
+#include "cables/CableIndexFile.h"
 #include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
@@ -25,6 +26,8 @@ public:
     void OnClose();
     // Makes cable `number` the current one: panel paths, title, and the panels repainted at once.
     void ShowCable(int number);
+    // Puts a command's message in the status line, whichever source wrote it last.
+    void ShowStatus(const std::string& text);
 
     CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
     CBitmap LogoBitmap;
@@ -80,6 +83,13 @@ private:
     bool sizeEventSeen = false;
     bool lateFirstSizePending = false;
     SIZE createdSize = {0, 0};
+
+    // Find cable and Copy wiring (CableCommands.cpp).
+    void OnFindCable();
+    void OnCopyWiring();
+    void OnInitMenu(HMENU menu);
+
+    CableIndexFile cableIndexFile;
 };
 
 constexpr RECT mainWindowRect = {0, 0, 640, 480};

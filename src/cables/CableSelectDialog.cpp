@@ -1,6 +1,7 @@
 #include "cables/CableSelectDialog.h"
 
 #include "cables/CategoryBrowser.h"
+#include "cables/PathLine.h"
 #include "framework/Dc.h"
 #include "resource.h"
 
@@ -73,11 +74,5 @@ void CableSelectDialog::Paint(CDC& dc) {
     dc.FillSolidRect(client, RGB(192, 192, 192));
     dc.SetBkMode(TRANSPARENT);
     dc.TextOut(20, 5, "category path:");
-    std::string path = CategoryPath(browseNode);
-    dc.SetTextColor(RGB(255, 255, 255));
-    dc.TextOut(21, 20, path);
-    dc.SetTextColor(RGB(128, 128, 128));
-    dc.TextOut(23, 22, path);
-    dc.SetTextColor(RGB(0, 0, 255));
-    dc.TextOut(22, 21, path);
+    DrawPathLine(dc, 21, 20, CategoryPath(browseNode));
 }

@@ -1,0 +1,58 @@
+// Find cable (Ctrl+F) and Copy wiring (Ctrl+C): the commands that work from the cable index.
+
+#include "app/MainFrame.h"
+#include "app/StatusLine.h"
+#include "cables/CableSearch.h"
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
+#include "cables/FindCableDialog.h"
+#include "cables/WiringClipboard.h"
+#include "resource.h"
+
+namespace {
+constexpr int HintCommandMessage = 2;
+}
+
+void MainFrame::OnFindCable() {
+    const CableIndex* index = cableIndexFile.Get(this);
+    if (!index) return;
+    FindCableDialog dialog(this, *index);
+    const INT_PTR result = dialog.DoModal();
+    if (result < 0 || result >= CableRowCount) return;
+    const int cable = static_cast<int>(result);
+    // F5 opens next where the found cable is listed.
+    const int node = CategoryOfCable(cable);
+    if (node >= 0) browseNode = node;
+    ShowCable(cable);
+}
+
+void MainFrame::OnCopyWiring() {
+    const int cable = Current.cableIndex;
+    if (cable <= 0 || cable >= CableRowCount) return;  // the welcome drawings have no wiring
+    const CableIndex* index = cableIndexFile.Get(this);
+    if (!index) return;
+    const std::string name = Catalog.cables[cable].name;
+    const IndexedCable* entry = index->find(cable);
+    if (!entry) {
+        const std::string text = "The cable index " + std::string(CableIndexPath) + " has no wiring of " + name + ".";
+        MessageBox(text.c_str(), "Strandor!", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (!PutWiringOnClipboard(hwnd, *entry, name)) {
+        MessageBox("The clipboard is in use by another program; try again.", "Strandor!", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    ShowStatus("Wiring of " + name + " copied");
+}
+
+// Before a menu opens and before an accelerator runs its command: Copy wiring is grey for cable 0.
+void MainFrame::OnInitMenu(HMENU menu) {
+    const bool hasWiring = Current.cableIndex > 0 && Current.cableIndex < CableRowCount;
+    ::EnableMenuItem(menu, ID_COPY_WIRING, MF_BYCOMMAND | (hasWiring ? MF_ENABLED : MF_GRAYED));
+}
+
+void MainFrame::ShowStatus(const std::string& text) {
+    CurrentHintId = HintCommandMessage;
+    StatusText = text;
+    RedrawWindow(&StatusRect, RDW_INVALIDATE | RDW_UPDATENOW);
+}

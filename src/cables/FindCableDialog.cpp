@@ -1,0 +1,137 @@
+#include "cables/FindCableDialog.h"
+
+#include <algorithm>
+
+#include "cables/CableSearch.h"
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
+#include "cables/PathLine.h"
+#include "framework/Dc.h"
+#include "resource.h"
+
+namespace {
+constexpr const char* AnyConnector = "(any)";
+
+std::string controlText(HWND control) {
+    const int length = ::GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    ::GetWindowTextA(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+// The chosen connector, or "" for "(any)".
+std::string choiceOf(HWND combo) {
+    const LRESULT row = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (row <= 0) return std::string();
+    std::string text(static_cast<std::size_t>(::SendMessageA(combo, CB_GETLBTEXTLEN, row, 0)) + 1, '\0');
+    ::SendMessageA(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return text.c_str();
+}
+
+void addString(HWND control, UINT message, const std::string& text) {
+    ::SendMessageA(control, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+}  // namespace
+
+FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index)
+    : CDialog(IDD_FIND_CABLE, parent), index(index) {}
+
+BOOL FindCableDialog::OnInitDialog() {
+    okButton.SubclassWindow(GetDlgItem(IDOK));
+    noButton.SubclassWindow(GetDlgItem(IDCANCEL));
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2");
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2");
+
+    const std::vector<std::string> choices = ConnectorChoices(index);
+    for (int id : {IDC_FIND_START, IDC_FIND_END}) {
+        HWND combo = GetDlgItem(id);
+        addString(combo, CB_ADDSTRING, AnyConnector);
+        for (const std::string& choice : choices) addString(combo, CB_ADDSTRING, choice);
+        ::SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    }
+    Refill();
+    ::SetFocus(GetDlgItem(IDC_FIND_WORDS));
+    return FALSE;  // the focus is set: the words box
+}
+
+INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            const int code = HIWORD(wParam);
+            if ((id == IDC_FIND_WORDS && code == EN_CHANGE) ||
+                ((id == IDC_FIND_START || id == IDC_FIND_END) && code == CBN_SELCHANGE)) {
+                Refill();
+                return TRUE;
+            }
+            if (id == IDC_FIND_LIST && code == LBN_SELCHANGE) {
+                ::InvalidateRect(GetDlgItem(IDC_FIND_PATH), nullptr, TRUE);
+                return TRUE;
+            }
+            if (id == IDC_FIND_LIST && code == LBN_DBLCLK) {
+                OnOK();
+                return TRUE;
+            }
+            return CDialog::DialogProc(message, wParam, lParam);
+        }
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(::GetStockObject(LTGRAY_BRUSH));
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        default:
+            return CDialog::DialogProc(message, wParam, lParam);
+    }
+}
+
+void FindCableDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    CDC dc = CDC::FromHandle(item.hDC);
+    if (item.CtlID == IDC_FIND_PATH) {
+        dc.FillSolidRect(item.rcItem, RGB(192, 192, 192));
+        const int cable = SelectedCable();
+        const int node = cable < 0 ? -1 : CategoryOfCable(cable);
+        if (node >= 0) DrawPathLine(dc, item.rcItem.left, item.rcItem.top, CategoryPath(node));
+        return;
+    }
+    CDialog::DialogProc(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        ::InflateRect(&focus, -4, -4);
+        ::DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void FindCableDialog::Refill() {
+    const int keep = SelectedCable();
+    CableQuery query;
+    query.words = controlText(GetDlgItem(IDC_FIND_WORDS));
+    query.start = choiceOf(GetDlgItem(IDC_FIND_START));
+    query.end = choiceOf(GetDlgItem(IDC_FIND_END));
+    shown = FindCables(index, query);
+
+    HWND list = GetDlgItem(IDC_FIND_LIST);
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (int cable : shown) addString(list, LB_ADDSTRING, Catalog.cables[cable].name);
+    const auto kept = std::find(shown.begin(), shown.end(), keep);
+    const int row = kept != shown.end() ? static_cast<int>(kept - shown.begin()) : 0;
+    ::SendMessageA(list, LB_SETCURSEL, shown.empty() ? -1 : row, 0);
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list, nullptr, TRUE);
+    ::InvalidateRect(GetDlgItem(IDC_FIND_PATH), nullptr, TRUE);
+}
+
+int FindCableDialog::SelectedCable() const {
+    const LRESULT row = ::SendMessageA(GetDlgItem(IDC_FIND_LIST), LB_GETCURSEL, 0, 0);
+    return row >= 0 && row < static_cast<LRESULT>(shown.size()) ? shown[static_cast<std::size_t>(row)] : -1;
+}
+
+void FindCableDialog::OnOK() {
+    const int cable = SelectedCable();
+    if (cable >= 0) EndDialog(cable);
+}
+
+void FindCableDialog::OnCancel() { EndDialog(-1); }

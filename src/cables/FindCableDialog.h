@@ -1,0 +1,31 @@
+#pragma once
+// Find cable: words and the connectors at the ends narrow the list of cables as the user types;
+// ends with the chosen cable's number, or -1 when cancelled.
+
+#include <vector>
+
+#include "datafiles/CableIndex.h"
+#include "framework/BitmapButton.h"
+#include "framework/Dialog.h"
+
+class FindCableDialog : public CDialog {
+public:
+    FindCableDialog(CWnd* parent, const CableIndex& index);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Lists the cables the words and connector choices find, keeping the selected one if it stays.
+    void Refill();
+    int SelectedCable() const;
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+
+    const CableIndex& index;
+    std::vector<int> shown;  // the cable number of each list row
+    CBitmapButton okButton;
+    CBitmapButton noButton;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// The category path as the selection dialogs show it: blue text with a white edge above left and a
+// grey one below right, over the light grey dialog.
+
+#include <string>
+
+class CDC;
+
+// Draws the text with its top-left corner at (x + 1, y + 1); the edges take one pixel each way.
+void DrawPathLine(CDC& dc, int x, int y, const std::string& text);
