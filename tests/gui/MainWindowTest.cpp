@@ -71,9 +71,12 @@ TEST_F(MainWindowTest, IsCentredAt640x480WithTitleAndMenu) {
     HMENU cable = ::GetSubMenu(menu, 0);
     EXPECT_EQ(menuText(cable, 0), "&Select cable\tF5");
     EXPECT_EQ(::GetMenuItemID(cable, 0), 505u);
-    EXPECT_EQ(menuText(cable, 1), "&Print\tF3");
-    EXPECT_EQ(::GetMenuItemID(cable, 3), 504u);
-    EXPECT_EQ(menuText(cable, 3), "E&xit \tF4");
+    // Find cable and Copy wiring stand between Select cable and Print.
+    EXPECT_EQ(menuText(cable, 1), "&Find cable...\tCtrl+F");
+    EXPECT_EQ(menuText(cable, 2), "&Copy wiring\tCtrl+C");
+    EXPECT_EQ(menuText(cable, 3), "&Print\tF3");
+    EXPECT_EQ(::GetMenuItemID(cable, 5), 504u);
+    EXPECT_EQ(menuText(cable, 5), "E&xit \tF4");
     HMENU view = ::GetSubMenu(menu, 1);
     EXPECT_EQ(menuText(view, 0), "&Start pinouts \t F6");
     EXPECT_EQ(menuText(view, 5), "C&onnector catalog \tF10");
@@ -84,12 +87,16 @@ TEST_F(MainWindowTest, AcceleratorTableHasTwelveFunctionKeys) {
     HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), "MainAccelTable");
     ASSERT_NE(table, nullptr);
     ACCEL entries[16];
-    ASSERT_EQ(::CopyAcceleratorTableA(table, entries, 16), 12);
+    // The twelve function keys, then Ctrl+F (Find cable) and Ctrl+C (Copy wiring).
+    ASSERT_EQ(::CopyAcceleratorTableA(table, entries, 16), 14);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(entries[i].key, VK_F1 + i);
         EXPECT_EQ(entries[i].cmd, 501 + i);
         EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FNOINVERT), FVIRTKEY | FNOINVERT);
     }
+    EXPECT_EQ(entries[12].key, 'F');
+    EXPECT_EQ(entries[13].key, 'C');
+    for (int i : {12, 13}) EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL), FVIRTKEY | FCONTROL);
 }
 
 TEST_F(MainWindowTest, FirstLayoutAndPanelScaleFromTheFirstSizeEvent) {
