@@ -9,22 +9,17 @@
 
 #include "app/MainFrame.h"
 #include "app/StatusLine.h"
-#include "catalog/CableIndex.h"
-#include "catalog/Catalog.h"
-#include "catalog/CategoryBrowser.h"
+#include "datafiles/CableIndex.h"
+#include "cables/CableTable.h"
+#include "cables/CategoryBrowser.h"
 #include "drawing/DrawingPanel.h"
 #include "resource.h"
 
 namespace {
 IndexedCable sampleCable(int number, IndexedEnd start, IndexedEnd end) {
-    IndexedCable cable;
-    cable.number = number;
-    cable.title = "Test cable";
-    cable.start = start;
-    cable.end = end;
-    cable.wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"}, {"shield", "SSHELL", "", "-", "", ""},
-                   {"jumper", "E6", "DSR", "E1", "DCD", ""}};
-    return cable;
+    const std::vector<IndexedWire> wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"},
+                                            {"shield", "SSHELL", "", "-", "", ""}, {"jumper", "E6", "DSR", "E1", "DCD", ""}};
+    return {number, "Test cable", start, end, {}, wires, {}, ""};
 }
 
 void writeSampleIndex() {
@@ -47,7 +42,8 @@ std::vector<std::string> listRows(HWND list) {
     return rows;
 }
 
-// Keys as the keyboard gives them, to whatever has the focus; one step a tick of the dialog's loop.
+// Keys as the keyboard gives them, to whatever has the focus: one step a tick of the dialog's own
+// loop, once a dialog is the active window.
 class Keyboard {
 public:
     using Step = std::function<void()>;
@@ -57,36 +53,30 @@ public:
         };
     }
     static Step key(UINT virtualKey) {
-        return [virtualKey] {
-            ::PostMessageA(::GetFocus(), WM_KEYDOWN, virtualKey, 1);
-            ::PostMessageA(::GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
-        };
+        return [virtualKey] { ::PostMessageA(::GetFocus(), WM_KEYDOWN, virtualKey, 1); };
     }
     explicit Keyboard(std::vector<Step> steps) : steps(std::move(steps)) {
-        current() = this;
+        current = this;
         timer = ::SetTimer(nullptr, 0, 80, &Keyboard::onTimer);
     }
     ~Keyboard() {
-        if (timer) ::KillTimer(nullptr, timer);
-        current() = nullptr;
+        stop();
+        current = nullptr;
     }
     bool finished() const { return next == steps.size(); }
 
 private:
-    static Keyboard*& current() {
-        static Keyboard* keyboard = nullptr;
-        return keyboard;
-    }
+    static inline Keyboard* current = nullptr;
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
-        Keyboard* keyboard = current();
         char activeClass[16] = "";
         ::GetClassNameA(::GetActiveWindow(), activeClass, sizeof activeClass);
-        if (std::string(activeClass) != "#32770") return;  // the dialog is not up yet, or gone
-        if (keyboard && keyboard->next < keyboard->steps.size()) keyboard->steps[keyboard->next++]();
-        if (keyboard && keyboard->finished() && keyboard->timer) {
-            ::KillTimer(nullptr, keyboard->timer);  // so that the queue goes quiet
-            keyboard->timer = 0;
-        }
+        if (!current || std::string(activeClass) != "#32770") return;
+        if (!current->finished()) current->steps[current->next++]();
+        if (current->finished()) current->stop();  // so that the queue goes quiet
+    }
+    void stop() {
+        if (timer) ::KillTimer(nullptr, timer);
+        timer = 0;
     }
     std::vector<Step> steps;
     std::size_t next = 0;
@@ -115,11 +105,7 @@ protected:
         EXPECT_FALSE(dialog && ::IsWindow(dialog)) << "the dialog is still open";
         return waiter.seen();
     }
-    std::string title() const {
-        char text[256] = "";
-        ::GetWindowTextA(mainWindow(), text, sizeof text);
-        return text;
-    }
+    std::string title() const { return Describe(mainWindow()).caption; }
 };
 }  // namespace
 
@@ -187,7 +173,7 @@ TEST_F(FindCableTest, CopyWiringPutsTextAndCsvOnTheClipboardAndIsGreyForCableZer
         return (::GetMenuState(menu, ID_COPY_WIRING, MF_BYCOMMAND) & MF_GRAYED) != 0;
     };
     EXPECT_TRUE(grey());
-    static_cast<MainFrame*>(app->m_pMainWnd)->ShowCable(6);
+    static_cast<MainFrame*>(app->mainWindow)->ShowCable(6);
     EXPECT_FALSE(grey());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
     PumpUntilIdle();

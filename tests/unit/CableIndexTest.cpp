@@ -40,8 +40,8 @@ const std::string Cable = "CABLE\t001\tT\n";
 const std::string Ends = "START\tDE-9\tfemale\tDE-9 (x)\tPC\nEND\tDE-9\tmale\tDE-9 (x)\tPC\n";
 }  // namespace
 
-TEST(CableIndexFormat, WhatIsWrittenReadsBackTheSame) {
-    const CableIndex index = sampleIndex();
+TEST(CableIndexFormat, WhatIsWrittenReadsBackTheSameAndTabsInFieldsBecomeBlanks) {
+    CableIndex index = sampleIndex();
     const std::string text = FormatCableIndex(index);
     CableIndexReading reading = ParseCableIndex(text);
     ASSERT_TRUE(reading.ok) << reading.error;
@@ -49,14 +49,8 @@ TEST(CableIndexFormat, WhatIsWrittenReadsBackTheSame) {
     EXPECT_NE(text.find("WIRE\tshield\tSSHELL\t\t-\t\t\r\n"), std::string::npos) << text;
     EXPECT_EQ(reading.index.find(42), &reading.index.cables[1]);
     EXPECT_EQ(reading.index.find(7), nullptr);
-}
-
-TEST(CableIndexFormat, TabsAndLineEndsInsideAFieldBecomeBlanks) {
-    CableIndex index = sampleIndex();
     index.cables[0].words = "two\tlines\r\nhere";
-    CableIndexReading reading = ParseCableIndex(FormatCableIndex(index));
-    ASSERT_TRUE(reading.ok) << reading.error;
-    EXPECT_EQ(reading.index.cables[0].words, "two lines  here");
+    EXPECT_EQ(ParseCableIndex(FormatCableIndex(index)).index.cables[0].words, "two lines  here");
 }
 
 TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
@@ -66,16 +60,13 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
     } cases[] = {
         {"; c\nSTART\tDE-9\tmale\tx\ty\n", "line 2: a START line before the first CABLE line"},
         {"CABLE\t1\tT\n", "line 1: the cable number '1' is not three digits"},
-        {"CABLE\t001\n", "line 1: a CABLE line has three fields: CABLE, number, title"},
         {"CABLE\t001\t\n", "line 1: cable 001 has no title"},
         {Cable + Ends + "CABLE\t001\tU\n", "line 4: the cables stand in ascending order: 001 cannot follow 001"},
         {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male' or 'female', not 'both'"},
-        {Cable + "START\tDE-9\tmale\tx\n", "line 2: a START line has five fields: family, gender, connector title, label"},
         {Cable + Ends + "START\tDE-9\tmale\tx\ty\n", "line 4: a second START line for cable 001"},
         {Cable + "START\tDE-9\tmale\tx\ty\nCABLE\t002\tU\n", "line 1: cable 001 has no END line"},
         {Cable + Ends + "WIRE\tcable\tS1\t\tE1\t\t\n", "line 4: the wire kind is wire, ribbon, shield or jumper, not 'cable'"},
         {Cable + Ends + "WIRE\twire\t3\t\tE1\t\t\n", "line 4: '3' is not a contact such as S3 or E2"},
-        {Cable + Ends + "WIRE\twire\tS3\t\t-\t\t\n", "line 4: '-' is not a contact such as S3 or E2"},
         {Cable + Ends + "WIRE\twire\tS3\tTxD\tE2\n",
          "line 4: a WIRE line has seven fields: WIRE, kind, contact, signal, contact, signal, colour"},
         {Cable + Ends + "WIRE\twire\tS3\tT\x01\tE2\t\t\n", "line 4: a field holds a control character"},

@@ -31,8 +31,7 @@ std::vector<int> withEnds(const std::string& a, const std::string& b) {
 }
 
 std::vector<int> sorted(std::vector<int> numbers) {
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    return std::sort(numbers.begin(), numbers.end()), numbers;
 }
 }  // namespace
 
