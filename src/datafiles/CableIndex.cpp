@@ -3,19 +3,9 @@
 #include <cctype>
 
 #include "datafiles/ConnectorList.h"
+#include "datafiles/TextRecords.h"
 
 namespace {
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    for (;;) {
-        std::string::size_type end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) return parts;
-        start = end + 1;
-    }
-}
-
 // A tab or line end inside a field would start another field or record: it becomes a blank.
 std::string joinFields(const std::vector<std::string>& fields) {
     std::string line;
@@ -57,7 +47,7 @@ public:
         lineNumber = number;
         if (!text.empty() && text.back() == '\r') text.pop_back();
         if (text.empty() || text[0] == ';') return true;
-        const std::vector<std::string> fields = split(text, '\t');
+        const std::vector<std::string> fields = SplitFields(text, '\t');
         for (const std::string& field : fields)
             if (hasControlCharacters(field)) return fail("a field holds a control character");
         const std::string& tag = fields[0];
@@ -198,15 +188,9 @@ std::string FormatCableIndex(const CableIndex& index) {
 
 CableIndexReading ParseCableIndex(const std::string& text) {
     Reader reader;
-    if (text.size() > MaxCableIndexBytes) {
-        reader.result.error = "the file is too long to be a cable index";
-        return reader.result;
-    }
-    if (text.find('\0') != std::string::npos) {
-        reader.result.error = "the file holds binary data";
-        return reader.result;
-    }
-    const std::vector<std::string> lines = split(text, '\n');
+    reader.result.error = TextFileProblem(text, MaxCableIndexBytes, "cable index");
+    if (!reader.result.error.empty()) return reader.result;
+    const std::vector<std::string> lines = SplitFields(text, '\n');
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (!reader.line(static_cast<int>(i) + 1, lines[i])) return reader.result;
     reader.finish();

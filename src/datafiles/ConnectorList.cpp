@@ -2,20 +2,11 @@
 
 #include <set>
 
+#include "datafiles/TextRecords.h"
+
 namespace {
 const char* const ConnectorTag = "CONNECTOR";
 const char* const PinoutTag = "PINOUT";
-
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    for (;;) {
-        std::string::size_type end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) return parts;
-        start = end + 1;
-    }
-}
 
 // Three decimal digits, 000 to 999; -1 for anything else.
 int number(const std::string& field) {
@@ -59,7 +50,7 @@ struct Reader {
         entry.group = fields[2];
         entry.name = fields[3];
         if (!fields[4].empty()) {
-            for (const std::string& word : split(fields[4], ' ')) {
+            for (const std::string& word : SplitFields(fields[4], ' ')) {
                 int pinout = number(word);
                 if (pinout < 0) return fail(line, "the pinout number '" + word + "' is not three digits");
                 entry.pinouts.push_back(pinout);
@@ -84,7 +75,7 @@ struct Reader {
     bool line(int lineNumber, std::string text) {
         if (!text.empty() && text.back() == '\r') text.pop_back();
         if (text.empty() || text[0] == ';') return true;
-        std::vector<std::string> fields = split(text, '\t');
+        std::vector<std::string> fields = SplitFields(text, '\t');
         if (fields[0] == ConnectorTag) return connector(lineNumber, fields);
         if (fields[0] == PinoutTag) return pinout(lineNumber, fields);
         return fail(lineNumber, "a line starts with CONNECTOR or PINOUT and a tab");
@@ -116,15 +107,9 @@ std::string FormatConnectorList(const ConnectorList& list) {
 
 ConnectorListReading ParseConnectorList(const std::string& text) {
     Reader reader;
-    if (text.size() > MaxConnectorListBytes) {
-        reader.result.error = "the file is too long to be a connector list";
-        return reader.result;
-    }
-    if (text.find('\0') != std::string::npos) {
-        reader.result.error = "the file holds binary data";
-        return reader.result;
-    }
-    std::vector<std::string> lines = split(text, '\n');
+    reader.result.error = TextFileProblem(text, MaxConnectorListBytes, "connector list");
+    if (!reader.result.error.empty()) return reader.result;
+    std::vector<std::string> lines = SplitFields(text, '\n');
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!reader.line(static_cast<int>(i) + 1, lines[i])) return reader.result;
     }
