@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
-#include <sstream>
 
 #include "cables/CableTable.h"
 #include "cables/CategoryBrowser.h"
+#include "datafiles/TextRecords.h"
 
 namespace {
-std::string lowered(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The nodes whose cable lists hold the cable, in the order the tree is walked from the root.
 void collectListingNodes(int node, int cableNumber, std::vector<int>& found, int depth = 0) {
     if (node < 0 || node >= CategoryNodeCount || depth > CategoryNodeCount) return;
@@ -41,7 +36,7 @@ std::string searchText(const IndexedCable& cable) {
     for (const IndexedBranch& branch : cable.branches) text += "\n" + branch.text;
     for (const IndexedWire& wire : cable.wires) text += "\n" + wire.fromSignal + "\n" + wire.toSignal;
     text += "\n" + cable.words;
-    return lowered(text);
+    return text;
 }
 
 // Before, in the order a person expects: case ignored, runs of digits by their value ("type 2" before
@@ -75,13 +70,6 @@ bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
            (fits(query.start, cable.end) && fits(query.end, cable.start));
 }
 
-bool hasEveryWord(const std::string& text, const std::string& words) {
-    std::istringstream stream(lowered(words));
-    std::string word;
-    while (stream >> word)
-        if (text.find(word) == std::string::npos) return false;
-    return true;
-}
 }  // namespace
 
 std::vector<std::string> ConnectorChoices(const CableIndex& index) {
@@ -100,7 +88,7 @@ std::vector<int> FindCables(const CableIndex& index, const CableQuery& query) {
     std::vector<int> found;
     for (const IndexedCable& cable : index.cables) {
         if (cable.number >= CableRowCount || !IsCableInUse(cable.number)) continue;
-        if (fitsEnds(cable, query) && hasEveryWord(searchText(cable), query.words)) found.push_back(cable.number);
+        if (fitsEnds(cable, query) && HoldsEveryWord(searchText(cable), query.words)) found.push_back(cable.number);
     }
     std::stable_sort(found.begin(), found.end(), [](int a, int b) {
         return naturalLess(Catalog.cables[a].name, Catalog.cables[b].name);

@@ -5,6 +5,7 @@
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
 #include "catalogapp/ConnectorPrint.h"
+#include "framework/Controls.h"
 #include "resource.h"
 
 namespace {
@@ -43,6 +44,10 @@ void CatalogFrame::createControls() {
     createList(connectorList, this, IDC_CATALOG_CONNECTORS);
     createList(pinoutList, this, IDC_CATALOG_PINOUTS);
     createList(cableList, this, IDC_CATALOG_CABLES);
+    RECT none = {0, 0, 0, 0};
+    findBox = CreateControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, none, this,
+                            IDC_CATALOG_FIND);
+    ::SetWindowLongPtrA(findBox, GWL_EXSTYLE, ::GetWindowLongPtrA(findBox, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     connectorView.Create(this, "Connector", IDC_CATALOG_CONNECTOR_DRAWING);
     pinoutView.Create(this, "Pinout", IDC_CATALOG_PINOUT_DRAWING);
 }
@@ -89,6 +94,8 @@ void CatalogFrame::OnSize() {
     GetClientRect(&client);
     layout = CatalogLayoutFor(ToRect(client));
     place(connectorList, layout.connectorList);
+    ::SetWindowPos(findBox, nullptr, layout.findBox.left, layout.findBox.top, layout.findBox.width(),
+                   layout.findBox.height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     place(pinoutList, layout.pinoutList);
     place(cableList, layout.cableList);
     place(connectorView, layout.connectorPanel);
@@ -109,6 +116,13 @@ void CatalogFrame::OnCommand(WORD id, WORD code) {
         case IDC_CATALOG_PINOUTS:
             if (code == LBN_SELCHANGE) OnPinoutSelected();
             if (code == LBN_SETFOCUS) focusedList = pinoutList;
+            break;
+        case IDC_CATALOG_FIND:
+            if (code == EN_CHANGE) OnFindChanged();
+            break;
+        case ID_CATALOG_FIND:
+            ::SetFocus(findBox);
+            ::SendMessageA(findBox, EM_SETSEL, 0, -1);
             break;
         case IDC_CATALOG_CABLES:
             if (code == LBN_SETFOCUS) focusedList = cableList;
@@ -159,7 +173,7 @@ void CatalogFrame::OnStepPinout(int step) {
 
 void CatalogFrame::OnNextList(int step) {
     HWND order[] = {connectorList, pinoutList, cableList};
-    int at = 0;
+    int at = step > 0 ? 2 : 1;  // from the find box, into the connector list either way
     for (int i = 0; i < 3; ++i)
         if (order[i] == ::GetFocus()) at = i;
     ::SetFocus(order[(at + step + 3) % 3]);
@@ -171,6 +185,22 @@ void CatalogFrame::OnPrint() {
     const ConnectorEntry& entry = list.connectors[connector];
     int pinout = shownPinout();
     PrintConnector(this, entry, pinout, pinout < 0 ? std::string() : list.pinoutName(pinout));
+}
+
+// The list narrows to the connectors that hold the words; the one shown stays if it is among them.
+void CatalogFrame::OnFindChanged() {
+    const int shown = shownConnector();
+    char words[256] = "";
+    ::GetWindowTextA(findBox, words, sizeof words);
+    rows = ConnectorRows(list, words);
+    connectorList.ResetContent();
+    int keep = -1;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        connectorList.AddString(rows[row].text);
+        if (rows[row].connector == shown && shown >= 0) keep = static_cast<int>(row);
+    }
+    showRow(keep >= 0 ? keep : SelectableRow(rows, -1, 0));
+    RedrawWindow(nullptr, RDW_INVALIDATE);  // the captions name the drawings shown
 }
 
 void CatalogFrame::showRow(int row) {

@@ -41,6 +41,7 @@ private:
     void OnStepPinout(int step);
     void OnNextList(int step);
     void OnPrint();
+    void OnFindChanged();
 
     void createControls();
     void showRow(int row);
@@ -59,5 +60,6 @@ private:
     CListBox cableList;
     DrawingView connectorView{layout.drawingScale};
     DrawingView pinoutView{layout.drawingScale};
+    HWND findBox = nullptr;  // an edit control, owned as a child of this window
     HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
 };

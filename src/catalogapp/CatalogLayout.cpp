@@ -4,6 +4,7 @@ namespace {
 constexpr int Margin = 8;
 constexpr int CaptionHeight = 18;
 constexpr int ListWidth = 210;
+constexpr int FindBoxLeft = 80;  // room for the caption "Connectors"
 
 int unitsPerPixel(int units, int pixels) { return pixels > 0 ? (units + pixels - 1) / pixels : units; }
 }  // namespace
@@ -14,6 +15,7 @@ CatalogLayout CatalogLayoutFor(const Rect& c) {
     const int top = c.top + Margin + CaptionHeight;
     const int bottom = layout.status.top - 6;
     layout.connectorList = {c.left + Margin, top, c.left + Margin + ListWidth, bottom};
+    layout.findBox = {layout.connectorList.left + FindBoxLeft, c.top + 4, layout.connectorList.right, top - 3};
 
     const int left = layout.connectorList.right + Margin;
     const int right = c.right - Margin;

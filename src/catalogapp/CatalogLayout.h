@@ -7,6 +7,7 @@
 
 struct CatalogLayout {
     Rect connectorList;    // the grouped list of connectors, down the left side
+    Rect findBox;          // the find box, right of the list's caption
     Rect connectorPanel;   // the connector drawing
     Rect pinoutPanel;      // the pinout drawing, beside it
     Rect pinoutList;       // the connector's pinouts, under the drawings

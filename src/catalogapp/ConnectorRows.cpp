@@ -1,10 +1,15 @@
 #include "catalogapp/ConnectorRows.h"
 
-std::vector<ConnectorRow> ConnectorRows(const ConnectorList& list) {
+#include "datafiles/TextRecords.h"
+
+std::vector<ConnectorRow> ConnectorRows(const ConnectorList& list, const std::string& words) {
     std::vector<ConnectorRow> rows;
+    const std::string* group = nullptr;
     for (std::size_t i = 0; i < list.connectors.size(); ++i) {
         const ConnectorEntry& entry = list.connectors[i];
-        if (i == 0 || list.connectors[i - 1].group != entry.group) rows.push_back({entry.group, -1});
+        if (!HoldsEveryWord(entry.name + "\n" + entry.group, words)) continue;
+        if (!group || *group != entry.group) rows.push_back({entry.group, -1});
+        group = &entry.group;
         rows.push_back({"    " + ThreeDigits(entry.number) + "  " + entry.name, static_cast<int>(i)});
     }
     return rows;

@@ -13,7 +13,8 @@ struct ConnectorRow {
 };
 
 // A heading row wherever the group changes, then one row per connector: "  009  DE-9 (9-pin D-sub)".
-std::vector<ConnectorRow> ConnectorRows(const ConnectorList& list);
+// Only the connectors whose name or group holds every one of the words, in any case.
+std::vector<ConnectorRow> ConnectorRows(const ConnectorList& list, const std::string& words = "");
 
 // The row the selection settles on when the user moves from row `from` to row `to`: `to` itself
 // when it holds a connector, else the first connector row beyond it in the direction moved, else

@@ -27,6 +27,18 @@ TEST(ConnectorListRows, GroupHeadingsStandBeforeEachGroupsConnectors) {
     EXPECT_EQ(rows[5].text, "    099  Unused");
 }
 
+TEST(ConnectorListRows, TheFindBoxKeepsTheConnectorsWhoseNameOrGroupHoldsEveryWord) {
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"d-sub", {-1, 0, 1}}, {"  DB-25  ", {-1, 1}}, {"audio", {-1, 2, 3}},
+        {"rca serial", {}},    {"", {-1, 0, 1, -1, 2, 3}},
+    };
+    for (const auto& [words, connectors] : cases) {
+        std::vector<int> found;
+        for (const ConnectorRow& row : ConnectorRows(sampleList(), words)) found.push_back(row.connector);
+        EXPECT_EQ(found, connectors) << "'" << words << "'";
+    }
+}
+
 TEST(ConnectorListRows, TheSelectionStepsOverHeadingsInTheDirectionMoved) {
     const std::vector<ConnectorRow> rows = ConnectorRows(sampleList());
     EXPECT_EQ(SelectableRow(rows, 1, 2), 2);
@@ -64,6 +76,7 @@ TEST(ConnectorListLayout, PartsOfTheWindowDoNotOverlapAndFillIt) {
     const CatalogLayout l = CatalogLayoutFor(client);
     EXPECT_EQ(l.status, (Rect{1, 508, 791, 527}));
     EXPECT_EQ(l.connectorList, (Rect{8, 26, 218, 502}));
+    EXPECT_EQ(l.findBox, (Rect{88, 4, 218, 23})) << "right of the caption, over the list";
     EXPECT_EQ(l.connectorPanel, (Rect{226, 26, 501, 311}));
     EXPECT_EQ(l.pinoutPanel, (Rect{509, 26, 784, 311}));
     EXPECT_EQ(l.pinoutList, (Rect{226, 337, 408, 502}));
