@@ -46,7 +46,7 @@ TEST(CableSearch, QueriesFindTheCablesTheyDescribe) {
         {{"NULLMODEM 3-wire"}, {3, 2, 1, 6, 5, 4}},
         // a category path: >Cables\Computer\Data transfer\Serial\RS232, and two names
         {{"rs232"}, {54, 55, 3, 2, 1, 6, 5, 4}},
-        {{"scart rca"}, {43, 44, 10, 11, 14, 15}},
+        {{"", "SCART male", "RCA male"}, {43, 44, 10, 11, 14, 15}},
         {{"centronics"}, {8}},
         {{"joystick"}, {48, 47}},
         // signal names with a connector choice
