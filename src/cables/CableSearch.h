@@ -1,6 +1,6 @@
 #pragma once
 // Finding cables by words and by the connectors at their ends, over the cable table, the category
-// tree and the cable index. The catalog must be built (BuildCatalog) first. No windows.h here.
+// tree and the cable index. No windows.h here.
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "datafiles/ConnectorList.h"
+#include "datafiles/ThreeDigits.h"
 #include "datafiles/TextRecords.h"
 
 namespace {

@@ -8,11 +8,8 @@
 #include <vector>
 
 #include "app/MainFrame.h"
-#include "app/StatusLine.h"
 #include "datafiles/CableIndex.h"
 #include "cables/CableTable.h"
-#include "cables/CategoryBrowser.h"
-#include "drawing/DrawingPanel.h"
 #include "resource.h"
 
 namespace {
@@ -136,11 +133,11 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
     EXPECT_EQ(focusAfterTabs, list) << "words, start connector, end connector, then the list";
     EXPECT_EQ(selected, 1);
     EXPECT_EQ(title(), "Strandor! [ nullmodem, 3-Wire, DB25-DB9 ]");
-    EXPECT_EQ(Current.cableIndex, 2);
-    EXPECT_EQ(diagramPanel.firstPath, "DATA\\CABLE\\CABLE.002");
-    EXPECT_EQ(startPanel.firstPath, "DATA\\PLUG\\PLUG.011");
-    EXPECT_EQ(endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
-    EXPECT_EQ(browseNode, 4) << "F5 opens next in RS232, where cable 2 is listed";
+    EXPECT_EQ(frame().Current.cableIndex, 2);
+    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.002");
+    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.011");
+    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
+    EXPECT_EQ(frame().browseNode, 4) << "F5 opens next in RS232, where cable 2 is listed";
 }
 
 TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
@@ -162,8 +159,8 @@ TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
     EXPECT_EQ(comboId, IDC_FIND_START);
     EXPECT_EQ(rows, (std::vector<std::string>{Catalog.cables[5].name}));
     EXPECT_EQ(title(), "Strandor!");
-    EXPECT_EQ(Current.cableIndex, 0);
-    EXPECT_EQ(browseNode, 0);
+    EXPECT_EQ(frame().Current.cableIndex, 0);
+    EXPECT_EQ(frame().browseNode, 0);
 }
 
 TEST_F(FindCableTest, CopyWiringPutsTextAndCsvOnTheClipboardAndIsGreyForCableZero) {
@@ -173,11 +170,11 @@ TEST_F(FindCableTest, CopyWiringPutsTextAndCsvOnTheClipboardAndIsGreyForCableZer
         return (::GetMenuState(menu, ID_COPY_WIRING, MF_BYCOMMAND) & MF_GRAYED) != 0;
     };
     EXPECT_TRUE(grey());
-    static_cast<MainFrame*>(app->mainWindow)->ShowCable(6);
+    frame().ShowCable(6);
     EXPECT_FALSE(grey());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
     PumpUntilIdle();
-    EXPECT_EQ(StatusText, "Wiring of nullmodem, DB9-DB9 copied");
+    EXPECT_EQ(frame().StatusText, "Wiring of nullmodem, DB9-DB9 copied");
 
     ASSERT_TRUE(::OpenClipboard(nullptr));
     auto read = [](UINT format) {

@@ -17,7 +17,6 @@ const CableIndex& realIndex() {
         const auto& bytes = out.at(cableIndexPath()).bytes;
         return ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
     }();
-    BuildCatalog();
     return index;
 }
 
@@ -80,7 +79,6 @@ TEST(CableSearch, ConnectorChoicesFitEitherWayRound) {
 }
 
 TEST(CableSearch, TheFoundCableTakesTheSelectionDialogToItsFirstList) {
-    BuildCatalog();
     EXPECT_EQ(CategoryOfCable(6), 4);    // RS232
     EXPECT_EQ(CategoryOfCable(30), 11);  // Audio, before SCART (SVHS)
     EXPECT_EQ(CategoryOfCable(80), 23);  // T65, before Type "S"

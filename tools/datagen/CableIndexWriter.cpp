@@ -8,12 +8,11 @@
 #include "CableFolder.h"
 #include "SourceText.h"
 #include "cables/CableTable.h"
+#include "datafiles/ThreeDigits.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string threeDigits(int number) { return std::to_string(1000 + number).substr(1); }
-
 std::string genderWord(Gender gender) { return gender == Gender::Female ? "female" : "male"; }
 
 IndexedEnd indexEnd(const ConnectorSource& plug, const std::string& label) {
@@ -53,7 +52,7 @@ const char* wireKind(Wire::Kind kind) {
 std::string contactOrOpen(const PinRef& pin) { return pin.contact.empty() ? "-" : pin.text(); }
 
 ConnectorSource readPlug(const fs::path& connectors, int number) {
-    const std::string name = "plug-" + threeDigits(number) + ".txt";
+    const std::string name = "plug-" + ThreeDigits(number) + ".txt";
     const std::string shown = connectors.string() + "/" + name;
     return parseConnector(readSourceFile((connectors / name).string(), shown), ConnectorKind::Plug, number, shown,
                           nullptr);
@@ -90,11 +89,9 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
 }
 
 void addCableIndex(const std::string& sourceDir, OutputSet& out) {
-    BuildCatalog();
     const fs::path connectors = fs::path(sourceDir) / "connectors";
     CableIndex index;
-    for (int n = 1; n < CableRowCount; ++n) {
-        if (!IsCableInUse(n)) continue;
+    for (int n : CablesInUse()) {
         const CableRecord& row = Catalog.cables[n];
         index.cables.push_back(
             indexCable(loadCable(sourceDir, n), readPlug(connectors, row.startPlug), readPlug(connectors, row.endPlug)));
