@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <unistd.h>
 
 #include "Build.h"
 #include "CableFolder.h"
+#include "DatagenSourceFolder.h"
 #include "CableLayout.h"
 #include "Envelope.h"
 #include "Netlist.h"
@@ -17,68 +17,30 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-class CableFolder {
-public:
-    CableFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / ("datagen-cable-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(path);
-        write("connectors/plug-009.txt", "title DE-9\nface dsub 5 4\ngender female\n");
-        write("connectors/plug-015.txt",
-              "title RCA\nface custom\ngender male\nview side\ncontact C round 0 100 160 right\n"
-              "contact S round 0 -100 160 right\n");
-        write("connectors/pinouts-001.txt", "title RS-232\nface plug 9\npin 1 DCD\npin 2 RxD\npin 3 TxD\n");
-    }
-    ~CableFolder() { fs::remove_all(path); }
-    void write(const std::string& relative, const std::string& text) const {
-        fs::create_directories((path / relative).parent_path());
-        std::ofstream(path / relative) << text;
-    }
-    // Writes cable 'number' with the given wiring lines under a valid head and notes.
-    void cable(int number, const std::string& wiring) const {
-        write("cables/cable-" + std::to_string(1000 + number).substr(1) + ".txt",
-              "# test\ntitle Test\nstart DE-9\nend DE-9\n" + wiring +
-                  "use Testing.\ncable Any.\nsource EIA/TIA-574 DE-9 DTE pin assignment.\n");
-    }
-    // The message of the DataError that loading cable 'number' raises, or "".
-    std::string loadError(int number) const {
-        try {
-            loadCable(path.string(), number);
-        } catch (const DataError& e) {
-            return e.what();
-        }
-        return "";
-    }
-    fs::path path;
-};
-
-}  // namespace
 
 TEST(DatagenCableSource, AContactTheConnectorLacksNamesFileAndLine) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nwire 10 3 - TxD\n");
     const std::string error = data.loadError(6);
     EXPECT_NE(error.find("cable-006.txt:6: the start connector has no contact 10"), std::string::npos) << error;
 }
 
 TEST(DatagenCableSource, AnEndContactTheConnectorLacksIsAnErrorToo) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "jumper end 6 0\nwire 3 2 TxD RxD\n");
     const std::string error = data.loadError(6);
     EXPECT_NE(error.find("cable-006.txt:5: the end connector has no contact 0"), std::string::npos) << error;
 }
 
 TEST(DatagenCableSource, AContactWiredTwiceNamesBothLines) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nwire 5 5 GND GND\nwire 3 3 TxD TxD\n");
     const std::string error = data.loadError(6);
     EXPECT_NE(error.find("cable-006.txt:7: start contact 3 is wired twice (line 5 has it)"), std::string::npos) << error;
 }
 
 TEST(DatagenCableSource, AJumperOrADeclaredSplitMayShareAContact) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nsplit start 5\nwire 5 5 GND GND\nwire 5 9 GND -\n");
     EXPECT_EQ(data.loadError(6), "");
     data.cable(6, "wire 4 6 DTR DSR\nwire 7 6 RTS DSR\n");
@@ -86,7 +48,7 @@ TEST(DatagenCableSource, AJumperOrADeclaredSplitMayShareAContact) {
 }
 
 TEST(DatagenCableSource, JumperMistakesAreRefused) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\njumper start 7 7\n");
     EXPECT_NE(data.loadError(6).find(":6: a jumper from contact 7 to itself"), std::string::npos);
     data.cable(6, "wire 3 2 TxD RxD\njumper start 7 8\njumper start 8 7\n");
@@ -96,7 +58,7 @@ TEST(DatagenCableSource, JumperMistakesAreRefused) {
 }
 
 TEST(DatagenCableSource, RangesPairOffAndMustMatch) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 1-3 3-5 - -\n");
     EXPECT_EQ(netlistLines(loadCable(data.path.string(), 6)), (std::vector<std::string>{"S1 E3", "S2 E4", "S3 E5"}));
     data.cable(6, "wire 1-3 3-4 - -\n");
@@ -104,7 +66,7 @@ TEST(DatagenCableSource, RangesPairOffAndMustMatch) {
 }
 
 TEST(DatagenCableSource, UnknownKeywordAndMissingSectionsAreNamed) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nsolder 3 2\n");
     EXPECT_NE(data.loadError(6).find("cable-006.txt:6: unknown keyword 'solder'"), std::string::npos);
     data.write("cables/cable-006.txt", "title T\nstart A\nend B\nwire 3 2 TxD RxD\nuse U\ncable C\n");
@@ -112,38 +74,38 @@ TEST(DatagenCableSource, UnknownKeywordAndMissingSectionsAreNamed) {
 }
 
 TEST(DatagenCableSource, ACableNotInTheTableIsRefused) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(31, "wire 3 2 TxD RxD\n");
     EXPECT_NE(data.loadError(31).find("cable 31 is not in the cable table"), std::string::npos);
 }
 
 TEST(DatagenCableSource, ShellIsAContactOfADsubOnly) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nshield SHELL -\n");
     EXPECT_EQ(data.loadError(6), "");
     // Cable 10 runs from a SCART plug to RCA plugs: an RCA plug has C and S, and no shell.
     data.write("connectors/plug-014.txt", "title SCART\nface scart\ngender male\n");
     data.write("cables/cable-010.txt",
-               "title T\nstart SCART\nend RCA\nwire 3 C L R\nshield 21 SHELL\nuse U\ncable C\nsource S\n");
+               "title T\nstart SCART\nend RCA\nwire 3 C L R\nshield 21 SHELL\nuse U\ncable C\nsource S\n" + Genders);
     EXPECT_NE(data.loadError(10).find("cable-010.txt:5: the end connector has no contact SHELL"), std::string::npos);
 }
 
 TEST(DatagenCableSource, BranchesNameTheEndsPlugs) {
-    CableFolder data;
+    SourceFolder data;
     data.write("connectors/plug-014.txt", "title SCART\nface scart\ngender male\n");
     data.write("cables/cable-010.txt",
                "title T\nstart SCART\nend RCA\nbranch L RCA left\nbranch R RCA right\n"
                "wire 3 L:C Lout L\nwire 1 R:C Rout R\nsplit start 4\nwire 4 L:S GND GND\nwire 4 R:S GND GND\n"
-               "use U\ncable C\nsource S\n");
+               "use U\ncable C\nsource S\n" + Genders);
     EXPECT_EQ(netlistLines(loadCable(data.path.string(), 10)),
               (std::vector<std::string>{"S3 EL:C", "S1 ER:C", "S4 EL:S", "S4 ER:S"}));
     data.write("cables/cable-010.txt",
-               "title T\nstart SCART\nend RCA\nbranch L RCA left\nwire 3 C Lout L\nuse U\ncable C\nsource S\n");
+               "title T\nstart SCART\nend RCA\nbranch L RCA left\nwire 3 C Lout L\nuse U\ncable C\nsource S\n" + Genders);
     EXPECT_NE(data.loadError(10).find("cable-010.txt:5: this cable has branches"), std::string::npos);
 }
 
 TEST(DatagenCableSource, NetlistListsWiresThenJumpersAndLeavesOutAnOpenShield) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nwire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nshield SHELL -\nwire 5 5 GND GND\n"
                   "jumper start 7 8 RTS CTS\n");
     EXPECT_EQ(netlistLines(loadCable(data.path.string(), 6)),
@@ -153,7 +115,7 @@ TEST(DatagenCableSource, NetlistListsWiresThenJumpersAndLeavesOutAnOpenShield) {
 }
 
 TEST(DatagenCableSource, JoinedGroupsFollowWiresAndJumpers) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nwire 3 2 TxD RxD\n");
     const std::vector<std::set<std::string>> groups = connectedGroups(loadCable(data.path.string(), 6));
     EXPECT_EQ(groups.size(), 2u);
@@ -162,7 +124,8 @@ TEST(DatagenCableSource, JoinedGroupsFollowWiresAndJumpers) {
 }
 
 TEST(DatagenCableSource, RibbonTakesItsNamesFromThePinoutDrawing) {
-    CableFolder data;
+    SourceFolder data;
+    data.write("connectors/pinouts-001.txt", "title RS-232\nface plug 9\npin 1 DCD\npin 2 RxD\npin 3 TxD\n");
     data.cable(3, "ribbon 1-3\n");  // cable 3 is DE-9 to DE-9 with pinout 1 at the start
     const CableSource cable = loadCable(data.path.string(), 3);
     ASSERT_EQ(cable.wires.size(), 3u);
@@ -171,7 +134,7 @@ TEST(DatagenCableSource, RibbonTakesItsNamesFromThePinoutDrawing) {
 }
 
 TEST(DatagenCableSource, TheDrawingsOfAWiringStayInTheirEnvelopes) {
-    CableFolder data;
+    SourceFolder data;
     data.cable(6, "wire 3 2 TxD RxD\nwire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nshield SHELL -\n");
     const CableSource cable = loadCable(data.path.string(), 6);
     EXPECT_TRUE(checkEnvelope(layoutCableDiagram(cable), DrawingKind::Connector).empty());
@@ -179,13 +142,13 @@ TEST(DatagenCableSource, TheDrawingsOfAWiringStayInTheirEnvelopes) {
 }
 
 TEST(DatagenCableSource, TooManyRowsAreRefusedNotSqueezed) {
-    CableFolder data;
+    SourceFolder data;
     // Cable 1 runs DB-25 to DB-25; a 39-contact D-sub stands in for it here.
     data.write("connectors/plug-011.txt", "title D-sub\nface dsub 20 19\ngender female\n");
     auto wires = [](int count) {
         std::string text;
         for (int i = 1; i <= count; ++i) text += "wire " + std::to_string(i) + " " + std::to_string(i) + " Sig Sig\n";
-        return "title T\nstart A\nend B\n" + text + "use U\ncable C\nsource S\n";
+        return "title T\nstart A\nend B\n" + text + "use U\ncable C\nsource S\n" + Genders;
     };
     data.write("cables/cable-001.txt", wires(25));
     EXPECT_NO_THROW(layoutCableDiagram(loadCable(data.path.string(), 1)));
@@ -214,13 +177,14 @@ TEST(DatagenCableSource, EveryCableInUseNeedsASource) {
 }
 
 TEST(DatagenCableSource, MainsCablesMustSayWhoMayMakeThem) {
-    CableFolder data;
+    SourceFolder data;
     data.write("connectors/plug-050.txt",
                "title T65\nface custom\ngender female\ncontact L round -700 0 300 up\ncontact N round 0 0 300 up\n"
                "contact PE round 700 0 300 up\n");
     data.write("connectors/plug-040.txt",
                "title A\nface custom\ngender male\ncontact L round -700 0 300 up\ncontact N round 700 0 300 up\n");
-    const std::string head = "title T\nstart T65\nend Type A\nwire L L L L\nwire N N N N\nuse U\ncable C\nsource S\n";
+    const std::string head =
+        "title T\nstart T65\nend Type A\nwire L L L L\nwire N N N N\nuse U\ncable C\nsource S\n" + Genders;
     data.write("cables/cable-060.txt", head);
     EXPECT_NE(data.loadError(60).find("qualified person"), std::string::npos);
     data.write("cables/cable-060.txt", head + "caution Work for a qualified person only.\n");

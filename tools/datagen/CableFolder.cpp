@@ -8,6 +8,7 @@
 #include "CableLayout.h"
 #include "ConnectorSource.h"
 #include "NotesLayout.h"
+#include "WiringChecks.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
 
@@ -39,15 +40,25 @@ public:
         return ids;
     }
 
+    // The pinout drawing of that number, or null where there is no source for it (000).
+    const ConnectorSource* pinouts(int number) {
+        auto found = pinoutSources.find(number);
+        if (found != pinoutSources.end()) return found->second.get();
+        std::unique_ptr<ConnectorSource>& slot = pinoutSources[number];
+        const std::string name = "pinouts-" + ThreeDigits(number) + ".txt";
+        if (!fs::is_regular_file(folder / name)) return nullptr;
+        const PlugLookup lookup = [this](int n) { return plug(n); };
+        slot = std::make_unique<ConnectorSource>(parseConnector(readSourceFile((folder / name).string(), shown + "/" + name),
+                                                                ConnectorKind::Pinouts, number, shown + "/" + name, lookup));
+        return slot.get();
+    }
+
     std::map<std::string, std::string> signals(int number) {
         std::map<std::string, std::string> names;
-        const std::string name = "pinouts-" + ThreeDigits(number) + ".txt";
-        if (!fs::is_regular_file(folder / name)) return names;
-        const PlugLookup lookup = [this](int n) { return plug(n); };
-        const ConnectorSource pinouts = parseConnector(readSourceFile((folder / name).string(), shown + "/" + name),
-                                                       ConnectorKind::Pinouts, number, shown + "/" + name, lookup);
-        for (const PinRow& row : pinouts.pins) {
-            for (const std::string& id : row.ids) names[id] = row.signal;
+        if (const ConnectorSource* source = pinouts(number)) {
+            for (const PinRow& row : source->pins) {
+                for (const std::string& id : row.ids) names[id] = row.signal;
+            }
         }
         return names;
     }
@@ -56,14 +67,39 @@ private:
     fs::path folder;
     std::string shown;
     std::map<int, std::unique_ptr<ConnectorSource>> plugs;
+    std::map<int, std::unique_ptr<ConnectorSource>> pinoutSources;
 };
+
+// The pinout drawing an end follows: the table's, or the one the source names instead, which must
+// show the same connector.
+const ConnectorSource* endPinouts(ConnectorReader& reader, const CableSource& cable, Side side, int plug, int tableNumber) {
+    const CableEndFacts& facts = cable.facts(side);
+    if (facts.pinoutsLine == 0) return reader.pinouts(tableNumber);
+    const std::string where = cable.file + ":" + std::to_string(facts.pinoutsLine) + ": ";
+    if (facts.pinoutsNumber == tableNumber)
+        throw DataError(where + "the cable table pairs pinout drawing " + std::to_string(tableNumber) + " with this end already");
+    const ConnectorSource* named = reader.pinouts(facts.pinoutsNumber);
+    if (!named) throw DataError(where + "there is no pinout drawing pinouts-" + ThreeDigits(facts.pinoutsNumber) + ".txt");
+    const std::string face = "face plug " + std::to_string(plug);
+    if (named->plugNumber != plug)
+        throw DataError(where + "pinout drawing " + std::to_string(facts.pinoutsNumber) + " does not show this end's connector (" +
+                        face + ")");
+    return named;
+}
 
 CableSource readOne(const fs::path& file, const std::string& shownFile, const fs::path& connectors,
                     const std::string& shownConnectors, int number) {
     if (number < 0 || number >= CableRowCount || !IsCableInUse(number))
         throw DataError(shownFile + ": cable " + std::to_string(number) + " is not in the cable table");
-    return parseCable(readSourceFile(file.string(), shownFile), number, shownFile,
-                      cableEnds(connectors, shownConnectors, number));
+    const CableSource cable = parseCable(readSourceFile(file.string(), shownFile), number, shownFile,
+                                         cableEnds(connectors, shownConnectors, number));
+    const CableRecord& row = Catalog.cables[number];
+    ConnectorReader reader(connectors, shownConnectors);
+    EndPinouts pinouts;
+    pinouts.start = endPinouts(reader, cable, Side::Start, row.startPlug, row.startPinouts);
+    pinouts.end = endPinouts(reader, cable, Side::End, row.endPlug, row.endPinouts);
+    checkWiring(cable, pinouts);
+    return cable;
 }
 
 std::string shownSibling(const std::string& shownFolder, const char* name) {
@@ -81,6 +117,12 @@ CableEnds cableEnds(const fs::path& connectorsFolder, const std::string& shownFo
     ends.startContacts = reader.contacts(row.startPlug, why);
     ends.endContacts = reader.contacts(row.endPlug, why);
     ends.startSignals = reader.signals(row.startPinouts);
+    const ConnectorSource* startPlug = reader.plug(row.startPlug);
+    const ConnectorSource* endPlug = reader.plug(row.endPlug);
+    ends.startDrawnGender = startPlug->gender;
+    ends.endDrawnGender = endPlug->gender;
+    ends.startDrawnFace = !startPlug->sideView && !startPlug->symbolic;
+    ends.endDrawnFace = !endPlug->sideView && !endPlug->symbolic;
     return ends;
 }
 

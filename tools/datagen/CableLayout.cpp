@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CableRows.h"
+#include "EndGenders.h"
 
 namespace {
 
@@ -12,18 +13,19 @@ constexpr int Right = 1860;
 constexpr int Top = 4400;
 constexpr int Bottom = -4400;
 
-// The heading: title lines, the two connectors' names, a thin rule under them.
+// The heading: title lines, the two connectors' names and genders, a thin rule under them.
 constexpr int FirstTitleDrop = 290;  // from the top to the first title's baseline
 constexpr int TitleHeight = 300;
 constexpr int SubtitleHeight = 240;
 constexpr int TitlePitch = 320;
-constexpr int NamesDrop = 420;  // from the last title to the names
+constexpr int NamesDrop = 340;  // from the last title to the names
 constexpr int NameHeight = 240;
 constexpr int NamesLeastGap = 150;
-constexpr int RuleDrop = 110;  // from the names' baseline to the rule
+constexpr int GenderDrop = 290;  // from the names to the genders under them, clear of descenders
+constexpr int RuleDrop = 110;  // from the genders' baseline to the rule
 constexpr int RulePen = 15;
 constexpr int Pen = 25;
-constexpr int RowsDrop = 170;  // from the names' baseline to the top of the rows
+constexpr int RowsDrop = 170;  // from the genders' baseline to the top of the rows
 
 // The legend, from the bottom up.
 constexpr int LegendHeight = 220;
@@ -187,8 +189,12 @@ std::vector<std::string> legendLines(const CableSource& cable) {
         lines.push_back("1:1 straight through,");
         lines.push_back("pin 1 to pin 1 (red stripe)");
     }
-    if (!cable.jumpers.empty()) lines.push_back("Jumper: link in the plug");
-    if (shield) lines.push_back("Dashed: the shield");
+    if (!cable.jumpers.empty() && shield) {
+        lines.push_back("Jumper: link in plug; dashed: shield");
+    } else {
+        if (!cable.jumpers.empty()) lines.push_back("Jumper: link in the plug");
+        if (shield) lines.push_back("Dashed: the shield");
+    }
     return lines;
 }
 
@@ -210,6 +216,17 @@ int drawHeading(Sketch& sketch, const CableSource& cable) {
     sketch.text({Left, y}, NameHeight, Align::Left, cable.startTitle.text, true);
     sketch.setSourceLine(cable.endTitle.line);
     sketch.text({Right, y}, NameHeight, Align::Right, cable.endTitle.text, true);
+    // Under the names, each end's gender and whether its drawing must be mirrored.
+    y -= GenderDrop;
+    const GenderLine genders = genderLine(cable, LegendHeight, Right - Left);
+    sketch.setSourceLine(cable.startEnd.genderLine);
+    if (!genders.both.empty()) {
+        sketch.text({0, y}, LegendHeight, Align::Centre, genders.both);
+    } else {
+        sketch.text({Left, y}, LegendHeight, Align::Left, genders.start);
+        sketch.setSourceLine(cable.endEnd.genderLine);
+        sketch.text({Right, y}, LegendHeight, Align::Right, genders.end);
+    }
     sketch.setPen(RulePen);
     sketch.line({Left, y - RuleDrop}, {Right, y - RuleDrop});
     sketch.setPen(Pen);

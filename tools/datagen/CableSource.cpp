@@ -28,6 +28,10 @@ public:
     CableReader(int number, const std::string& file, const CableEnds& ends) : ends(ends) {
         cable.number = number;
         cable.file = file;
+        cable.startEnd.drawnGender = ends.startDrawnGender;
+        cable.startEnd.drawnFace = ends.startDrawnFace;
+        cable.endEnd.drawnGender = ends.endDrawnGender;
+        cable.endEnd.drawnFace = ends.endDrawnFace;
     }
 
     void read(const SourceLine& line);
@@ -50,6 +54,10 @@ private:
     void readRibbon(const SourceLine& line);
     void readShield(const SourceLine& line);
     void readJumper(const SourceLine& line);
+    void readGender(const SourceLine& line);
+    void readFree(const SourceLine& line);
+    void readAlias(const SourceLine& line);
+    void readPinouts(const SourceLine& line);
 };
 
 std::string signalWord(const std::string& word) { return word == "-" ? std::string() : word; }
@@ -180,6 +188,43 @@ void CableReader::readJumper(const SourceLine& line) {
     cable.jumpers.push_back(jumper);
 }
 
+void CableReader::readGender(const SourceLine& line) {
+    if (line.size() != 3) line.fail("'gender' takes a side and 'male' or 'female': gender start male");
+    CableEndFacts& facts = parseSide(line, 1) == Side::Start ? cable.startEnd : cable.endEnd;
+    if (facts.genderLine != 0) line.fail("the gender of this end is given already on line " + std::to_string(facts.genderLine));
+    if (line.word(2) == "male") facts.gender = Gender::Male;
+    else if (line.word(2) == "female") facts.gender = Gender::Female;
+    else line.fail("the gender is 'male' or 'female', not '" + line.word(2) + "'");
+    facts.genderLine = line.number();
+}
+
+void CableReader::readFree(const SourceLine& line) {
+    if (line.size() < 4) line.fail("'free' takes a side, contacts and the reason they stay free: free end 8 joystick 2 takes its supply from 1");
+    for (const PinRef& pin : parsePins(line, 2, parseSide(line, 1))) {
+        for (const FreeContact& f : cable.freeContacts) {
+            if (f.pin == pin) line.fail(pin.text() + " is free already on line " + std::to_string(f.line));
+        }
+        cable.freeContacts.push_back({pin, line.rest(3), line.number()});
+    }
+}
+
+void CableReader::readAlias(const SourceLine& line) {
+    const SignalAlias alias = parseAlias(line);
+    for (const SignalAlias& a : cable.aliases) {
+        if (a.name == alias.name && a.pinoutText == alias.pinoutText)
+            line.fail("this alias is given already on line " + std::to_string(a.line));
+    }
+    cable.aliases.push_back(alias);
+}
+
+void CableReader::readPinouts(const SourceLine& line) {
+    if (line.size() != 3) line.fail("'pinouts' takes a side and a pinout drawing number: pinouts start 3");
+    CableEndFacts& facts = parseSide(line, 1) == Side::Start ? cable.startEnd : cable.endEnd;
+    if (facts.pinoutsLine != 0) line.fail("this end's pinout drawing is given already on line " + std::to_string(facts.pinoutsLine));
+    facts.pinoutsNumber = line.integer(2);
+    facts.pinoutsLine = line.number();
+}
+
 void CableReader::read(const SourceLine& line) {
     const std::string& key = line.word(0);
     if (key == "title") {
@@ -210,6 +255,14 @@ void CableReader::read(const SourceLine& line) {
         const std::vector<PinRef> pins = parsePins(line, 2, parseSide(line, 1));
         if (pins.size() != 1) line.fail("'split' names one contact");
         splits.insert(pins.front());
+    } else if (key == "gender") {
+        readGender(line);
+    } else if (key == "free") {
+        readFree(line);
+    } else if (key == "alias") {
+        readAlias(line);
+    } else if (key == "pinouts") {
+        readPinouts(line);
     } else if (key == "use" || key == "cable" || key == "variant" || key == "caution" || key == "source" ||
                key == "check") {
         const NoteSection section = key == "use"       ? NoteSection::Use

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ConnectorSource.h"
+#include "Face.h"
 #include "SourceText.h"
 
 enum class Side { Start, End };
@@ -64,6 +66,23 @@ struct CableNote {
     int line = 0;
 };
 
+// A contact of a ground, shield or supply row of an end's pinout drawing left unwired, and why.
+struct FreeContact {
+    PinRef pin;
+    std::string reason;
+    int line = 0;
+};
+
+// What the source says of one end, and what the end's connector drawing shows.
+struct CableEndFacts {
+    Gender gender = Gender::Male;  // of the connector on the cable
+    int genderLine = 0;            // 0: not stated
+    int pinoutsNumber = -1;        // 'pinouts <side> N': the drawing this end follows; -1: the table's
+    int pinoutsLine = 0;
+    Gender drawnGender = Gender::Male;  // of the connector drawing
+    bool drawnFace = false;             // the drawing shows a mating face (not a side view or symbol)
+};
+
 struct CableSource {
     int number = 0;
     std::string file;
@@ -74,6 +93,13 @@ struct CableSource {
     std::vector<Wire> wires;  // wires, ribbon wires and the shield, in source order
     std::vector<Jumper> jumpers;
     std::vector<CableNote> notes;
+    std::vector<FreeContact> freeContacts;
+    std::vector<SignalAlias> aliases;
+    CableEndFacts startEnd;
+    CableEndFacts endEnd;
+
+    const CableEndFacts& facts(Side side) const { return side == Side::Start ? startEnd : endEnd; }
+    const CableText& heading(Side side) const { return side == Side::Start ? startTitle : endTitle; }
 };
 
 // What the cable's two connectors offer: their contacts, and the signal names of their pinout
@@ -82,6 +108,11 @@ struct CableEnds {
     std::set<std::string> startContacts;
     std::set<std::string> endContacts;
     std::map<std::string, std::string> startSignals;
+    // The connector drawings' gender and whether they show a mating face.
+    Gender startDrawnGender = Gender::Male;
+    Gender endDrawnGender = Gender::Male;
+    bool startDrawnFace = false;
+    bool endDrawnFace = false;
 };
 
 CableSource parseCable(const std::vector<SourceLine>& lines, int number, const std::string& file,

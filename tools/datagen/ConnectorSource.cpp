@@ -200,6 +200,12 @@ FaceOutline parseOutline(const SourceLine& line) {
 
 }  // namespace
 
+SignalAlias parseAlias(const SourceLine& line) {
+    if (line.size() < 4 || line.word(2) != "=")
+        line.fail("'alias' takes a name, '=' and the pinout text it stands for: alias A-GND = Audio GND");
+    return {line.word(1), line.rest(3), line.number()};
+}
+
 ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKind kind, int number,
                                const std::string& file, const PlugLookup& plugs) {
     ConnectorSource source;
@@ -240,6 +246,7 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             source.faceLine = line.number();
             const std::string& family = line.word(1);
             source.metalShell = family == "dsub" || family == "hd15" || family == "centronics";
+            if (fromPlug) source.plugNumber = line.integer(2);
             haveFace = true;
         } else if (key == "outline" || key == "contact" || key == "mark") {
             if (!custom) line.fail("'" + key + "' belongs to a 'face custom' drawing, after the face line");
@@ -254,6 +261,9 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             }
         } else if (key == "note") {
             source.notes.push_back({line.rest(1), line.number()});
+        } else if (key == "alias") {
+            if (kind != ConnectorKind::Pinouts) line.fail("'alias' lines belong in pinout drawings");
+            source.aliases.push_back(parseAlias(line));
         } else if (key == "pin") {
             if (kind != ConnectorKind::Pinouts) line.fail("'pin' lines belong in pinout drawings");
             if (!haveFace) line.fail("'pin' before the face line");

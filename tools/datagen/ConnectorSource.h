@@ -17,6 +17,13 @@ struct PinRow {
     int line = 0;
 };
 
+// "alias A-GND = Audio GND": a short name that wiring sources may give the rows reading Audio GND.
+struct SignalAlias {
+    std::string name;
+    std::string pinoutText;
+    int line = 0;
+};
+
 struct TextLine {
     std::string text;
     int line = 0;
@@ -34,9 +41,14 @@ struct ConnectorSource {
     Face face;
     int faceLine = 0;
     bool metalShell = false;  // a D-sub, HD-15 or Centronics face: cables call its shell SHELL
+    int plugNumber = 0;  // pinout drawings: the connector drawing whose face it shows ("face plug N")
     std::vector<TextLine> notes;
     std::vector<PinRow> pins;
+    std::vector<SignalAlias> aliases;  // pinout drawings only; not drawn
 };
+
+// Reads "alias <name> = <text>" (wiring and pinout sources).
+SignalAlias parseAlias(const SourceLine& line);
 
 // Finds an already read connector drawing by number, for "face plug N"; null when there is none.
 using PlugLookup = std::function<const ConnectorSource*(int)>;

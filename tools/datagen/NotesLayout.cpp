@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "EndGenders.h"
 #include "Netlist.h"
 #include "TextWrap.h"
 
@@ -49,28 +50,44 @@ std::pair<std::string, int> paragraph(const CableSource& cable, NoteSection sect
     return {text, line};
 }
 
-// Lays out the left column; false when it runs past the bottom.
-bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, int& failedLine) {
-    int y = top;
-    for (const Section& s : LeftSections) {
-        const auto [text, line] = paragraph(cable, s.section);
-        if (text.empty()) continue;
-        sketch.setSourceLine(line);
+// A heading and its paragraph at y, which moves below them; false when they run past the bottom.
+bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string& text, int line, TextSize size, int& y,
+                   int& failedLine) {
+    sketch.setSourceLine(line);
+    if (y < LowestBaseline) {
+        failedLine = line;
+        return false;
+    }
+    sketch.text({Left, y}, size.height, Align::Left, heading, true);
+    y -= size.pitch;
+    for (const std::string& l : wrapText(text, size.height, false, LeftWidth)) {
         if (y < LowestBaseline) {
             failedLine = line;
             return false;
         }
-        sketch.text({Left, y}, size.height, Align::Left, s.heading, true);
+        sketch.text({Left, y}, size.height, Align::Left, l);
         y -= size.pitch;
-        for (const std::string& l : wrapText(text, size.height, false, LeftWidth)) {
-            if (y < LowestBaseline) {
-                failedLine = line;
-                return false;
-            }
-            sketch.text({Left, y}, size.height, Align::Left, l);
-            y -= size.pitch;
-        }
-        y -= size.pitch / 3;
+    }
+    y -= size.pitch / 3;
+    return true;
+}
+
+// Lays out the left column; false when it runs past the bottom.
+// The connectors and their genders stand on the left after what the cable is for, or, where the
+// left column is full, at the head of the continuity check.
+enum class EndsPlace { Left, Right };
+
+int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLine == 0 ? 1 : cable.startEnd.genderLine; }
+
+bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
+    int y = top;
+    for (const Section& s : LeftSections) {
+        if (s.section == NoteSection::Variant && ends == EndsPlace::Left &&
+            !leftParagraph(sketch, "Connectors", endsParagraph(cable), genderSourceLine(cable), size, y, failedLine))
+            return false;
+        const auto [text, line] = paragraph(cable, s.section);
+        if (text.empty()) continue;
+        if (!leftParagraph(sketch, s.heading, text, line, size, y, failedLine)) return false;
     }
     return true;
 }
@@ -106,12 +123,17 @@ std::string contactList(const std::vector<std::string>& contacts) {
     return out;
 }
 
-bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, int& failedLine) {
+bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
     int y = top;
     sketch.setSourceLine(1);
     sketch.text({RightX, y}, size.height, Align::Left, "Continuity check", true);
     y -= size.pitch;
-    rightParagraph(sketch, "S: start (left), E: end (right). The meter beeps on each pair:", size, false, y);
+    if (ends == EndsPlace::Right) {
+        sketch.setSourceLine(genderSourceLine(cable));
+        rightParagraph(sketch, endsParagraph(cable) + " The meter beeps on each pair:", size, false, y);
+    } else {
+        rightParagraph(sketch, "S: start (left), E: end (right). The meter beeps on each pair:", size, false, y);
+    }
     // Ribbon wires: one line per ribbon; the rest one entry per wire and jumper.
     std::vector<std::string> entries;
     std::vector<int> entryLines;
@@ -195,16 +217,19 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
     for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
-        Sketch sketch;
-        sketch.setSourceLine(1);
-        sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
-        sketch.setPen(20);
-        sketch.line({-4700, 3370}, {4700, 3370});
-        sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
-        sketch.setPen(25);
-        const int top = 3370 - 330;
-        if (leftColumn(sketch, cable, size, top, failedLine) && rightColumn(sketch, cable, size, top, failedLine))
-            return sketch;
+        for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
+            Sketch sketch;
+            sketch.setSourceLine(1);
+            sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
+            sketch.setPen(20);
+            sketch.line({-4700, 3370}, {4700, 3370});
+            sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
+            sketch.setPen(25);
+            const int top = 3370 - 330;
+            if (leftColumn(sketch, cable, size, top, ends, failedLine) &&
+                rightColumn(sketch, cable, size, top, ends, failedLine))
+                return sketch;
+        }
     }
     fail(cable, failedLine, "the notes do not fit the notes drawing; shorten them");
 }

@@ -1,13 +1,16 @@
 // datagen build <data source folder> <DATA folder>: makes the program's DATA folder from its sources.
 // datagen netlist <cable number> [data source folder]: prints the cable's continuity list.
+// datagen netlists [data source folder]: writes every cable's continuity list to <folder>/netlists.txt.
 
 #include <cstdio>
 #include <exception>
+#include <fstream>
 #include <string>
 
 #include "Build.h"
 #include "CableFolder.h"
 #include "Netlist.h"
+#include "NetlistFile.h"
 #include "OutputTree.h"
 #include "SourceText.h"
 
@@ -16,7 +19,8 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: datagen build <data source folder> <DATA folder>\n"
-                 "       datagen netlist <cable number> [data source folder, default data]\n");
+                 "       datagen netlist <cable number> [data source folder, default data]\n"
+                 "       datagen netlists [data source folder, default data]\n");
     return 2;
 }
 
@@ -43,6 +47,15 @@ int netlist(const std::string& numberText, const std::string& sources) {
     return 0;
 }
 
+int netlists(const std::string& sources) {
+    const std::string text = netlistFileText(loadAllCables(sources));
+    const std::string path = sources + "/netlists.txt";
+    std::ofstream out(path, std::ios::binary);
+    if (!(out << text)) throw DataError(path + ": cannot be written");
+    std::printf("datagen: %s written\n", path.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +63,7 @@ int main(int argc, char** argv) {
     try {
         if (command == "build" && argc == 4) return build(argv[2], argv[3]);
         if (command == "netlist" && (argc == 3 || argc == 4)) return netlist(argv[2], argc == 4 ? argv[3] : "data");
+        if (command == "netlists" && argc <= 3) return netlists(argc == 3 ? argv[2] : "data");
         return usage();
     } catch (const DataError& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());

@@ -1,0 +1,151 @@
+// The checks that tie a wiring source to its connectors' drawings, one test a rule: each refuses
+// a small bad source with its file, line and message, and lets the good ones through.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "DatagenSourceFolder.h"
+#include "EndGenders.h"
+#include "NetlistFile.h"
+
+namespace {
+
+// Cable 6 runs DE-9 to DE-9 with pinout 1 at both ends.
+const char* const SerialPinouts =
+    "title RS-232\nface plug 9\npin 1 DCD in\npin 2 RxD in\npin 3 TxD out\npin 4 DTR out\npin 5 GND\n"
+    "pin 6 DSR in\npin 7 RTS out\npin 8 CTS in\n";
+
+struct Case {
+    std::string source;    // the wiring lines, from line 5 on
+    std::string expected;  // the message after the folder, "" when the source passes
+};
+
+void expectCases(const SourceFolder& data, const std::vector<Case>& cases, const std::string& genders = Genders) {
+    for (const Case& c : cases) {
+        data.cable(6, c.source, genders);
+        const std::string error = data.loadError(6);
+        if (c.expected.empty()) EXPECT_EQ(error, "") << c.source;
+        else EXPECT_EQ(error.substr(error.find("cable-006.txt")), c.expected) << c.source;
+    }
+}
+
+}  // namespace
+
+TEST(DatagenWiringRules, SignalNamesAgreeWithThePinoutRows) {
+    SourceFolder data;
+    data.write("connectors/pinouts-001.txt", SerialPinouts);
+    expectCases(data, {
+        {"wire 3 2 TxD RxD\nwire 5 5 GND GND\nwire 2 3 RxD DTR\n",
+         "cable-006.txt:7: end contact 3 is \"TxD out\" on the pinout drawing pinouts-001.txt, not \"DTR\": correct the "
+         "wire, or declare 'alias DTR = <the row's text>' if both name one signal"},
+        {"wire 5 5 GND GND\njumper start 7 8 RTS DSR\n",
+         "cable-006.txt:6: start contact 8 is \"CTS in\" on the pinout drawing pinouts-001.txt, not \"DSR\": correct the "
+         "wire, or declare 'alias DSR = <the row's text>' if both name one signal"},
+        {"wire 5 5 GND GND\nwire 9 9 RI RI\n",
+         "cable-006.txt:6: start contact 9 is not on the pinout drawing pinouts-001.txt: wire only the contacts it lists"},
+        {"wire 5 5 GND GND\nwire 3 2 - RxD\n",
+         "cable-006.txt:6: start contact 3 needs its signal name: the pinout drawing pinouts-001.txt calls it \"TxD out\""},
+        {"alias Tx = Transmit\nwire 5 5 GND GND\n", "cable-006.txt:5: no row of the pinout drawings reads \"Transmit\""},
+        {"pinouts start 1\nwire 5 5 GND GND\n",
+         "cable-006.txt:5: the cable table pairs pinout drawing 1 with this end already"},
+        // Direction words and a declared alias agree.
+        {"alias Tx = TxD out\nwire 3 2 Tx RxD\nwire 5 5 GND GND\njumper end 7 8 RTS CTS\n", ""},
+    });
+}
+
+TEST(DatagenWiringRules, ReturnsAndSuppliesAreWiredOrFreedWithAReason) {
+    SourceFolder data;
+    data.write("connectors/pinouts-001.txt", SerialPinouts);
+    expectCases(data, {
+        {"wire 3 2 TxD RxD\n",
+         "cable-006.txt:3: start contact 5 is \"GND\" but neither wired nor free: wire it, or give the reason with "
+         "'free start 5 <reason>'"},
+        {"wire 3 2 TxD RxD\nwire 5 5 GND GND\nfree end 5 the shell carries it\n",
+         "cable-006.txt:7: end contact 5 is wired on line 6: it cannot be free as well"},
+        {"wire 3 2 TxD RxD\nfree start 5\n",
+         "cable-006.txt:6: 'free' takes a side, contacts and the reason they stay free: free end 8 joystick 2 takes its "
+         "supply from 1"},
+        {"wire 3 2 TxD RxD\nfree start 5 a test of the reason\nfree end 5 a test of the reason\n", ""},
+    });
+    // The game-port Y-cables as they were: neither joystick got contact 5, and the sound card
+    // cable left 8 and the MIDI contacts undecided.
+    data.copyReal("connectors/plug-010.txt");
+    data.copyReal("connectors/pinouts-005.txt");
+    const std::string head = "title Joystick Y-cable\nstart DA-15 (PC)\nend 2 x DA-15\nbranch A Joystick 1\nbranch B Joystick 2\n";
+    const std::string joystickA = "wire 1 A:1 +5V +5V\nwire 2 A:2 A-B1 Button1\nwire 3 A:3 A-X X\nwire 4 A:4 GND GND\n"
+                                  "wire 6 A:6 A-Y Y\nwire 7 A:7 A-B2 Button2\n";
+    const std::string joystickB = "wire 9 B:1 +5V +5V\nwire 10 B:2 B-B1 Button1\nwire 11 B:3 B-X X\nwire {G} B:4 GND GND\n"
+                                  "wire 13 B:6 B-Y Y\nwire 14 B:7 B-B2 Button2\nuse U\ncable C\nsource S\n";
+    for (const auto& [ground, number, expected] :
+         {std::tuple<const char*, int, const char*>{"12", 47, "cable-047.txt:2: start contact 5 is \"GND\""},
+          {"5", 48, "cable-048.txt:2: start contact 8 is \"+5 V\""}}) {
+        std::string b = joystickB;
+        b.replace(b.find("{G}"), 3, ground);
+        data.write("cables/cable-0" + std::to_string(number) + ".txt", head + joystickA + b);
+        const std::string error = data.loadError(number);
+        EXPECT_NE(error.find(std::string(expected) + " but neither wired nor free"), std::string::npos) << error;
+    }
+}
+
+TEST(DatagenWiringRules, GendersAreStatedAndWrittenOut) {
+    SourceFolder data;
+    expectCases(data, {{"wire 3 2 TxD RxD\n",
+                        "cable-006.txt:1: no 'gender end' line: say whether the end connector of the cable is male or "
+                        "female"}},
+                "gender start female\n");
+    data.write("cables/cable-006.txt",
+               "title T\nstart DE-9 male\nend DE-9\nwire 3 2 TxD RxD\nuse U\ncable C\nsource S\n" + Genders);
+    const std::string error = data.loadError(6);
+    EXPECT_EQ(error.substr(error.find("cable-006.txt")),
+              "cable-006.txt:2: the start name \"DE-9 male\" says male, but line 8 states female");
+    // The DE-9 drawing shows the female face: a male end must be mirrored, in words.
+    struct Words {
+        std::string genders;
+        std::string start, end, both;
+        std::string paragraph;
+    };
+    for (const Words& w : std::vector<Words>{
+             {Genders, "female", "female", "", "Start (S, left): DE-9, female. End (E, right): DE-9, female."},
+             {"gender start female\ngender end male\n", "female", "male: mirror the drawing", "",
+              "Start (S, left): DE-9, female. End (E, right): DE-9, male. The end's drawing shows the female face; this end is male: mirror it."},
+             {"gender start male\ngender end male\n", "", "", "both male: mirror both drawings",
+              "Start (S, left): DE-9, male. End (E, right): DE-9, male. Both drawings show the female face; both ends are male: mirror them."}}) {
+        data.cable(6, "wire 3 2 TxD RxD\n", w.genders);
+        const CableSource cable = loadCable(data.path.string(), 6);
+        const GenderLine line = genderLine(cable, 220, 3720);
+        EXPECT_EQ(line.start + "|" + line.end + "|" + line.both, w.start + "|" + w.end + "|" + w.both) << w.genders;
+        EXPECT_EQ(endsParagraph(cable), w.paragraph);
+    }
+}
+
+TEST(DatagenWiringRules, PositionWordsNameTheirView) {
+    SourceFolder data;
+    const std::string view =
+        "\" places a contact without naming the view: say \"mating face\" as the connector drawing does, or \"solder "
+        "side\" or \"seen from the cable\"";
+    expectCases(data, {
+        // The console cables' caution as it was.
+        {"wire 3 2 TxD RxD\ncaution RJ-45 numbers: contacts up, tab down, 1 on the left (see the connector drawing).\n",
+         "cable-006.txt:6: \"on the left" + view},
+        {"wire 3 2 TxD RxD\ncaution Seen from the cable it is easy. Pin 1 is at the top.\n",
+         "cable-006.txt:6: \"at the top" + view},
+        {"wire 3 2 TxD RxD\ncaution Contact 1 is\ncaution on the right.\n", "cable-006.txt:7: \"on the right" + view},
+        {"wire 3 2 TxD RxD\ncaution On the mating face 1 is on the right; seen from the cable, 1 is on the left.\n"
+         "variant TxD+ (6) is left free; left and right channels.\n",
+         ""},
+    });
+}
+
+TEST(DatagenWiringRules, TheNetlistFileIsUpToDate) {
+    std::ifstream in(std::string(SOURCE_DIR) + "/data/netlists.txt", std::ios::binary);
+    std::stringstream kept;
+    kept << in.rdbuf();
+    EXPECT_TRUE(kept.str() == netlistFileText(loadAllCables(std::string(SOURCE_DIR) + "/data")))
+        << "data/netlists.txt differs from the wiring sources: run 'datagen netlists' and review the diff";
+    SourceFolder data;
+    data.cable(6, "wire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nwire 3 2 TxD RxD\n");
+    const std::string text = netlistFileText({loadCable(data.path.string(), 6)});
+    EXPECT_EQ(text.substr(text.find("\ncable")), "\ncable 006: Test\nE6 E1\nS3 E2\nS4 E6\n");
+}

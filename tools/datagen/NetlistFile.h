@@ -1,0 +1,15 @@
+#pragma once
+// data/netlists.txt: every cable's continuity list in one text file kept beside the sources, so
+// that any change to the wiring shows up as a diff to review.
+
+#include <string>
+#include <vector>
+
+#include "CableSource.h"
+
+// One block per cable, by number: "cable 047: <title lines>", then its connections sorted, then
+// a blank line. The cables come in any order.
+std::string netlistFileText(std::vector<CableSource> cables);
+
+// Every cable in use, read and checked from the data source folder.
+std::vector<CableSource> loadAllCables(const std::string& sourceDir);
