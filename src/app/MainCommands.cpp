@@ -59,8 +59,8 @@ void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
 
 void MainFrame::OnCableNotes() { OpenNotes(this, Current.cableIndex); }
 
-void MainFrame::OnUserNotes() { OpenUserNotes(Current.cableIndex); }
+void MainFrame::OnUserNotes() { OpenUserNotes(this, Current.cableIndex); }
 
-void MainFrame::OnConnectorCatalog() { StartConnectorCatalog(); }
+void MainFrame::OnConnectorCatalog() { StartConnectorCatalog(this); }
 
 void MainFrame::OnManual() { OpenManual(this); }

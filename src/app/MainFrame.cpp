@@ -2,6 +2,7 @@
 
 #include "ui/Surface.h"
 #include "ui/WindowGeometry.h"
+#include "framework/OwnedWindows.h"
 #include "resource.h"
 
 namespace {
@@ -137,4 +138,5 @@ void MainFrame::OnClose() {
     }
     ShowWindow(SavedShowCommand);
     UpdateWindow();
+    RaiseOwnedWindows(hwnd);  // the start window, when the quit was asked from it
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Tells a sound Windows metafile from a damaged or foreign file before it reaches the player:
-// the header, every record's size and the closing record are checked. No windows.h here.
+// the header, every record's size, that each record is one a line drawing is made of and holds
+// the parameters the player reads, the object indexes, and the closing record. No windows.h here.
 
 #include <cstddef>
 #include <cstdint>

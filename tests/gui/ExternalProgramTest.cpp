@@ -1,8 +1,11 @@
 #include "GuiHarness.h"
 #include "ConnectorCatalogFixture.h"
+#include "TestDrawings.h"
 
 #include <tlhelp32.h>
 
+#include <functional>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -111,22 +114,120 @@ TEST_F(ExternalProgramTest, ANotepadInTheCurrentFolderIsNeverRun) {
     ::DeleteFileA("NOTEPAD.EXE");
 }
 
-TEST_F(ExternalProgramTest, CatalogAndManualAbsentGiveNoMessageAndChangeNothing) {
+namespace {
+// Moves a file out of the way for one scope.
+class MovedAside {
+public:
+    explicit MovedAside(std::string path) : path(std::move(path)) {
+        moved = ::MoveFileExA(this->path.c_str(), (this->path + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+    ~MovedAside() {
+        if (moved) ::MoveFileExA((path + ".aside").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+
+private:
+    std::string path;
+    bool moved = false;
+};
+
+// Sets the default value of a key of HKEY_CLASSES_ROOT for one scope ("" removes the key's value)
+// and puts the old one back.
+class ClassesValue {
+public:
+    ClassesValue(std::string key, const std::string& value) : key(std::move(key)) {
+        char old[512];
+        LONG size = sizeof old;
+        hadValue = ::RegQueryValueA(HKEY_CLASSES_ROOT, this->key.c_str(), old, &size) == ERROR_SUCCESS;
+        if (hadValue) previous = old;
+        set(value);
+    }
+    ~ClassesValue() {
+        if (hadValue) set(previous);
+        else ::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+    }
+
+private:
+    void set(const std::string& value) {
+        if (value.empty()) ::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+        else ::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+    }
+    std::string key, previous;
+    bool hadValue = false;
+};
+
+std::string currentFolder() {
+    char folder[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return folder;
+}
+}  // namespace
+
+TEST_F(ExternalProgramTest, EachOutsideFailureIsToldInOneMessageNamingWhatIsMissing) {
     CatalogProgramAside noCatalog;  // the build puts one beside the test program
     ::DeleteFileA("CATALOG.EXE");
+    char system[MAX_PATH];
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    const std::string editor = std::string(system) + "\\NOTEPAD.EXE";
+    struct Case {
+        const char* what;
+        UINT command;
+        std::function<std::shared_ptr<void>()> arrange;  // what it holds is undone when it goes
+        std::string message;
+    };
+    const Case cases[] = {
+        {"F9, no editor", 509, [&] { return std::make_shared<MovedAside>(editor); },
+         "Your notes cannot be opened: the text editor " + editor + " is missing."},
+        {"F10, no CATALOG.EXE", 510, [] { return nullptr; },
+         "The connector catalog cannot be started: CATALOG.EXE is missing."},
+        {"manual, no SD_DOC.PDF", 40014, [] { ::DeleteFileA("SD_DOC.PDF"); return nullptr; },
+         "The manual cannot be opened: SD_DOC.PDF is missing from " + currentFolder() + "."},
+        {"manual, nothing registered for .pdf", 40014,
+         [] {
+             WriteBytes("SD_DOC.PDF", "%PDF-1.4 a manual");
+             return std::make_shared<ClassesValue>(".pdf", "");
+         },
+         "The manual cannot be opened: no program is registered to open PDF files such as SD_DOC.PDF."},
+    };
+    for (const Case& c : cases) {
+        std::shared_ptr<void> arranged = c.arrange();
+        std::vector<DialogInfo> boxes;
+        DialogWaiter first([&](HWND box) { boxes.push_back(Describe(box)); PressButton(box, IDOK); }, 3000);
+        ::PostMessageA(mainWindow(), WM_COMMAND, c.command, 0);
+        PumpUntilIdle(200);
+        DialogWaiter second([&](HWND box) { boxes.push_back(Describe(box)); PressButton(box, IDOK); }, 500);
+        PumpUntilIdle(200, 1500);
+        ASSERT_EQ(boxes.size(), 1u) << c.what << ": one message box";
+        EXPECT_EQ(boxes[0].caption, "Strandor!") << c.what;
+        EXPECT_EQ(boxes[0].text, c.message) << c.what;
+        EXPECT_TRUE(::IsWindowVisible(mainWindow())) << c.what;
+        char title[64];
+        ::GetWindowTextA(mainWindow(), title, sizeof title);
+        EXPECT_STREQ(title, "Strandor!") << c.what << ": the program goes on unchanged";
+    }
     ::DeleteFileA("SD_DOC.PDF");
-    std::string title = "Strandor!";
-    DialogWaiter anyDialog([](HWND dialog) { PressButton(dialog, IDOK); }, 1500);
-    ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F10, 1);
+}
+
+TEST_F(ExternalProgramTest, ManualCommandHandsSdDocPdfToTheProgramRegisteredForPdf) {
+    const std::string recorder = ProgramFolder() + "\\record_command_line.exe";
+    const std::string record = ProgramFolder() + "\\recorded-command-line.txt";
+    ::DeleteFileA(record.c_str());
+    WriteBytes("SD_DOC.PDF", "%PDF-1.4 a manual");
+    ClassesValue type(".pdf", "StrandorTest.Pdf");
+    ClassesValue open("StrandorTest.Pdf\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
+    DialogWaiter anyBox([](HWND box) { PressButton(box, IDOK); }, 1500);
     ::PostMessageA(mainWindow(), WM_COMMAND, 40014, 0);
-    PumpUntilIdle(200);
-    ::Sleep(1000);
-    PumpUntilIdle(200);
-    EXPECT_FALSE(anyDialog.seen()) << "a message came up: " << anyDialog.dialog().caption;
-    EXPECT_TRUE(::IsWindowVisible(mainWindow()));
-    char text[64];
-    ::GetWindowTextA(mainWindow(), text, sizeof text);
-    EXPECT_EQ(text, title);
+    std::string commandLine;
+    for (int i = 0; i < 100 && commandLine.empty(); ++i) {
+        PumpUntilIdle(20, 100);
+        ::Sleep(50);
+        commandLine = ReadBytes(record);
+    }
+    EXPECT_FALSE(anyBox.seen()) << "a message came: " << anyBox.dialog().text;
+    ASSERT_FALSE(commandLine.empty()) << "the program registered for .pdf was not started";
+    EXPECT_NE(commandLine.find(recorder), std::string::npos) << commandLine;
+    EXPECT_NE(commandLine.find(currentFolder() + "\\SD_DOC.PDF"), std::string::npos) << commandLine;
+    ::DeleteFileA(record.c_str());
+    ::DeleteFileA("SD_DOC.PDF");
 }
 
 TEST_F(ExternalProgramTest, HelpMenuOffersTheManualBeforeTheAboutItem) {

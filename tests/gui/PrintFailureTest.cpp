@@ -10,22 +10,6 @@
 #include "resource.h"
 
 namespace {
-// Another program has the file open and shares it with no one.
-class HeldOpen {
-public:
-    explicit HeldOpen(const std::string& path)
-        : handle(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldOpen() { release(); }
-    bool held() const { return handle != INVALID_HANDLE_VALUE; }
-    void release() {
-        if (held()) ::CloseHandle(handle);
-        handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle;
-};
-
 struct BoxSeen {
     std::string caption, text;
     HWND owner;

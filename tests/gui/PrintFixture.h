@@ -75,5 +75,21 @@ protected:
     std::vector<DialogInfo> dialogs;  // what the last print() met, in order
 };
 
+// Another program has the file open and shares it with no one.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::string& path)
+        : handle(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldOpen() { release(); }
+    bool held() const { return handle != INVALID_HANDLE_VALUE; }
+    void release() {
+        if (held()) ::CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE handle;
+};
+
 // Code page 1252 text (the program's) as UTF-8 (pdftotext's).
 std::string Utf8(const std::string& text);

@@ -115,3 +115,23 @@ TEST_F(StartWindowTest, FunctionKeysActWhileOnlyTheStartWindowIsShown) {
     EXPECT_EQ(help.dialog().caption, "Strandor! - HELP");
     EXPECT_FALSE(::IsWindowVisible(mainWindow()));
 }
+
+TEST_F(StartWindowTest, StaysAboveTheMainWindowAfterEachCancelledQuit) {
+    auto isAbove = [](HWND upper, HWND lower) {
+        for (HWND w = ::GetWindow(lower, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV))
+            if (w == upper) return true;
+        return false;
+    };
+    for (const char* way : {"Esc", "NO"}) {
+        DialogWaiter cancel([](HWND box) { PressButton(box, IDCANCEL); });
+        if (way[0] == 'E') ::PostMessageA(startWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
+        else ::SendMessageA(::GetDlgItem(startWindow(), IDC_START_NO), BM_CLICK, 0, 0);
+        PumpUntilIdle(150);
+        ASSERT_TRUE(cancel.seen()) << way << ": no quit question";
+        ASSERT_TRUE(::IsWindowVisible(mainWindow())) << way;
+        EXPECT_TRUE(isAbove(startWindow(), mainWindow())) << way << ", Cancel: the main window covers the start window";
+        Pixels screen = Pixels::OfScreen(startWindow());
+        EXPECT_GT(screen.countOf(RGB(255, 0, 0), RECT{0, 0, 396, 120}), 100) << way << ": the start picture is not in sight";
+        EXPECT_GT(screen.countOf(RGB(0, 0, 255), RECT{0, 0, 396, 120}), 100) << way << ": the start picture is not in sight";
+    }
+}

@@ -71,9 +71,8 @@ std::string toCodePage1252(const std::string& utf8, const std::string& where) {
     return out;
 }
 
-std::vector<SourceLine> readSourceFile(const std::string& path, const std::string& shownName) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DataError(shownName + ": cannot be read");
+std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName) {
+    std::istringstream in(text);
     std::vector<SourceLine> lines;
     std::string raw;
     int number = 0;
@@ -85,4 +84,12 @@ std::vector<SourceLine> readSourceFile(const std::string& path, const std::strin
         lines.emplace_back(shownName, number, toCodePage1252(raw, shownName + ":" + std::to_string(number)));
     }
     return lines;
+}
+
+std::vector<SourceLine> readSourceFile(const std::string& path, const std::string& shownName) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw DataError(shownName + ": cannot be read");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return splitSourceText(text.str(), shownName);
 }

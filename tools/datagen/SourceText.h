@@ -37,5 +37,7 @@ private:
 // The file's lines without blank lines and comment lines (first non-blank character '#').
 // Text is converted from UTF-8 to code page 1252; characters outside it are an error.
 std::vector<SourceLine> readSourceFile(const std::string& path, const std::string& shownName);
+// The same for text already in memory.
+std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName);
 
 std::string toCodePage1252(const std::string& utf8, const std::string& where);
