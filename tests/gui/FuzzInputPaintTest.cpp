@@ -20,25 +20,13 @@ constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF DarkGrey = RGB(128, 128, 128);
 
-std::vector<std::string> filesIn(const std::string& folder) {
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + "\\" + found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    return files;
-}
-
 std::vector<std::string> keptInputs() {
     std::string root = std::string("Z:") + FUZZ_INPUTS_DIR;
     for (char& c : root)
         if (c == '/') c = '\\';
-    std::vector<std::string> inputs = filesIn(root + "\\metafile_check\\corpus");
+    std::vector<std::string> inputs = FilesIn(root + "\\metafile_check\\corpus");
     for (const char* target : {"metafile_check", "connector_source", "sketch_source", "cable_source", "connector_list"})
-        for (const std::string& crash : filesIn(root + "\\" + target + "\\crashes")) inputs.push_back(crash);
+        for (const std::string& crash : FilesIn(root + "\\" + target + "\\crashes")) inputs.push_back(crash);
     return inputs;
 }
 

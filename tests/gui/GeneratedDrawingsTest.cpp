@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GuiHarness.h"
+#include "TestDrawings.h"
 #include "drawing/MetafileCheck.h"
 #include "drawing/Placement.h"
 
@@ -18,18 +19,6 @@ std::string dataFolder() {
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.find_last_of('\\')) + "\\DATA";
-}
-
-std::vector<std::string> filesIn(const std::string& folder) {
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + "\\" + found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    return files;
 }
 
 struct Envelope {
@@ -115,7 +104,7 @@ const Envelope LogoEnvelope = {-5000, 1500, 5000, -1500};
 TEST(GeneratedDrawings, ConnectorPinoutAndCircuitDrawingsFitPanelsAndTheDialogScale) {
     int files = 0;
     for (const char* folder : {"\\PLUG", "\\PINOUTS", "\\CABLE"}) {
-        for (const std::string& path : filesIn(dataFolder() + folder)) {
+        for (const std::string& path : FilesIn(dataFolder() + folder)) {
             ++files;
             checkDrawing(path, 190, 400, 768, -576, PanelAnchor(190, 400), PartEnvelope);
             checkDrawing(path, 400, 500, DialogScaleX, DialogScaleY, Point{200, 250}, PartEnvelope);
@@ -126,7 +115,7 @@ TEST(GeneratedDrawings, ConnectorPinoutAndCircuitDrawingsFitPanelsAndTheDialogSc
 
 TEST(GeneratedDrawings, NotesFitTheNotesDialogAndKeepItsButtonCornerClear) {
     int files = 0;
-    for (const std::string& path : filesIn(dataFolder() + "\\NOTES")) {
+    for (const std::string& path : FilesIn(dataFolder() + "\\NOTES")) {
         ++files;
         // The notes dialog's OK button stands right of x 3500 and below y -3000.
         Envelope buttonCorner = {3500, -3000, 4800, -4000};

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // Creates the DATA subfolders of the scratch folder.
 void MakeDataFolders();
@@ -13,3 +14,6 @@ void WriteRectangleDrawing(const std::string& path, int left, int top, int right
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+
+// The files (not folders) in a folder, with their paths.
+std::vector<std::string> FilesIn(const std::string& folder);
