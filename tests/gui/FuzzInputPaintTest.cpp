@@ -8,7 +8,7 @@
 
 #include "PrintFixture.h"
 #include "TestDrawings.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/MetafileCheck.h"
 #include "framework/GdiObjects.h"

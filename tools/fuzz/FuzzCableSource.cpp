@@ -4,7 +4,7 @@
 #include "CableLayout.h"
 #include "FuzzShared.h"
 #include "NotesLayout.h"
-#include "catalog/Catalog.h"
+#include "cables/CableTable.h"
 
 namespace {
 CableEnds AnyRealEnds() {

@@ -1,6 +1,6 @@
 // The catalog program's connector list: whatever it accepts, it writes back and reads the same.
 #include "FuzzShared.h"
-#include "external/catalogapp/ConnectorList.h"
+#include "datafiles/ConnectorList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > MaxConnectorListBytes) return 0;
