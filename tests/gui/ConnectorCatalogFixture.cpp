@@ -122,11 +122,10 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.find_last_of("\\/"));
 }
 
-CatalogProgramAside::CatalogProgramAside()
-    : program(ProgramFolder() + "\\CATALOG.EXE"), aside(ProgramFolder() + "\\CATALOG.EXE.aside") {
-    moved = ::MoveFileExA(program.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+FileAside::FileAside(std::string path) : path(std::move(path)), aside(this->path + ".aside") {
+    moved = ::MoveFileExA(this->path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-CatalogProgramAside::~CatalogProgramAside() {
-    if (moved) ::MoveFileExA(aside.c_str(), program.c_str(), MOVEFILE_REPLACE_EXISTING);
+FileAside::~FileAside() {
+    if (moved) ::MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }

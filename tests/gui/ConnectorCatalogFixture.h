@@ -50,16 +50,16 @@ struct CatalogWindow {
 std::vector<CatalogWindow> CatalogWindowsOfOtherProcesses();
 void EndProcessById(DWORD processId);
 
-// Moves the CATALOG.EXE built beside the test program aside for one scope, so the guide finds none.
-class CatalogProgramAside {
+// Moves a file out of the way for one scope (the CATALOG.EXE beside the test program, the editor).
+class FileAside {
 public:
-    CatalogProgramAside();
-    ~CatalogProgramAside();
-    CatalogProgramAside(const CatalogProgramAside&) = delete;
-    CatalogProgramAside& operator=(const CatalogProgramAside&) = delete;
+    explicit FileAside(std::string path);
+    ~FileAside();
+    FileAside(const FileAside&) = delete;
+    FileAside& operator=(const FileAside&) = delete;
 
 private:
-    std::string program, aside;
+    std::string path, aside;
     bool moved = false;
 };
 

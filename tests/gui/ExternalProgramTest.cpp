@@ -115,36 +115,16 @@ TEST_F(ExternalProgramTest, ANotepadInTheCurrentFolderIsNeverRun) {
 }
 
 namespace {
-// Moves a file out of the way for one scope.
-class MovedAside {
-public:
-    explicit MovedAside(std::string path) : path(std::move(path)) {
-        moved = ::MoveFileExA(this->path.c_str(), (this->path + ".aside").c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    }
-    ~MovedAside() {
-        if (moved) ::MoveFileExA((path + ".aside").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
-
-private:
-    std::string path;
-    bool moved = false;
-};
-
-// Sets the default value of a key of HKEY_CLASSES_ROOT for one scope ("" removes the key's value)
-// and puts the old one back.
+// Sets the default value of a key under HKEY_CLASSES_ROOT for one scope ("" deletes the key).
 class ClassesValue {
 public:
     ClassesValue(std::string key, const std::string& value) : key(std::move(key)) {
-        char old[512];
+        char old[512] = "";
         LONG size = sizeof old;
-        hadValue = ::RegQueryValueA(HKEY_CLASSES_ROOT, this->key.c_str(), old, &size) == ERROR_SUCCESS;
-        if (hadValue) previous = old;
+        if (::RegQueryValueA(HKEY_CLASSES_ROOT, this->key.c_str(), old, &size) == ERROR_SUCCESS) previous = old;
         set(value);
     }
-    ~ClassesValue() {
-        if (hadValue) set(previous);
-        else ::RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
-    }
+    ~ClassesValue() { set(previous); }
 
 private:
     void set(const std::string& value) {
@@ -152,7 +132,6 @@ private:
         else ::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
     }
     std::string key, previous;
-    bool hadValue = false;
 };
 
 std::string currentFolder() {
@@ -163,7 +142,7 @@ std::string currentFolder() {
 }  // namespace
 
 TEST_F(ExternalProgramTest, EachOutsideFailureIsToldInOneMessageNamingWhatIsMissing) {
-    CatalogProgramAside noCatalog;  // the build puts one beside the test program
+    FileAside noCatalog(ProgramFolder() + "\\CATALOG.EXE");  // the build puts one beside the test program
     ::DeleteFileA("CATALOG.EXE");
     char system[MAX_PATH];
     ::GetSystemDirectoryA(system, MAX_PATH);
@@ -175,7 +154,7 @@ TEST_F(ExternalProgramTest, EachOutsideFailureIsToldInOneMessageNamingWhatIsMiss
         std::string message;
     };
     const Case cases[] = {
-        {"F9, no editor", 509, [&] { return std::make_shared<MovedAside>(editor); },
+        {"F9, no editor", 509, [&] { return std::make_shared<FileAside>(editor); },
          "Your notes cannot be opened: the text editor " + editor + " is missing."},
         {"F10, no CATALOG.EXE", 510, [] { return nullptr; },
          "The connector catalog cannot be started: CATALOG.EXE is missing."},
@@ -191,10 +170,11 @@ TEST_F(ExternalProgramTest, EachOutsideFailureIsToldInOneMessageNamingWhatIsMiss
     for (const Case& c : cases) {
         std::shared_ptr<void> arranged = c.arrange();
         std::vector<DialogInfo> boxes;
-        DialogWaiter first([&](HWND box) { boxes.push_back(Describe(box)); PressButton(box, IDOK); }, 3000);
+        auto answer = [&](HWND box) { boxes.push_back(Describe(box)); PressButton(box, IDOK); };
+        DialogWaiter first(answer, 3000);
         ::PostMessageA(mainWindow(), WM_COMMAND, c.command, 0);
         PumpUntilIdle(200);
-        DialogWaiter second([&](HWND box) { boxes.push_back(Describe(box)); PressButton(box, IDOK); }, 500);
+        DialogWaiter second(answer, 500);  // a second box would come within this
         PumpUntilIdle(200, 1500);
         ASSERT_EQ(boxes.size(), 1u) << c.what << ": one message box";
         EXPECT_EQ(boxes[0].caption, "Strandor!") << c.what;

@@ -45,7 +45,7 @@ TEST_F(FuzzInputPaintTest, EveryKeptInputOnAPanelInTheNotesDialogAndOnAPrintedSh
     HWND panel = diagramPanel.GetSafeHwnd();
     const long gdiBefore = LiveGdiObjects();
 
-    for (const std::string& input : inputs) {
+    for (const std::string& input : inputs) {  // on a panel and in the notes dialog
         const std::string bytes = ReadBytes(input);
         const bool sound = IsSoundMetafile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         WriteBytes("DATA\\CABLE\\CABLE.000", bytes);
@@ -53,10 +53,9 @@ TEST_F(FuzzInputPaintTest, EveryKeptInputOnAPanelInTheNotesDialogAndOnAPrintedSh
         Pixels pixels = Pixels::OfClient(panel);
         const int w = pixels.width(), h = pixels.height();
         ASSERT_TRUE(::IsWindow(mainWindow())) << input;
-        EXPECT_EQ(pixels.at(0, h / 2), DarkGrey) << input << ": the frame's left edge";
-        EXPECT_EQ(pixels.at(w / 2, 0), DarkGrey) << input << ": the frame's top edge";
-        EXPECT_EQ(pixels.at(1, h / 2), Black) << input << ": the outline";
-        EXPECT_EQ(pixels.at(w - 2, h / 2), Black) << input << ": the outline";
+        EXPECT_TRUE(pixels.at(0, h / 2) == DarkGrey && pixels.at(w / 2, 0) == DarkGrey && pixels.at(1, h / 2) == Black &&
+                    pixels.at(w - 2, h / 2) == Black)
+            << input << ": the frame is broken";
         const RECT inside = {2, 2, w - 2, h - 2};
         if (sound) EXPECT_GT(pixels.countOf(White, inside), 0) << input << ": no white ground left";
         else EXPECT_EQ(pixels.countOf(White, inside), (w - 4) * (h - 4)) << input << ": a refused file drew";
@@ -86,6 +85,4 @@ TEST_F(FuzzInputPaintTest, EveryKeptInputOnAPanelInTheNotesDialogAndOnAPrintedSh
     EXPECT_EQ(LiveGdiObjects(), gdiBefore) << "on the sheets";
     ASSERT_TRUE(WaitForEmptyQueue(120000)) << QueuedJobs();
     EXPECT_EQ(NewFiles(pdfsBefore, PdfFiles()).size(), sheets) << "every sheet reached the queue";
-    ::DeleteFileA("DATA\\CABLE\\CABLE.000");
-    ::DeleteFileA("DATA\\NOTES\\NOTES.000");
 }
