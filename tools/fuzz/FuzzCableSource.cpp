@@ -8,11 +8,9 @@
 
 namespace {
 CableEnds AnyRealEnds() {
-    BuildCatalog();
     CableEnds all;
     const std::filesystem::path connectors = std::filesystem::path(SOURCE_DIR) / "data" / "connectors";
-    for (int n = 1; n < CableRowCount; ++n) {
-        if (!IsCableInUse(n)) continue;
+    for (int n : CablesInUse()) {
         CableEnds ends = cableEnds(connectors, "connectors", n);
         all.startContacts.insert(ends.startContacts.begin(), ends.startContacts.end());
         all.endContacts.insert(ends.endContacts.begin(), ends.endContacts.end());

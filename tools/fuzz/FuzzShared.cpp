@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "Build.h"
+#include "OutputSet.h"
 #include "drawing/MetafileCheck.h"
 
 const std::map<int, ConnectorSource>& RealPlugs() {
