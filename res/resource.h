@@ -33,6 +33,7 @@
 #define IDC_FIND_END 1103
 #define IDC_FIND_LIST 1104
 #define IDC_FIND_PATH 1105
+#define IDC_FIND_MATING 1106
 
 // Print options
 #define IDC_PRINT_CURRENT 1008

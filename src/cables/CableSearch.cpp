@@ -63,21 +63,28 @@ bool naturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-bool fits(const std::string& choice, const IndexedEnd& end) { return choice.empty() || choice == end.choice(); }
+// "DE-9 female" for an end "DE-9 male", and the other way round.
+std::string matingChoice(const IndexedEnd& end) {
+    return end.family + (end.gender == "male" ? " female" : " male");
+}
+
+bool fits(const std::string& choice, const IndexedEnd& end, bool mating) {
+    return choice.empty() || choice == (mating ? matingChoice(end) : end.choice());
+}
 
 bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
-    return (fits(query.start, cable.start) && fits(query.end, cable.end)) ||
-           (fits(query.start, cable.end) && fits(query.end, cable.start));
+    const bool m = query.mating;
+    return (fits(query.start, cable.start, m) && fits(query.end, cable.end, m)) ||
+           (fits(query.start, cable.end, m) && fits(query.end, cable.start, m));
 }
 
 }  // namespace
 
-std::vector<std::string> ConnectorChoices(const CableIndex& index) {
+std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating) {
     std::set<std::string> choices;
     for (const IndexedCable& cable : index.cables) {
         if (!IsCableInUse(cable.number)) continue;
-        choices.insert(cable.start.choice());
-        choices.insert(cable.end.choice());
+        for (const IndexedEnd* end : {&cable.start, &cable.end}) choices.insert(mating ? matingChoice(*end) : end->choice());
     }
     std::vector<std::string> sorted(choices.begin(), choices.end());
     std::sort(sorted.begin(), sorted.end(), naturalLess);

@@ -8,13 +8,16 @@
 #include "datafiles/CableIndex.h"
 
 // The choices of the connector drop-downs: every "family gender" at either end of a cable in use,
-// sorted, each once.
-std::vector<std::string> ConnectorChoices(const CableIndex& index);
+// sorted, each once; with `mating`, the connectors those ends plug into.
+std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating = false);
 
 struct CableQuery {
     std::string words;  // every word must occur, in any case
     std::string start;  // a connector choice, or empty for any
     std::string end;
+    // The choices name the connectors the user holds: an end fits when it plugs into one, the same
+    // family of the other gender ("DE-9 female" in hand takes a cable's "DE-9 male").
+    bool mating = false;
 };
 
 // The cables in use that the query finds, sorted by name (case ignored), then by number. A cable

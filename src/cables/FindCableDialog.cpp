@@ -43,13 +43,7 @@ BOOL FindCableDialog::OnInitDialog() {
     okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2");
     noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2");
 
-    const std::vector<std::string> choices = ConnectorChoices(index);
-    for (int id : {IDC_FIND_START, IDC_FIND_END}) {
-        HWND combo = GetDlgItem(id);
-        addString(combo, CB_ADDSTRING, AnyConnector);
-        for (const std::string& choice : choices) addString(combo, CB_ADDSTRING, choice);
-        ::SendMessageA(combo, CB_SETCURSEL, 0, 0);
-    }
+    FillConnectorChoices();
     Refill();
     ::SetFocus(GetDlgItem(IDC_FIND_WORDS));
     return FALSE;  // the focus is set: the words box
@@ -62,6 +56,11 @@ INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
             const int code = HIWORD(wParam);
             if ((id == IDC_FIND_WORDS && code == EN_CHANGE) ||
                 ((id == IDC_FIND_START || id == IDC_FIND_END) && code == CBN_SELCHANGE)) {
+                Refill();
+                return TRUE;
+            }
+            if (id == IDC_FIND_MATING && code == BN_CLICKED) {
+                FillConnectorChoices();
                 Refill();
                 return TRUE;
             }
@@ -104,12 +103,33 @@ void FindCableDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
+bool FindCableDialog::Mating() const {
+    return ::SendMessageA(GetDlgItem(IDC_FIND_MATING), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The drop-downs offer the ends of the cables, or with the check box the connectors they plug into;
+// a choice that is offered again stays chosen, any other falls back to "(any)".
+void FindCableDialog::FillConnectorChoices() {
+    const std::vector<std::string> choices = ConnectorChoices(index, Mating());
+    for (int id : {IDC_FIND_START, IDC_FIND_END}) {
+        HWND combo = GetDlgItem(id);
+        const std::string kept = choiceOf(combo);
+        ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+        addString(combo, CB_ADDSTRING, AnyConnector);
+        for (const std::string& choice : choices) addString(combo, CB_ADDSTRING, choice);
+        const auto found = std::find(choices.begin(), choices.end(), kept);
+        const WPARAM row = kept.empty() || found == choices.end() ? 0 : static_cast<WPARAM>(found - choices.begin()) + 1;
+        ::SendMessageA(combo, CB_SETCURSEL, row, 0);
+    }
+}
+
 void FindCableDialog::Refill() {
     const int keep = SelectedCable();
     CableQuery query;
     query.words = controlText(GetDlgItem(IDC_FIND_WORDS));
     query.start = choiceOf(GetDlgItem(IDC_FIND_START));
     query.end = choiceOf(GetDlgItem(IDC_FIND_END));
+    query.mating = Mating();
     shown = FindCables(index, query);
 
     HWND list = GetDlgItem(IDC_FIND_LIST);

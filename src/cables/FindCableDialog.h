@@ -21,6 +21,8 @@ protected:
 private:
     // Lists the cables the words and connector choices find, keeping the selected one if it stays.
     void Refill();
+    void FillConnectorChoices();
+    bool Mating() const;
     int SelectedCable() const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 

@@ -52,6 +52,12 @@ public:
     static Step key(UINT virtualKey) {
         return [virtualKey] { ::PostMessageA(::GetFocus(), WM_KEYDOWN, virtualKey, 1); };
     }
+    static Step space() {  // a button acts when the key comes up
+        return [] {
+            ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
+            ::PostMessageA(::GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001);
+        };
+    }
     explicit Keyboard(std::vector<Step> steps) : steps(std::move(steps)) {
         current = this;
         timer = ::SetTimer(nullptr, 0, 80, &Keyboard::onTimer);
@@ -122,7 +128,7 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
             list = ::GetDlgItem(::GetParent(words), IDC_FIND_LIST);
             rows = listRows(list);
         },
-        K::key(VK_TAB), K::key(VK_TAB), K::key(VK_TAB),
+        K::key(VK_TAB), K::key(VK_TAB), K::key(VK_TAB), K::key(VK_TAB),
         [&] { focusAfterTabs = ::GetFocus(); },
         K::key(VK_DOWN),
         [&] { selected = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0)); },
@@ -130,7 +136,7 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
     }));
     EXPECT_EQ(wordsId, IDC_FIND_WORDS) << "the words box has the focus first";
     EXPECT_EQ(rows, (std::vector<std::string>{Catalog.cables[52].name, Catalog.cables[2].name, Catalog.cables[5].name}));
-    EXPECT_EQ(focusAfterTabs, list) << "words, start connector, end connector, then the list";
+    EXPECT_EQ(focusAfterTabs, list) << "words, start connector, end connector, the check box, then the list";
     EXPECT_EQ(selected, 1);
     EXPECT_EQ(title(), "Strandor! [ nullmodem, 3-Wire, DB25-DB9 ]");
     EXPECT_EQ(frame().Current.cableIndex, 2);
@@ -143,7 +149,7 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
 TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
     HWND combo = nullptr;
     int comboId = 0;
-    std::vector<std::string> rows;
+    std::vector<std::string> rows, inHandRows;
     using K = Keyboard;
     ASSERT_TRUE(findWith({
         K::key(VK_TAB),
@@ -154,10 +160,15 @@ TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
         K::key(VK_DOWN), K::key(VK_DOWN),  // "(any)", "DB-25 female", "DB-25 male"
         K::key(VK_TAB), K::key(VK_DOWN), K::key(VK_DOWN), K::key(VK_DOWN),  // "DE-9 female"
         [&] { rows = listRows(::GetDlgItem(::GetParent(combo), IDC_FIND_LIST)); },
+        // Held in hand, a DB-25 male takes the cables with a DB-25 female end; no cable has a DE-9
+        // male end, so the end falls back to "(any)".
+        K::key(VK_TAB), K::space(),
+        [&] { inHandRows = listRows(::GetDlgItem(::GetParent(combo), IDC_FIND_LIST)); },
         K::key(VK_ESCAPE),
     }));
     EXPECT_EQ(comboId, IDC_FIND_START);
     EXPECT_EQ(rows, (std::vector<std::string>{Catalog.cables[5].name}));
+    EXPECT_EQ(inHandRows, (std::vector<std::string>{Catalog.cables[52].name, Catalog.cables[2].name}));
     EXPECT_EQ(title(), "Strandor!");
     EXPECT_EQ(frame().Current.cableIndex, 0);
     EXPECT_EQ(frame().browseNode, 0);

@@ -50,13 +50,24 @@ TEST(CableSearch, QueriesFindTheCablesTheyDescribe) {
         {{"joystick"}, {48, 47}},
         // signal names with a connector choice
         {{"dcd", "Mini-DIN 8 male"}, {54, 38, 45, 37, 42, 55}},
-        {{"txd  rxd", "DE-9 female", "DE-9 female"}, {53, 3, 6}},
+        {{"txd  rxd", "DE-9 female", "DE-9 female"}, {3, 6}},
+        // the genders the sources state: the Mac end of 53 is male, drawn as the female face mirrored
+        {{"txd", "DE-9 male", "DE-9 female"}, {53}},
+        {{"", "DE-9 female", "DB-25 female"}, {2, 5}},
+        {{"", "DB-25 female", "DE-9 male"}, {52}},
+        {{"", "DE-9 female", "DB-25 male"}, {}},
+        // the connectors in hand: a DE-9 female lead and a DB-25 male port take the Mac 512 cable,
+        // two male serial ports the null modems
+        {{"", "DE-9 female", "DB-25 male", true}, {52}},
+        {{"", "DB-25 male", "DE-9 male", true}, {2, 5}},
+        {{"nullmodem", "DE-9 male", "", true}, {3, 2, 6, 5}},
         {{"zzz"}, {}},
         {{"type 1", "T65 outlet female", "Mains plug type 1 male"}, {60}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FindCables(realIndex(), c.query), c.cables)
-            << "'" << c.query.words << "' [" << c.query.start << "] [" << c.query.end << "]";
+            << "'" << c.query.words << "' [" << c.query.start << "] [" << c.query.end << "]"
+            << (c.query.mating ? " mating" : "");
 }
 
 TEST(CableSearch, ConnectorFamiliesAsWordsFindTheCablesWithThoseEnds) {
@@ -76,6 +87,12 @@ TEST(CableSearch, ConnectorChoicesFitEitherWayRound) {
             EXPECT_EQ(FindCables(realIndex(), {"", a, b}), FindCables(realIndex(), {"", b, a})) << a << " / " << b;
     }
     EXPECT_EQ(FindCables(realIndex(), {"", "", ""}).size(), realIndex().cables.size());
+    // no choice offered lists nothing, for the cables' own ends and for the connectors in hand
+    for (const bool mating : {false, true})
+        for (const std::string& choice : ConnectorChoices(realIndex(), mating))
+            EXPECT_FALSE(FindCables(realIndex(), {"", choice, "", mating}).empty()) << choice << mating;
+    const std::vector<std::string> inHand = ConnectorChoices(realIndex(), true);
+    EXPECT_NE(std::find(inHand.begin(), inHand.end(), "DB-25 male"), inHand.end());
 }
 
 TEST(CableSearch, TheFoundCableTakesTheSelectionDialogToItsFirstList) {

@@ -15,9 +15,11 @@ namespace fs = std::filesystem;
 namespace {
 std::string genderWord(Gender gender) { return gender == Gender::Female ? "female" : "male"; }
 
-IndexedEnd indexEnd(const ConnectorSource& plug, const std::string& label) {
+// The end's gender is the one the cable's source states for its connector, not the one its
+// drawing shows: a cable with a female DE-9 may borrow the male drawing, mirrored.
+IndexedEnd indexEnd(const ConnectorSource& plug, const CableEndFacts& facts, const std::string& label) {
     const std::string title = plug.titles.empty() ? std::string() : plug.titles.front().text;
-    return {connectorFamily(title), genderWord(plug.gender), title, label};
+    return {connectorFamily(title), genderWord(facts.gender), title, label};
 }
 
 // The words of the notes, each once (case ignored), without the punctuation around them.
@@ -71,8 +73,8 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     IndexedCable entry;
     entry.number = cable.number;
     for (const CableText& title : cable.titles) entry.title += (entry.title.empty() ? "" : ", ") + title.text;
-    entry.start = indexEnd(startPlug, cable.startTitle.text);
-    entry.end = indexEnd(endPlug, cable.endTitle.text);
+    entry.start = indexEnd(startPlug, cable.startEnd, cable.startTitle.text);
+    entry.end = indexEnd(endPlug, cable.endEnd, cable.endTitle.text);
     for (const Branch& branch : cable.branches) entry.branches.push_back({branch.name, branch.title});
     for (const Wire& w : cable.wires) {
         entry.wires.push_back({wireKind(w.kind), contactOrOpen(w.start), w.startSignal, contactOrOpen(w.end),
