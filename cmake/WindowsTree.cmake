@@ -48,10 +48,11 @@ add_library(guide_app STATIC ${GUIDE_APP_SOURCES})
 target_link_libraries(guide_app PUBLIC strandor_core)
 
 # The resources go into an object library so that the program and the GUI tests carry the same ones.
-add_library(strandor_res OBJECT res/strandor.rc)
+add_library(strandor_res OBJECT res/strandor.rc res/strandor_hidpi.rc)
 target_include_directories(strandor_res PRIVATE ${BITMAP_DIR} ${CMAKE_SOURCE_DIR}/res)
 add_dependencies(strandor_res bitmaps)
 set_source_files_properties(res/strandor.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp;${CMAKE_SOURCE_DIR}/res/strandor.manifest")
+set_source_files_properties(res/strandor_hidpi.rc PROPERTIES OBJECT_DEPENDS "${BITMAP_DIR}/stamp")
 
 add_executable(Strandor WIN32 src/app/WinMain.cpp $<TARGET_OBJECTS:strandor_res>)
 target_link_libraries(Strandor PRIVATE guide_app)

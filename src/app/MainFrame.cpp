@@ -13,12 +13,12 @@ void movePanel(DrawingPanel& panel, const RECT& rect) {
 }
 }  // namespace
 
-MainFrame::MainFrame(int showCommand) : SavedShowCommand(showCommand) {
+MainFrame::MainFrame(int showCommand) : dpi(SystemDpi()), SavedShowCommand(showCommand) {
     FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
-    LogoBitmap.LoadBitmap(IDB_LOGO);
+    LoadBitmapFor(LogoBitmap, IDB_LOGO, "LOGO", dpi);
     LoadAccelTable(MAIN_ACCEL_TABLE);
 
-    Rect rect = ToRect(mainWindowRect);
+    Rect rect = ScaleRect(ToRect(mainWindowRect), dpi);
     CentreRect(rect, FrameMemDC.GetDeviceCaps(HORZRES), FrameMemDC.GetDeviceCaps(VERTRES));
     createdSize = {rect.width(), rect.height()};
     Create(nullptr, "Strandor!", WS_OVERLAPPEDWINDOW, ToRECT(rect), nullptr, MAKEINTRESOURCEA(IDR_MAIN_MENU));
@@ -26,11 +26,11 @@ MainFrame::MainFrame(int showCommand) : SavedShowCommand(showCommand) {
     if (!deliveredByCreate) OnSize(SIZE_RESTORED, 0, 0);
     lateFirstSizePending = !deliveredByCreate;
 
-    CreateKeyButtons(KeyButtons, this, *this);
+    CreateKeyButtons(KeyButtons, this, *this, dpi);
 
     GetClientRect(&clientRect);
-    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect)));
-    setPanelRects(FirstLayout(ToRect(clientRect)));
+    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect), dpi));
+    setPanelRects(FirstLayout(ToRect(clientRect), dpi));
 
     // A panel's control id is its hint id: its double-click comes to the command table under it.
     startPanel.Create(this, "Connector", StartPanelId, startPanelRect);
@@ -73,17 +73,22 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENU:
             OnInitMenu(reinterpret_cast<HMENU>(wParam));
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 }
 
 void MainFrame::Paint(CDC& dc) {
-    PaintSurface(dc, clientRect, StatusText);
+    PaintSurface(dc, clientRect, StatusText, dpi);
 
     if (FrameMemDC.GetSafeHdc()) {
         SelectGuard logo(FrameMemDC, LogoBitmap);
-        dc.BitBlt(500, 5, 120, 40, FrameMemDC, 0, 0, SRCCOPY);
+        Rect place = LogoRect(dpi);
+        SIZE size = LogoBitmap.GetSize();  // the bitmap drawn nearest the DPI, at its own size
+        dc.BitBlt(place.left, place.top, size.cx, size.cy, FrameMemDC, 0, 0, SRCCOPY);
     }
 }
 
@@ -95,7 +100,7 @@ void MainFrame::ShowHint(int hintId, const std::string& text) {
 }
 
 void MainFrame::OnMouseMove(UINT, int, int y) {
-    switch (SurfaceHintFor(y, ToRect(clientRect))) {
+    switch (SurfaceHintFor(y, ToRect(clientRect), dpi)) {
         case HintStatusbar:
             ShowHint(HintStatusbar, "Statusbar");
             break;
@@ -121,13 +126,33 @@ void MainFrame::OnSize(UINT type, int, int) {
         return;
     }
     lateFirstSizePending = false;
+    layOut();
+}
+
+// Thirds at the window's size and DPI; the panels' scale follows the window's outer size.
+void MainFrame::layOut() {
+    RECT window;
+    GetWindowRect(&window);
     PanelScale = PanelScaleFor(window.right - window.left, window.bottom - window.top);
     GetClientRect(&clientRect);
-    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect)));
-    setPanelRects(ThirdsLayout(ToRect(clientRect)));
+    StatusRect = ToRECT(StatusRectFor(ToRect(clientRect), dpi));
+    setPanelRects(ThirdsLayout(ToRect(clientRect), dpi));
     movePanel(startPanel, startPanelRect);
     movePanel(diagramPanel, diagramPanelRect);
     movePanel(endPanel, endPanelRect);
+}
+
+// Moved to a screen of another density: the window takes the rectangle Windows suggests and lays
+// itself out again; the cable, the panels' toggles and the hint stay as they are.
+void MainFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
+    dpi = newDpi;
+    lateFirstSizePending = false;
+    LoadBitmapFor(LogoBitmap, IDB_LOGO, "LOGO", dpi);
+    PlaceKeyButtons(KeyButtons, dpi);
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!::IsIconic(hwnd)) layOut();
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainFrame::OnClose() {

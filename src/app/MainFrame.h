@@ -11,6 +11,7 @@
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
 #include "framework/Dc.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
 #include "ui/HintTarget.h"
@@ -29,6 +30,7 @@ public:
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
 
+    int dpi = DefaultDpi;  // the DPI the window is laid out for
     CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
     CBitmap LogoBitmap;
     int SavedShowCommand;  // the show command the program was launched with
@@ -61,6 +63,8 @@ private:
     void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
+    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void layOut();
     void setPanelRects(const PanelRects& panels);
 
     // The command table: one switch on the command id (MainCommands.cpp).

@@ -1,6 +1,7 @@
 #include "app/StartWindow.h"
 
 #include "app/Layout.h"
+#include "framework/Dpi.h"
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
@@ -9,19 +10,17 @@ void StartWindow::Open(CWnd* ownerWindow, std::string text, int command) {
     showCommand = command;
     versionText = std::move(text);
 
+    dpi = owner ? WindowDpi(*owner) : SystemDpi();
     StartMemDC.Attach(::CreateCompatibleDC(nullptr));
-    StartPicture.LoadBitmap(IDB_START_PICTURE);
 
-    Rect rect = ToRect(StartWindowRect);
+    Rect rect = ScaleRect(ToRect(StartWindowRect), dpi);
     CentreRect(rect, StartMemDC.GetDeviceCaps(HORZRES), StartMemDC.GetDeviceCaps(VERTRES));
     Create(nullptr, "Aloitus ikkuna", WS_POPUP | WS_VISIBLE | WS_BORDER, ToRECT(rect), owner, nullptr);
 
-    RECT buttonRect = {52, 196, 100, 244};
-    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, buttonRect, this, IDC_START_NO);
-    ::OffsetRect(&buttonRect, 248, 0);
-    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, buttonRect, this, IDC_START_OK);
-    okButton.LoadBitmaps("OK_UP", "OK_DOWN");
-    noButton.LoadBitmaps("NO_UP", "NO_DOWN");
+    const RECT none = {0, 0, 0, 0};
+    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_START_NO);
+    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_START_OK);
+    fitToDpi();
 
     ShowWindow(SW_SHOW);
     UpdateWindow();
@@ -35,6 +34,9 @@ LRESULT StartWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
@@ -51,12 +53,39 @@ void StartWindow::Paint(CDC& dc) {
     if (!StartMemDC.GetSafeHdc()) return;
     {
         SelectGuard picture(StartMemDC, StartPicture);
-        dc.BitBlt(0, 0, 400, 300, StartMemDC, 0, 0, SRCCOPY);
+        SIZE size = StartPicture.GetSize();  // the picture drawn nearest the DPI, at its own size
+        dc.BitBlt(0, 0, size.cx, size.cy, StartMemDC, 0, 0, SRCCOPY);
     }
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(TA_CENTER | TA_BASELINE);
     dc.SetTextColor(RGB(0, 0, 0));
-    dc.TextOut(199, 215, versionText);
+    DpiFontScope font(dc, dpi);
+    dc.TextOut(ScaleForDpi(199, dpi), ScaleForDpi(215, dpi), versionText);
+}
+
+// The picture and the buttons' places and bitmaps at the window's DPI.
+void StartWindow::fitToDpi() {
+    LoadBitmapFor(StartPicture, IDB_START_PICTURE, "START_PICTURE", dpi);
+    struct Placed {
+        CBitmapButton& button;
+        RECT rect;
+        const char *up, *down;
+    };
+    Placed buttons[] = {{noButton, StartNoButtonRect, "NO_UP", "NO_DOWN"}, {okButton, StartOkButtonRect, "OK_UP", "OK_DOWN"}};
+    for (Placed& placed : buttons) {
+        Rect rect = ScaleRect(ToRect(placed.rect), dpi);
+        placed.button.SetWindowPos(nullptr, rect.left, rect.top, rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        placed.button.LoadBitmaps(placed.up, placed.down, dpi);
+    }
+}
+
+// Moved to a screen of another density: the suggested rectangle, the buttons and picture for it.
+void StartWindow::OnDpiChanged(int newDpi, const RECT& suggested) {
+    dpi = newDpi;
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitToDpi();
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void StartWindow::OnOK() {

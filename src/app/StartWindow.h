@@ -20,6 +20,7 @@ public:
     CBitmapButton noButton;
     CDC StartMemDC;  // deleted at OK
     CBitmap StartPicture;
+    int dpi = 96;  // the DPI the window is laid out for
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -27,11 +28,15 @@ protected:
 private:
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     void Paint(CDC& dc) override;
+    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void fitToDpi();
 
     CWnd* owner = nullptr;
     int showCommand = SW_SHOWNORMAL;
     std::string versionText;
 };
 
-// The start window's rectangle before centring: 402 x 302 at (10, 10).
+// The start window's rectangle before centring: 402 x 302 at (10, 10); and its buttons (at 96 DPI).
 constexpr RECT StartWindowRect = {10, 10, 412, 312};
+constexpr RECT StartNoButtonRect = {52, 196, 100, 244};
+constexpr RECT StartOkButtonRect = {300, 196, 348, 244};  // 248 pixels right of NO

@@ -3,6 +3,8 @@
 #include "cables/CategoryBrowser.h"
 #include "cables/PathLine.h"
 #include "framework/Dc.h"
+#include "framework/Dpi.h"
+#include "ui/WindowGeometry.h"
 #include "resource.h"
 
 CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode)
@@ -14,17 +16,17 @@ int PickCable(CWnd* owner, int& browseNode) {
 }
 
 BOOL CableSelectDialog::OnInitDialog() {
-    SetWindowPos(nullptr, 0, 0, 500, 290, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(nullptr, 0, 0, ScaleForDpi(500, dpi()), ScaleForDpi(290, dpi()), SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 
-    RECT rect = SelectOkButtonRect;
-    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, this, IDOK);
-    ::OffsetRect(&rect, 45, 0);
-    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, this, IDCANCEL);
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2");
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2");
+    Rect rect = ToRect(SelectOkButtonRect);
+    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRECT(ScaleRect(rect, dpi())), this, IDOK);
+    rect = {rect.left + 45, rect.top, rect.right + 45, rect.bottom};
+    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRECT(ScaleRect(rect, dpi())), this, IDCANCEL);
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
 
     list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_DISABLENOSCROLL,
-                SelectListRect, this, IDC_CABLE_LIST);
+                ToRECT(ScaleRect(ToRect(SelectListRect), dpi())), this, IDC_CABLE_LIST);
     FillList();
     return TRUE;
 }
@@ -73,6 +75,7 @@ void CableSelectDialog::Paint(CDC& dc) {
     GetClientRect(&client);
     dc.FillSolidRect(client, RGB(192, 192, 192));
     dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(20, 5, "category path:");
-    DrawPathLine(dc, 21, 20, CategoryPath(browseNode));
+    DpiFontScope font(dc, dpi());
+    dc.TextOut(ScaleForDpi(20, dpi()), ScaleForDpi(5, dpi()), "category path:");
+    DrawPathLine(dc, ScaleForDpi(21, dpi()), ScaleForDpi(20, dpi()), CategoryPath(browseNode));
 }

@@ -40,8 +40,8 @@ FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index)
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2");
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2");
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
 
     FillConnectorChoices();
     Refill();

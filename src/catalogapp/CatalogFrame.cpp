@@ -6,6 +6,7 @@
 #include "cables/ConnectorUse.h"
 #include "catalogapp/ConnectorPrint.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include "resource.h"
 
 namespace {
@@ -27,9 +28,10 @@ void place(HWND window, const Rect& r) {
 void caption(CDC& dc, Point at, const std::string& text) { dc.TextOut(at.x, at.y, text); }
 }  // namespace
 
-CatalogFrame::CatalogFrame(ConnectorList connectors) : list(std::move(connectors)), rows(ConnectorRows(list)) {
+CatalogFrame::CatalogFrame(ConnectorList connectors)
+    : list(std::move(connectors)), rows(ConnectorRows(list)), dpi(SystemDpi()) {
     LoadAccelTable(CATALOG_ACCEL_TABLE);
-    Rect rect = ToRect(CatalogWindowRect);
+    Rect rect = ScaleRect(ToRect(CatalogWindowRect), dpi);
     CentreRect(rect, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     Create(nullptr, CatalogTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, ToRECT(rect), nullptr,
            MAKEINTRESOURCEA(IDR_CATALOG_MENU));
@@ -68,6 +70,9 @@ LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
@@ -77,7 +82,8 @@ LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CatalogFrame::Paint(CDC& dc) {
-    PaintSurface(dc, client, statusText);
+    PaintSurface(dc, client, statusText, dpi);
+    DpiFontScope font(dc, dpi);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));
     const int connector = shownConnector();
@@ -92,7 +98,7 @@ void CatalogFrame::Paint(CDC& dc) {
 
 void CatalogFrame::OnSize() {
     GetClientRect(&client);
-    layout = CatalogLayoutFor(ToRect(client));
+    layout = CatalogLayoutFor(ToRect(client), dpi);
     place(connectorList, layout.connectorList);
     ::SetWindowPos(findBox, nullptr, layout.findBox.left, layout.findBox.top, layout.findBox.width(),
                    layout.findBox.height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -101,6 +107,14 @@ void CatalogFrame::OnSize() {
     place(connectorView, layout.connectorPanel);
     place(pinoutView, layout.pinoutPanel);
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// Moved to a screen of another density: the suggested rectangle, laid out again for it.
+void CatalogFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
+    dpi = newDpi;
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!::IsIconic(hwnd)) OnSize();
 }
 
 void CatalogFrame::OnSetFocus() {

@@ -34,6 +34,7 @@ protected:
 private:
     void Paint(CDC& dc) override;
     void OnSize();
+    void OnDpiChanged(int newDpi, const RECT& suggested);
     void OnSetFocus();
     void OnCommand(WORD id, WORD code);
     void OnConnectorSelected();
@@ -53,6 +54,7 @@ private:
     int currentRow = -1;
     int pinoutIndex = 0;
     std::string statusText;
+    int dpi = 96;  // the DPI the window is laid out for
     CatalogLayout layout{};
     RECT client{};
     CListBox connectorList;

@@ -1,21 +1,27 @@
 #include "catalogapp/CatalogLayout.h"
 
+#include "framework/DpiScale.h"
+
 namespace {
-constexpr int Margin = 8;
-constexpr int CaptionHeight = 18;
+// At 96 DPI.
+constexpr int MarginAt96 = 8;
+constexpr int CaptionHeightAt96 = 18;
 constexpr int ListWidth = 210;
 constexpr int FindBoxLeft = 80;  // room for the caption "Connectors"
 
 int unitsPerPixel(int units, int pixels) { return pixels > 0 ? (units + pixels - 1) / pixels : units; }
 }  // namespace
 
-CatalogLayout CatalogLayoutFor(const Rect& c) {
+CatalogLayout CatalogLayoutFor(const Rect& c, int dpi) {
+    auto at = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
+    const int Margin = at(MarginAt96), CaptionHeight = at(CaptionHeightAt96);
     CatalogLayout layout;
-    layout.status = StatusRectFor(c);
+    layout.status = StatusRectFor(c, dpi);
     const int top = c.top + Margin + CaptionHeight;
-    const int bottom = layout.status.top - 6;
-    layout.connectorList = {c.left + Margin, top, c.left + Margin + ListWidth, bottom};
-    layout.findBox = {layout.connectorList.left + FindBoxLeft, c.top + 4, layout.connectorList.right, top - 3};
+    const int bottom = layout.status.top - at(6);
+    layout.connectorList = {c.left + Margin, top, c.left + Margin + at(ListWidth), bottom};
+    layout.findBox = {layout.connectorList.left + at(FindBoxLeft), c.top + at(4), layout.connectorList.right,
+                      top - at(3)};
 
     const int left = layout.connectorList.right + Margin;
     const int right = c.right - Margin;
@@ -30,7 +36,7 @@ CatalogLayout CatalogLayoutFor(const Rect& c) {
     layout.pinoutList = {left, lowerTop, split - Margin / 2, bottom};
     layout.cableList = {split + Margin / 2, lowerTop, right, bottom};
 
-    const int captionUp = CaptionHeight - 1;
+    const int captionUp = CaptionHeight - at(1);
     layout.connectorsCaption = {layout.connectorList.left, top - captionUp};
     layout.connectorCaption = {layout.connectorPanel.left, top - captionUp};
     layout.pinoutCaption = {layout.pinoutPanel.left, top - captionUp};

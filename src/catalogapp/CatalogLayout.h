@@ -18,7 +18,8 @@ struct CatalogLayout {
     Point connectorsCaption, connectorCaption, pinoutCaption, pinoutsCaption, cablesCaption;
 };
 
-CatalogLayout CatalogLayoutFor(const Rect& client);
+// The distances are fixed at 96 DPI and scaled to the window's `dpi` (ScaleForDpi).
+CatalogLayout CatalogLayoutFor(const Rect& client, int dpi = 96);
 
 // The viewport extent of a drawing shown in a panel of this size: a whole number of drawing units
 // per pixel, the same across and down, enough to show 5000 x 9400 units (a drawing's envelope

@@ -1,5 +1,6 @@
 #include "drawing/KeyButton.h"
 
+#include "ui/WindowGeometry.h"
 #include "resource.h"
 
 const int KeyButtonLeft[KeyButtonCount] = {5, 47, 89, 131, 201, 243, 285, 327, 397, 439};
@@ -26,16 +27,28 @@ const KeyRow Keys[KeyButtonCount] = {
 };
 }  // namespace
 
-void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow) {
+RECT KeyButtonRect(int index, int dpi) {
+    return ToRECT(ScaleRect({KeyButtonLeft[index], 5, KeyButtonLeft[index] + 40, 45}, dpi));
+}
+
+void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow, int dpi) {
     for (int i = 0; i < KeyButtonCount; ++i) {
         buttons[i].hintText = Keys[i].hintText;
         buttons[i].commandId = Keys[i].commandId;
-        RECT rect = {KeyButtonLeft[i], 5, KeyButtonLeft[i] + 40, 45};
-        buttons[i].Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent,
+        buttons[i].Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, KeyButtonRect(i, dpi), parent,
                           static_cast<UINT>(Keys[i].commandId));
     }
-    for (int i = 0; i < KeyButtonCount; ++i) buttons[i].LoadBitmaps(Keys[i].upBitmap, Keys[i].downBitmap);
+    for (int i = 0; i < KeyButtonCount; ++i) buttons[i].LoadBitmaps(Keys[i].upBitmap, Keys[i].downBitmap, dpi);
     for (KeyButton& button : buttons) button.mainWindow = &mainWindow;
+}
+
+void PlaceKeyButtons(KeyButton (&buttons)[KeyButtonCount], int dpi) {
+    for (int i = 0; i < KeyButtonCount; ++i) {
+        RECT rect = KeyButtonRect(i, dpi);
+        buttons[i].SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                SWP_NOZORDER | SWP_NOACTIVATE);
+        buttons[i].LoadBitmaps(Keys[i].upBitmap, Keys[i].downBitmap, dpi);
+    }
 }
 
 LRESULT KeyButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -23,9 +23,15 @@ private:
 
 constexpr int KeyButtonCount = 10;  // F1 to F10
 
-// The left edges of the buttons: 42 pixels apart, 70 after F4 and after F8.
+// The left edges of the buttons at 96 DPI: 42 pixels apart, 70 after F4 and after F8.
 extern const int KeyButtonLeft[KeyButtonCount];
 
-// Creates the ten buttons as children of `parent`, each sending its command there, loads their
-// bitmaps, and sends their hints to `mainWindow`.
-void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow);
+// Button `index` (0 for F1): 40 x 40 pixels, 5 below the top, at `dpi`.
+RECT KeyButtonRect(int index, int dpi);
+
+// Creates the ten buttons at `dpi` as children of `parent`, each sending its command there, loads
+// their bitmaps, and sends their hints to `mainWindow`.
+void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTarget& mainWindow, int dpi);
+
+// Moves the buttons to their places at `dpi` and gives them the bitmaps drawn nearest it.
+void PlaceKeyButtons(KeyButton (&buttons)[KeyButtonCount], int dpi);

@@ -4,6 +4,7 @@
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
 #include "framework/Dc.h"
+#include "framework/DpiScale.h"
 #include "resource.h"
 
 NotesDialog::NotesDialog(CWnd* owner, int number) : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number) {}
@@ -15,7 +16,8 @@ void NotesDialog::Paint(CDC& dc) {
     std::string path = DataFileName(DataPrefix::Notes, notesNumber);
     Point anchor = NotesAnchor(client.right, client.bottom);
     int saved = ::SaveDC(dc);
-    DrawMetafile(dc, path.c_str(), DialogScaleX, DialogScaleY, anchor.x, anchor.y);
+    DrawMetafile(dc, path.c_str(), ScaleForDpi(DialogScaleX, dpi()), ScaleForDpi(DialogScaleY, dpi()), anchor.x,
+                 anchor.y);
     ::RestoreDC(dc, saved);
 }
 

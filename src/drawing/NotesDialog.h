@@ -1,5 +1,6 @@
 #pragma once
-// The cable notes dialog: the notes drawing of one cable, centred at 26 drawing units per pixel.
+// The cable notes dialog: the notes drawing of one cable, centred at 26 drawing units per pixel
+// (at 96 DPI; fewer on a denser screen, so the drawing keeps its size there).
 
 #include "framework/Dialog.h"
 

@@ -2,15 +2,16 @@
 
 #include "framework/Dc.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 
 
 bool CBitmapButton::Create(const char* caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return SubclassWindow(CreateControl("BUTTON", caption, style, rect, parent, id));
 }
 
-bool CBitmapButton::LoadBitmaps(const char* up, const char* down) {
-    bool loaded = upBitmap.LoadBitmap(up);
-    if (down) downBitmap.LoadBitmap(down);
+bool CBitmapButton::LoadBitmaps(const char* up, const char* down, int dpi) {
+    bool loaded = upBitmap.LoadBitmap(BitmapNameFor(up, dpi).c_str());
+    if (down) downBitmap.LoadBitmap(BitmapNameFor(down, dpi).c_str());
     return loaded;
 }
 
@@ -22,5 +23,7 @@ void CBitmapButton::DrawItem(const DRAWITEMSTRUCT& item) {
     memory.CreateCompatibleDC(&target);
     SelectGuard select(memory, bitmap);
     SIZE size = bitmap.GetSize();
-    target.BitBlt(item.rcItem.left, item.rcItem.top, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+    int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - size.cx) / 2;
+    int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size.cy) / 2;
+    target.BitBlt(x, y, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }

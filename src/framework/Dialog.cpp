@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 INT_PTR CDialog::DoModal() {
@@ -12,6 +13,7 @@ INT_PTR CDialog::DoModal() {
 INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            shownDpi = WindowDpi(hwnd);
             return OnInitDialog();
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
@@ -29,9 +31,19 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DRAWITEM:
             return ReflectDrawItem(lParam);
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return FALSE;  // and the dialog manager rescales the controls and fonts where it can
         default:
             return FALSE;
     }
+}
+
+void CDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
+    shownDpi = newDpi;
+    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

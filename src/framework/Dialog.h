@@ -14,6 +14,8 @@ public:
     void EndDialog(int result) { ::EndDialog(hwnd, result); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd, id); }
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
+    // The DPI the dialog is shown at: read when it opens, and told by WM_DPICHANGED.
+    int dpi() const { return shownDpi; }
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }
@@ -25,6 +27,10 @@ protected:
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Moved to a screen of another density: the dialog takes the suggested rectangle and repaints.
+    void OnDpiChanged(int newDpi, const RECT& suggested);
+
     const char* templateName;
     CWnd* parent;
+    int shownDpi = 96;
 };

@@ -20,5 +20,9 @@ struct Scale {
 // Moves the rectangle by ((W + left - right) / 2, (H + top - bottom) / 2) from where it stands.
 void CentreRect(Rect& rect, int screenWidth, int screenHeight);
 
-// The status line: the bottom 19 pixels of the client area, one pixel in from each side.
-Rect StatusRectFor(const Rect& client);
+// A rectangle fixed at 96 DPI, every coordinate scaled to `dpi` (ScaleForDpi).
+Rect ScaleRect(const Rect& rect, int dpi);
+
+// The status line: the bottom 19 pixels of the client area, one pixel in from each side (at 96
+// DPI; scaled to `dpi`).
+Rect StatusRectFor(const Rect& client, int dpi = 96);

@@ -1,6 +1,7 @@
 #include "ui/Surface.h"
 
 #include "framework/Dc.h"
+#include "framework/Dpi.h"
 #include "framework/GdiObjects.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Blue = RGB(0, 0, 255);
 }  // namespace
 
-void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText) {
+void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText, int dpi) {
     dc.FillSolidRect(c, LightGrey);
     CPen whitePen(PS_SOLID, 1, White);
     CPen greyPen(PS_SOLID, 1, DarkGrey);
@@ -28,10 +29,14 @@ void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText) {
     }
     dc.SetBkColor(LightGrey);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(DarkGrey);
-    dc.TextOut(c.left + 12, c.bottom - 15, statusText);
-    dc.SetTextColor(White);
-    dc.TextOut(c.left + 8, c.bottom - 18, statusText);
-    dc.SetTextColor(Blue);
-    dc.TextOut(c.left + 10, c.bottom - 17, statusText);
+    DpiFontScope font(dc, dpi);
+    struct Layer {
+        COLORREF colour;
+        int x, up;
+    };
+    const Layer layers[] = {{DarkGrey, 12, 15}, {White, 8, 18}, {Blue, 10, 17}};
+    for (const Layer& layer : layers) {
+        dc.SetTextColor(layer.colour);
+        dc.TextOut(c.left + ScaleForDpi(layer.x, dpi), c.bottom - ScaleForDpi(layer.up, dpi), statusText);
+    }
 }

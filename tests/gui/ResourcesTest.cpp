@@ -38,13 +38,14 @@ TEST(Resources, VersionIsOnePointZeroFourCableMakingGuide) {
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00040000u);
 }
 
-TEST(Resources, ManifestAsksForNoAdministratorRightsAndNoDpiAwareness) {
+TEST(Resources, ManifestAsksForNoAdministratorRightsAndPerMonitorDpiAwareness) {
     HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr);
     std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(nullptr, found))),
                          ::SizeofResource(nullptr, found));
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find(">false</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }
 
 TEST(Resources, BitmapsHaveTheirSizes) {

@@ -68,9 +68,9 @@ void manual(Canvas& art)
 
 } // namespace
 
-Canvas functionKeyArt(int number, int size)
+Canvas functionKeyArt(int number, int size, int dpi)
 {
-    Canvas art(size, size, Colour::Transparent);
+    Canvas art(size, size, Colour::Transparent, dpi);
     switch (number) {
     case 1: help(art); break;
     case 2: information(art); break;

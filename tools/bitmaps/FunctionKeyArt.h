@@ -5,6 +5,6 @@
 
 namespace bitmaps {
 
-Canvas functionKeyArt(int number, int size);
+Canvas functionKeyArt(int number, int size, int dpi = 96);
 
 } // namespace bitmaps

@@ -5,9 +5,10 @@
 
 namespace bitmaps {
 
-Canvas okKey(int size, bool pressed);           // a green tick
-Canvas noKey(int size, bool pressed);           // a red cross
-Canvas functionKey(int number, bool pressed);   // 40 x 40, a picture and "F1".."F10"
+// Sizes in 96-DPI pixels; `dpi` the screen density the key is drawn for.
+Canvas okKey(int size, bool pressed, int dpi = 96);          // a green tick
+Canvas noKey(int size, bool pressed, int dpi = 96);          // a red cross
+Canvas functionKey(int number, bool pressed, int dpi = 96);  // 40 x 40, a picture and "F1".."F10"
 
 constexpr int functionKeySize = 40;
 constexpr int functionKeyCount = 10;

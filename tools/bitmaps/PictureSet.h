@@ -15,11 +15,13 @@ struct OutputFile {
     FileKind kind;
 };
 
-// The files in the order they are written.
-std::vector<OutputFile> outputFiles();
+// The files drawn at `percent` (100, 150 or 200) of their size, in the order they are written.
+// At 100 % they are the bitmaps and the icon; at 150 and 200 % the bitmaps the program shows on
+// denser screens, each named as at 100 % with "_150" or "_200" before ".bmp".
+std::vector<OutputFile> outputFiles(int percent = 100);
 // The square sizes of the images inside the icon, largest first.
 std::vector<int> iconSizes();
-// Draws every file into the folder, creating it if needed.
+// Draws every file at every size into the folder, creating it if needed.
 void writeAllFiles(const std::filesystem::path& folder);
 
 } // namespace bitmaps

@@ -27,9 +27,9 @@ void drawName(Canvas& canvas, int centreX, int y, int scale, int bold, int shado
 
 } // namespace
 
-Canvas startPicture()
+Canvas startPicture(int dpi)
 {
-    Canvas canvas(400, 300, Colour::LightGrey);
+    Canvas canvas(400, 300, Colour::LightGrey, dpi);
     const int centreX = 198; // the middle of the part the program shows
 
     sunkenPanel(canvas, 10, 10, 376, 101);
@@ -49,9 +49,9 @@ Canvas startPicture()
     return canvas;
 }
 
-Canvas logo()
+Canvas logo(int dpi)
 {
-    Canvas canvas(120, 40, Colour::LightGrey);
+    Canvas canvas(120, 40, Colour::LightGrey, dpi);
     drawName(canvas, 60, 5, 2, 1, 1);
     const PixelFont& font = PixelFont::regular();
     font.draw(canvas, 112 - font.textWidth("v1.04"), 27, "v1.04", Colour::Black);
