@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -470,4 +471,60 @@ TEST(BitmapFont, MeasuresTextAndRefusesUnknownCharacters)
         EXPECT_TRUE(font.has(c)) << c;
     for (char c : std::string("STARTENDUSERNOTESF0123456789"))
         EXPECT_TRUE(PixelFont::small().has(c)) << c;
+}
+
+// At 150 and 200 % every bitmap is the same picture drawn afresh at the finer resolution: it agrees
+// with the 100 % picture sampled at each pixel's centre almost everywhere, and the pictures with
+// curves and discs are not a pixel-for-pixel enlargement of it.
+TEST_F(BitmapMakerTest, LargerSizesRedrawTheSamePictures)
+{
+    for (int percent : {150, 200}) {
+        for (const auto& [name, size] : expectedBitmaps()) {
+            std::string stem = name.substr(0, name.size() - 4);
+            SCOPED_TRACE(stem + " at " + std::to_string(percent) + " %");
+            Picture small = picture(name);
+            Picture large = picture(stem + "_" + std::to_string(percent) + ".bmp");
+            // 47 at 150 % is 70.5: the half rounds up.
+            EXPECT_EQ(large.width, (size.first * percent + 50) / 100);
+            EXPECT_EQ(large.height, (size.second * percent + 50) / 100);
+            int agreeing = 0;
+            for (int y = 0; y < large.height; ++y)
+                for (int x = 0; x < large.width; ++x) {
+                    int sx = std::min(small.width - 1, (2 * x + 1) * 100 / (2 * percent));
+                    int sy = std::min(small.height - 1, (2 * y + 1) * 100 / (2 * percent));
+                    agreeing += large.at(x, y) == small.at(sx, sy);
+                }
+            // At 150 % a one-pixel line is one or two pixels wide by turns: more of the edges differ.
+            EXPECT_GT(agreeing, large.width * large.height * (percent == 200 ? 85 : 72) / 100);
+            if (percent == 200 && (stem == "start_picture" || stem == "ok_up" || stem == "f5_up")) {
+                EXPECT_LT(agreeing, large.width * large.height) << "drawn, not enlarged";
+            }
+        }
+    }
+    EXPECT_EQ(outputFiles(200).size(), expectedBitmaps().size()) << "every bitmap, no icon";
+}
+
+TEST(BitmapCanvas, AtTwiceTheDpiEveryPixelIsTwoByTwoAndDiscsStayRound)
+{
+    Canvas canvas(6, 6, Colour::White, 192);
+    ASSERT_EQ(canvas.width(), 12);
+    canvas.set(1, 2, Colour::Red);
+    canvas.fillRect(3, 0, 2, 1, Colour::Blue);
+    struct Expected {
+        int x, y;
+        Colour colour;
+    } pixels[] = {{2, 4, Colour::Red}, {3, 5, Colour::Red}, {1, 4, Colour::White}, {4, 4, Colour::White},
+                  {6, 0, Colour::Blue}, {9, 1, Colour::Blue}, {10, 0, Colour::White}, {6, 2, Colour::White}};
+    for (const Expected& p : pixels) EXPECT_EQ(canvas.at(p.x, p.y), p.colour) << p.x << "," << p.y;
+
+    Canvas fine(20, 20, Colour::White, 192);
+    fine.disc(10, 10, 4, Colour::Black);
+    int inked = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            inked += fine.at(x, y) == Colour::Black;
+            if (x >= 2) EXPECT_EQ(fine.at(x, y), fine.at(41 - x, y)) << "mirror of " << x << "," << y;
+        }
+    // Round about the centre (21, 21) with the radius sqrt(9 * 9 - 1): about 251 pixels.
+    EXPECT_NEAR(inked, 251, 12);
 }
