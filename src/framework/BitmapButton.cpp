@@ -23,7 +23,5 @@ void CBitmapButton::DrawItem(const DRAWITEMSTRUCT& item) {
     memory.CreateCompatibleDC(&target);
     SelectGuard select(memory, bitmap);
     SIZE size = bitmap.GetSize();
-    int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - size.cx) / 2;
-    int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size.cy) / 2;
-    target.BitBlt(x, y, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+    target.BitBlt(item.rcItem.left, item.rcItem.top, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }

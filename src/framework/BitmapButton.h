@@ -1,6 +1,6 @@
 #pragma once
 // An owner-drawn push button that shows one bitmap when up and another while pressed, at the
-// bitmap's own size (never stretched), centred when the button is larger.
+// bitmap's own size (never stretched) from the button's top-left corner.
 
 #include "framework/GdiObjects.h"
 #include "framework/Wnd.h"
