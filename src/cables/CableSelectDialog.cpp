@@ -18,17 +18,32 @@ int PickCable(CWnd* owner, int& browseNode) {
 BOOL CableSelectDialog::OnInitDialog() {
     SetWindowPos(nullptr, 0, 0, ScaleForDpi(500, dpi()), ScaleForDpi(290, dpi()), SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 
-    Rect rect = ToRect(SelectOkButtonRect);
-    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRECT(ScaleRect(rect, dpi())), this, IDOK);
-    rect = {rect.left + 45, rect.top, rect.right + 45, rect.bottom};
-    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ToRECT(ScaleRect(rect, dpi())), this, IDCANCEL);
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
-
+    const RECT none = {0, 0, 0, 0};
+    okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDOK);
+    noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDCANCEL);
     list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_DISABLENOSCROLL,
-                ToRECT(ScaleRect(ToRect(SelectListRect), dpi())), this, IDC_CABLE_LIST);
+                none, this, IDC_CABLE_LIST);
+    placeControls();
     FillList();
     return TRUE;
+}
+
+void CableSelectDialog::placeControls() {
+    const Rect ok = ToRect(SelectOkButtonRect);
+    const Rect no = {ok.left + 45, ok.top, ok.right + 45, ok.bottom};
+    const Rect listRect = ToRect(SelectListRect);
+    const std::pair<HWND, Rect> places[] = {{okButton, ok}, {noButton, no}, {list, listRect}};
+    for (const auto& [control, rect] : places) {
+        Rect at = ScaleRect(rect, dpi());
+        ::SetWindowPos(control, nullptr, at.left, at.top, at.width(), at.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
+}
+
+void CableSelectDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
+    CDialog::OnDpiChanged(newDpi, suggested);
+    placeControls();
 }
 
 INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {

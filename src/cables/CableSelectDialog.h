@@ -21,9 +21,12 @@ protected:
     void OnCancel() override;
     void OnOK() override { OnChoose(); }
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(int newDpi, const RECT& suggested) override;
 
 private:
     void Paint(CDC& dc) override;
+    // The buttons and the list at their places and the bitmaps for the dialog's DPI.
+    void placeControls();
 
     int& browseNode;
     CListBox list;

@@ -40,13 +40,23 @@ FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index)
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
+    loadButtonBitmaps();
 
     FillConnectorChoices();
     Refill();
     ::SetFocus(GetDlgItem(IDC_FIND_WORDS));
     return FALSE;  // the focus is set: the words box
+}
+
+void FindCableDialog::loadButtonBitmaps() {
+    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
+    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
+}
+
+// The controls are the template's: the dialog manager moves them; the bitmaps are this dialog's.
+void FindCableDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
+    CDialog::OnDpiChanged(newDpi, suggested);
+    loadButtonBitmaps();
 }
 
 INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -14,6 +14,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnDpiChanged(int newDpi, const RECT& suggested) override;
     void OnOK() override;
     void OnCancel() override;
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -25,6 +26,7 @@ private:
     bool Mating() const;
     int SelectedCable() const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void loadButtonBitmaps();
 
     const CableIndex& index;
     std::vector<int> shown;  // the cable number of each list row

@@ -112,6 +112,13 @@ void CatalogFrame::OnSize() {
 // Moved to a screen of another density: the suggested rectangle, laid out again for it.
 void CatalogFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
     dpi = newDpi;
+    // The controls keep the system font unless told another; the old font goes once none uses it.
+    CFont font = DefaultFontFor(dpi);
+    HGDIOBJ handle = font.isNull() ? ::GetStockObject(SYSTEM_FONT) : font.GetSafeHandle();
+    for (HWND control : {static_cast<HWND>(connectorList), static_cast<HWND>(pinoutList),
+                         static_cast<HWND>(cableList), findBox})
+        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
+    controlFont = std::move(font);
     SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!::IsIconic(hwnd)) OnSize();

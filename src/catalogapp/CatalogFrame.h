@@ -12,6 +12,7 @@
 #include "drawing/DrawingView.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
+#include "framework/GdiObjects.h"
 #include "framework/ListBox.h"
 
 constexpr const char* CatalogTitle = "Strandor! connector catalog";
@@ -64,4 +65,5 @@ private:
     DrawingView pinoutView{layout.drawingScale};
     HWND findBox = nullptr;  // an edit control, owned as a child of this window
     HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
+    CFont controlFont;  // the lists' and find box's font away from the system DPI; none at it
 };

@@ -23,12 +23,12 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Returns TRUE for a message it handled, FALSE to leave it to the dialog manager.
     virtual INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Moved to a screen of another density: the dialog takes the suggested rectangle and repaints;
+    // a dialog that places controls of its own places them again.
+    virtual void OnDpiChanged(int newDpi, const RECT& suggested);
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    // Moved to a screen of another density: the dialog takes the suggested rectangle and repaints.
-    void OnDpiChanged(int newDpi, const RECT& suggested);
 
     const char* templateName;
     CWnd* parent;
