@@ -89,7 +89,7 @@ TEST(CableIndexFormat, TheChecklistPairsEveryWireJumperAndJoinedShield) {
 
 TEST(CableIndexWriter, EveryCableInUseIsIndexedWithItsConnectorsAndWiring) {
     OutputSet out;
-    addCableIndex(std::string(SOURCE_DIR) + "/data", out);
+    addCableIndex(loadSourceSet(std::string(SOURCE_DIR) + "/data"), out);
     auto found = out.find(cableIndexPath());
     ASSERT_NE(found, out.end());
     std::string onDisk = CableIndexPath;

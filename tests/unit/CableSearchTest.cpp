@@ -13,7 +13,7 @@ namespace {
 const CableIndex& realIndex() {
     static const CableIndex index = [] {
         OutputSet out;
-        addCableIndex(std::string(SOURCE_DIR) + "/data", out);
+        addCableIndex(loadSourceSet(std::string(SOURCE_DIR) + "/data"), out);
         const auto& bytes = out.at(cableIndexPath()).bytes;
         return ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
     }();

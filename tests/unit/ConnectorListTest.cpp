@@ -126,7 +126,7 @@ fs::path ConnectorListWriter::folder;
 
 TEST_F(ConnectorListWriter, ListsEveryConnectorSourceOnceInGroupOrderThenByNumber) {
     const std::string sources = std::string(SOURCE_DIR) + "/data/connectors";
-    const ConnectorList list = makeConnectorList(sources);
+    const ConnectorList list = makeConnectorList(loadConnectors(sources));
     std::set<int> plugFiles;
     for (const fs::directory_entry& e : fs::directory_iterator(sources)) {
         const std::string name = e.path().filename().string();
@@ -153,7 +153,7 @@ TEST_F(ConnectorListWriter, ListsEveryConnectorSourceOnceInGroupOrderThenByNumbe
 }
 
 TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
-    const ConnectorList list = makeConnectorList(std::string(SOURCE_DIR) + "/data/connectors");
+    const ConnectorList list = makeConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors"));
     auto find = [&list](int number) {
         for (const ConnectorEntry& entry : list.connectors)
             if (entry.number == number) return entry;
@@ -179,7 +179,7 @@ TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
 
 TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
     OutputSet out;
-    addConnectorList(std::string(SOURCE_DIR) + "/data/connectors", out);
+    addConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors"), out);
     ASSERT_EQ(out.size(), 1u);
     auto found = out.find("MISC/CONNECT.LST");
     ASSERT_NE(found, out.end());
@@ -189,30 +189,46 @@ TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
     const std::string text(found->second.bytes.begin(), found->second.bytes.end());
     ConnectorListReading reading = ParseConnectorList(text);
     ASSERT_TRUE(reading.ok) << reading.error;
-    EXPECT_EQ(reading.list.connectors, makeConnectorList(std::string(SOURCE_DIR) + "/data/connectors").connectors);
+    EXPECT_EQ(reading.list.connectors, makeConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors")).connectors);
 }
 
 TEST_F(ConnectorListWriter, AConnectorWithoutGroupOrWithAnUnknownOneStopsTheBuild) {
     write("plug-009.txt", plug(""));
     try {
-        makeConnectorList(folder.string());
+        makeConnectorList(loadConnectors(folder.string()));
         FAIL() << "a connector without a group was listed";
     } catch (const DataError& e) {
         EXPECT_NE(std::string(e.what()).find("plug-009.txt:1: no group line"), std::string::npos) << e.what();
     }
     write("plug-009.txt", plug("group Serial\n"));
     try {
-        makeConnectorList(folder.string());
+        makeConnectorList(loadConnectors(folder.string()));
         FAIL() << "an unknown group was listed";
     } catch (const DataError& e) {
         EXPECT_NE(std::string(e.what()).find("plug-009.txt:2: unknown group 'Serial'"), std::string::npos) << e.what();
     }
     write("plug-009.txt", plug("group Video\ngroup Video\n"));
-    EXPECT_THROW(makeConnectorList(folder.string()), DataError) << "two group lines";
+    EXPECT_THROW(makeConnectorList(loadConnectors(folder.string())), DataError) << "two group lines";
+    write("plug-009.txt", plug("group Video\n"));
+    EXPECT_EQ(makeConnectorList(loadConnectors(folder.string())).connectors.front().group, "Video");
+}
+
+TEST_F(ConnectorListWriter, APinoutSourceIsCheckedWhereItIsReadAndListedByItsTitleAlone) {
     write("plug-009.txt", plug("group Video\n"));
     write("pinouts-009.txt", "title Test pinout\ngroup Video\nface plug 9\npin 1 GND\n");
-    EXPECT_NO_THROW(makeConnectorList(folder.string())) << "pinout sources are only read for their title";
+    try {
+        loadConnectors(folder.string());
+        FAIL() << "a pinout drawing with a group line was read";
+    } catch (const DataError& e) {
+        EXPECT_EQ(std::string(e.what()), folder.string() + "/pinouts-009.txt:2: 'group' lines belong in connector drawings");
+    }
     fs::remove(folder / "pinouts-009.txt");
-    EXPECT_EQ(makeConnectorList(folder.string()).connectors.front().group, "Video");
+    // The list takes nothing of a pinout drawing but its first title.
+    ConnectorSet connectors = loadConnectors(folder.string());
+    connectors.pinouts[9].titles = {{"Test\tpinout", 1}, {"second title", 2}};
+    const ConnectorList list = makeConnectorList(connectors);
+    ASSERT_EQ(list.connectors.size(), 1u) << "a pinout drawing is no connector";
+    EXPECT_EQ(list.connectors.front().pinouts, PinoutsUsedWith(9));
+    EXPECT_EQ(list.pinoutName(9), "Test pinout");
 }
 

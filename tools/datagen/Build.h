@@ -1,5 +1,5 @@
 #pragma once
-// Reads every source under the data folder and makes every file of the DATA tree in memory.
+// Reads the data source folder once (SourceSet) and makes every file of the DATA tree from it, in memory.
 
 #include <map>
 #include <string>

@@ -3,16 +3,24 @@
 // against the cable's two connectors (data/connectors), drawn as CABLE.NNN and NOTES.NNN.
 
 #include <filesystem>
+#include <map>
 #include <string>
 
-#include "OutputSet.h"
 #include "CableSource.h"
+#include "OutputSet.h"
+#include "SourceSet.h"
 
-// Throws DataError on the first fault, and when a cable in use has no source.
-void readCables(const std::filesystem::path& folder, const std::string& shownFolder, OutputSet& out);
+// Every source in `folder`, by cable number, each checked against `connectors`. Throws DataError
+// on the first fault, and when a cable in use has no source.
+std::map<int, CableSource> loadCables(const std::filesystem::path& folder, const std::string& shownFolder,
+                                      const ConnectorSet& connectors);
 
-// What the connectors of cable 'number' offer, from the sources in connectorsFolder.
-CableEnds cableEnds(const std::filesystem::path& connectorsFolder, const std::string& shownFolder, int number);
+// Each cable's circuit diagram and notes.
+void addCableDrawings(const std::map<int, CableSource>& cables, OutputSet& out);
 
-// One cable's source from the data folder, read and checked (for the continuity list).
+// What the connectors of cable 'number' offer.
+CableEnds cableEnds(const ConnectorSet& connectors, int number);
+
+// One cable's source from the data folder, read and checked against the folder's connectors (for
+// the continuity list).
 CableSource loadCable(const std::string& sourceDir, int number);

@@ -1,16 +1,10 @@
 #include "CableIndexWriter.h"
 
 #include <cctype>
-#include <filesystem>
 #include <set>
 #include <sstream>
 
-#include "CableFolder.h"
-#include "SourceText.h"
 #include "cables/CableTable.h"
-#include "datafiles/ThreeDigits.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 std::string genderWord(Gender gender) { return gender == Gender::Female ? "female" : "male"; }
@@ -52,13 +46,6 @@ const char* wireKind(Wire::Kind kind) {
 }
 
 std::string contactOrOpen(const PinRef& pin) { return pin.contact.empty() ? "-" : pin.text(); }
-
-ConnectorSource readPlug(const fs::path& connectors, int number) {
-    const std::string name = "plug-" + ThreeDigits(number) + ".txt";
-    const std::string shown = connectors.string() + "/" + name;
-    return parseConnector(readSourceFile((connectors / name).string(), shown), ConnectorKind::Plug, number, shown,
-                          nullptr);
-}
 }  // namespace
 
 std::string cableIndexPath() { return "MISC/CABLES.IDX"; }
@@ -90,14 +77,13 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     return entry;
 }
 
-void addCableIndex(const std::string& sourceDir, OutputSet& out) {
-    const fs::path connectors = fs::path(sourceDir) / "connectors";
+void addCableIndex(const SourceSet& sources, OutputSet& out) {
     CableIndex index;
     for (int n : CablesInUse()) {
         const CableRecord& row = Catalog.cables[n];
-        index.cables.push_back(
-            indexCable(loadCable(sourceDir, n), readPlug(connectors, row.startPlug), readPlug(connectors, row.endPlug)));
+        index.cables.push_back(indexCable(sources.cable(n), *sources.connectors.plug(row.startPlug),
+                                          *sources.connectors.plug(row.endPlug)));
     }
     const std::string text = FormatCableIndex(index);
-    out[cableIndexPath()] = {std::vector<std::uint8_t>(text.begin(), text.end()), sourceDir + "/cables"};
+    out[cableIndexPath()] = {std::vector<std::uint8_t>(text.begin(), text.end()), sources.root + "/cables"};
 }

@@ -7,6 +7,7 @@
 #include "Build.h"
 #include "CableSource.h"
 #include "ConnectorSource.h"
+#include "SourceSet.h"
 #include "datafiles/CableIndex.h"
 
 // "MISC/CABLES.IDX", the index's path inside the DATA folder.
@@ -18,5 +19,5 @@ std::string connectorFamily(const std::string& title);
 // One cable's entry, from its source and the drawings of its two connectors.
 IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPlug, const ConnectorSource& endPlug);
 
-// Reads every cable in use from the data folder and adds the index to the output.
-void addCableIndex(const std::string& sourceDir, OutputSet& out);
+// Adds the index of every cable in use, from the loaded sources, to the output.
+void addCableIndex(const SourceSet& sources, OutputSet& out);

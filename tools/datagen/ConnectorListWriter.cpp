@@ -1,16 +1,11 @@
 #include "ConnectorListWriter.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
-#include <regex>
 
-#include "ConnectorSource.h"
 #include "SourceText.h"
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
-
-namespace fs = std::filesystem;
 
 const char* const ConnectorGroups[] = {
     "Serial and parallel", "DIN and mini-DIN", "Modular jacks", "Video", "Audio and AV", "Storage", "Power and mains",
@@ -34,28 +29,13 @@ int groupIndex(const ConnectorSource& source) {
     throw DataError(source.file + ":" + std::to_string(source.group.line) + ": unknown group '" + source.group.text +
                     "' (" + known + ")");
 }
-
-// The first title line of a pinout source, without reading the rest of it.
-std::string pinoutTitle(const fs::path& file, const std::string& shown) {
-    for (const SourceLine& line : readSourceFile(file.string(), shown))
-        if (line.size() >= 2 && line.word(0) == "title") return line.rest(1);
-    return std::string();
-}
 }  // namespace
 
 std::string connectorListPath() { return "MISC/CONNECT.LST"; }
 
-ConnectorList makeConnectorList(const std::string& folder) {
-    const std::regex plugName("plug-([0-9]{3})\\.txt");
+ConnectorList makeConnectorList(const ConnectorSet& connectors) {
     std::vector<std::pair<int, ConnectorEntry>> ordered;  // group index, entry
-    for (const fs::directory_entry& item : fs::directory_iterator(folder)) {
-        const std::string name = item.path().filename().string();
-        std::smatch m;
-        if (!std::regex_match(name, m, plugName)) continue;
-        const int number = std::stoi(m[1]);
-        const std::string shown = folder + "/" + name;
-        ConnectorSource source =
-            parseConnector(readSourceFile(item.path().string(), shown), ConnectorKind::Plug, number, shown, nullptr);
+    for (const auto& [number, source] : connectors.plugs) {
         ConnectorEntry entry;
         entry.number = number;
         entry.group = source.group.text;
@@ -71,10 +51,10 @@ ConnectorList makeConnectorList(const std::string& folder) {
     std::map<int, std::string> pinoutNames;
     for (const auto& [group, entry] : ordered) {
         list.connectors.push_back(entry);
+        // Of a pinout drawing the list takes the first title line only.
         for (int pinout : entry.pinouts) {
-            const fs::path source = fs::path(folder) / ("pinouts-" + ThreeDigits(pinout) + ".txt");
-            if (!pinoutNames.count(pinout) && fs::is_regular_file(source))
-                pinoutNames[pinout] = field(pinoutTitle(source, folder + "/" + source.filename().string()));
+            const ConnectorSource* source = connectors.pinout(pinout);
+            if (source) pinoutNames.emplace(pinout, field(source->titles.front().text));
         }
     }
     for (const auto& [number, name] : pinoutNames)
@@ -82,7 +62,7 @@ ConnectorList makeConnectorList(const std::string& folder) {
     return list;
 }
 
-void addConnectorList(const std::string& folder, OutputSet& out) {
-    const std::string text = FormatConnectorList(makeConnectorList(folder));
-    out[connectorListPath()] = {std::vector<std::uint8_t>(text.begin(), text.end()), folder};
+void addConnectorList(const ConnectorSet& connectors, OutputSet& out) {
+    const std::string text = FormatConnectorList(makeConnectorList(connectors));
+    out[connectorListPath()] = {std::vector<std::uint8_t>(text.begin(), text.end()), connectors.folder};
 }

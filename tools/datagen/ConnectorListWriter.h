@@ -5,6 +5,7 @@
 #include <string>
 
 #include "OutputSet.h"
+#include "SourceSet.h"
 #include "datafiles/ConnectorList.h"
 
 // The groups in the order the catalog program shows them; a connector's `group` line names one.
@@ -14,9 +15,10 @@ extern const int ConnectorGroupCount;
 // "MISC/CONNECT.LST", the list's path inside the DATA folder.
 std::string connectorListPath();
 
-// Reads the plug-NNN.txt and pinouts-NNN.txt sources in `folder`; a fault throws DataError
-// naming the file and line. Connectors come in group order, then by number.
-ConnectorList makeConnectorList(const std::string& folder);
+// Every connector drawing with the titles of the pinout drawings the table pairs it with; a
+// connector without a known group throws DataError naming its file and line. Connectors come in
+// group order, then by number.
+ConnectorList makeConnectorList(const ConnectorSet& connectors);
 
-// Adds the list, made from `folder`, to the output.
-void addConnectorList(const std::string& folder, OutputSet& out);
+// Adds the list to the output.
+void addConnectorList(const ConnectorSet& connectors, OutputSet& out);

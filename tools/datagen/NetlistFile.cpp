@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "CableFolder.h"
 #include "Netlist.h"
+#include "SourceSet.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
 
@@ -24,7 +24,8 @@ std::string netlistFileText(std::vector<CableSource> cables) {
 }
 
 std::vector<CableSource> loadAllCables(const std::string& sourceDir) {
+    const SourceSet sources = loadSourceSet(sourceDir);
     std::vector<CableSource> cables;
-    for (int n : CablesInUse()) cables.push_back(loadCable(sourceDir, n));
+    for (int n : CablesInUse()) cables.push_back(sources.cable(n));
     return cables;
 }

@@ -11,5 +11,5 @@
 // a blank line. The cables come in any order.
 std::string netlistFileText(std::vector<CableSource> cables);
 
-// Every cable in use, read and checked from the data source folder.
+// Every cable in use, from the data source folder read and checked as a whole.
 std::vector<CableSource> loadAllCables(const std::string& sourceDir);

@@ -23,10 +23,16 @@ void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, D
     out[path] = {renderMetafile(sketch), shown};
 }
 
-std::string dataPath(const char* prefix, int number) {
-    std::string path = DataFileName(prefix, number);
+namespace {
+// DATA\PLUG\PLUG.009 -> PLUG/PLUG.009
+std::string insideData(std::string path) {
     const std::string root = "DATA\\";
     if (path.compare(0, root.size(), root) == 0) path.erase(0, root.size());
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
+}  // namespace
+
+std::string dataPath(const char* prefix, int number) { return insideData(DataFileName(prefix, number)); }
+
+std::string logoDataPath() { return insideData(DataPrefix::PrintLogo); }

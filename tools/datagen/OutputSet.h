@@ -24,3 +24,6 @@ void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, D
 
 // The path inside DATA of a catalog prefix and number, e.g. (DataPrefix::Plug, 9) -> "PLUG/PLUG.009".
 std::string dataPath(const char* prefix, int number);
+
+// The print logo's path inside DATA.
+std::string logoDataPath();

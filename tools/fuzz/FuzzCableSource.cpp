@@ -9,9 +9,9 @@
 namespace {
 CableEnds AnyRealEnds() {
     CableEnds all;
-    const std::filesystem::path connectors = std::filesystem::path(SOURCE_DIR) / "data" / "connectors";
+    const ConnectorSet connectors = loadConnectors(std::string(SOURCE_DIR) + "/data/connectors");
     for (int n : CablesInUse()) {
-        CableEnds ends = cableEnds(connectors, "connectors", n);
+        CableEnds ends = cableEnds(connectors, n);
         all.startContacts.insert(ends.startContacts.begin(), ends.startContacts.end());
         all.endContacts.insert(ends.endContacts.begin(), ends.endContacts.end());
         all.startSignals.insert(ends.startSignals.begin(), ends.startSignals.end());
