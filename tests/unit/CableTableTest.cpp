@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -132,6 +133,47 @@ const ExpectedNode ExpectedNodes[] = {
     {24, "Type \"S\" - Internatioal AC adapters", 0, 22, 11, {70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}},
 };
 
+// A row holds exactly the expected values; an empty one is expected with no name and zeros.
+void expectRow(const CableRecord& row, const ExpectedCable& expected) {
+    EXPECT_STREQ(row.name, expected.name);
+    EXPECT_EQ(row.startPlug, expected.startPlug);
+    EXPECT_EQ(row.endPlug, expected.endPlug);
+    EXPECT_EQ(row.startPinouts, expected.startPinouts);
+    EXPECT_EQ(row.endPinouts, expected.endPinouts);
+}
+
+void expectRow(const CategoryNode& node, const ExpectedNode& expected) {
+    EXPECT_STREQ(node.name, expected.name);
+    EXPECT_EQ(node.holdsCategories, expected.holdsCategories);
+    EXPECT_EQ(node.parent, expected.parent);
+    EXPECT_EQ(node.childCount, expected.childCount);
+    for (int slot = 0; slot < CategoryChildSlots; ++slot)
+        EXPECT_EQ(node.children[slot], expected.children[slot]) << "slot " << slot;
+}
+
+// Every expected row once with its values; every other row of the table empty, and those are
+// exactly `empty`.
+template <typename Row, std::size_t RowCount, typename Expected, std::size_t ExpectedCount>
+void expectExactly(const std::string& what, const Row (&rows)[RowCount], const Expected (&expected)[ExpectedCount],
+                   const std::set<int>& empty) {
+    std::set<int> named;
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(what + " " + std::to_string(e.number));
+        EXPECT_TRUE(named.insert(e.number).second) << "expected twice";
+        expectRow(rows[e.number], e);
+    }
+    std::set<int> unnamed;
+    for (int number = 0; number < static_cast<int>(RowCount); ++number) {
+        if (named.count(number)) continue;
+        SCOPED_TRACE("empty " + what + " " + std::to_string(number));
+        unnamed.insert(number);
+        Expected none{};
+        none.number = number;
+        expectRow(rows[number], none);
+    }
+    EXPECT_EQ(unnamed, empty) << what;
+}
+
 using CatalogTest = ::testing::Test;
 
 }  // namespace
@@ -144,34 +186,13 @@ TEST_F(CatalogTest, TablesHaveTheirFixedSizes) {
     EXPECT_EQ(sizeof(CategoryNode().parent), 4u);
 }
 
-TEST_F(CatalogTest, Has78NamedRowsHoldingExactlyTheirValues) {
-    ASSERT_EQ(sizeof ExpectedCables / sizeof ExpectedCables[0], 78u);
-    std::set<int> named;
-    for (const ExpectedCable& expected : ExpectedCables) {
-        SCOPED_TRACE("cable " + std::to_string(expected.number));
-        named.insert(expected.number);
-        const CableRecord& row = Catalog.cables[expected.number];
-        ASSERT_NE(row.name, nullptr);
-        EXPECT_STREQ(row.name, expected.name);
-        EXPECT_EQ(row.startPlug, expected.startPlug);
-        EXPECT_EQ(row.endPlug, expected.endPlug);
-        EXPECT_EQ(row.startPinouts, expected.startPinouts);
-        EXPECT_EQ(row.endPinouts, expected.endPinouts);
-    }
-    EXPECT_EQ(named.size(), 78u);
-    int empty = 0;
-    for (int number = 0; number < 100; ++number) {
-        if (named.count(number)) continue;
-        SCOPED_TRACE("empty cable row " + std::to_string(number));
-        const CableRecord& row = Catalog.cables[number];
-        EXPECT_EQ(row.name, nullptr);
-        EXPECT_EQ(row.startPlug, 0);
-        EXPECT_EQ(row.endPlug, 0);
-        EXPECT_EQ(row.startPinouts, 0);
-        EXPECT_EQ(row.endPinouts, 0);
-        ++empty;
-    }
-    EXPECT_EQ(empty, 22);
+TEST_F(CatalogTest, NamedRowsAndNodesHoldExactlyTheirValuesAndTheOthersAreEmpty) {
+    ASSERT_EQ(std::size(ExpectedCables), 78u);
+    ASSERT_EQ(std::size(ExpectedNodes), 23u);
+    std::set<int> emptyRows{31, 32, 39, 40, 41};
+    for (int number = 83; number < 100; ++number) emptyRows.insert(number);
+    expectExactly("cable row", Catalog.cables, ExpectedCables, emptyRows);
+    expectExactly("node", Catalog.nodes, ExpectedNodes, {16, 18});
 }
 
 TEST_F(CatalogTest, Row50HoldsQuarterAndHalfAsSingleCodePage1252Bytes) {
@@ -186,33 +207,6 @@ TEST_F(CatalogTest, Row50HoldsQuarterAndHalfAsSingleCodePage1252Bytes) {
     for (const char* c = name; *c; ++c) {
         unsigned char byte = static_cast<unsigned char>(*c);
         EXPECT_TRUE(byte < 0x80 || byte == 0xBC || byte == 0xBD) << "stray byte " << int(byte);
-    }
-}
-
-TEST_F(CatalogTest, Has23NodesHoldingExactlyTheirValuesAndTwoEmptyOnes) {
-    ASSERT_EQ(sizeof ExpectedNodes / sizeof ExpectedNodes[0], 23u);
-    std::set<int> filled;
-    for (const ExpectedNode& expected : ExpectedNodes) {
-        SCOPED_TRACE("node " + std::to_string(expected.number));
-        filled.insert(expected.number);
-        const CategoryNode& node = Catalog.nodes[expected.number];
-        ASSERT_NE(node.name, nullptr);
-        EXPECT_STREQ(node.name, expected.name);
-        EXPECT_EQ(node.holdsCategories, expected.holdsCategories);
-        EXPECT_EQ(node.parent, expected.parent);
-        EXPECT_EQ(node.childCount, expected.childCount);
-        for (int slot = 0; slot < CategoryChildSlots; ++slot)
-            EXPECT_EQ(node.children[slot], expected.children[slot]) << "slot " << slot;
-    }
-    for (int number : {16, 18}) {
-        SCOPED_TRACE("empty node " + std::to_string(number));
-        ASSERT_EQ(filled.count(number), 0u);
-        const CategoryNode& node = Catalog.nodes[number];
-        EXPECT_EQ(node.name, nullptr);
-        EXPECT_EQ(node.childCount, 0);
-        EXPECT_EQ(node.holdsCategories, 0);
-        EXPECT_EQ(node.parent, 0);
-        for (int slot = 0; slot < CategoryChildSlots; ++slot) EXPECT_EQ(node.children[slot], 0);
     }
 }
 
