@@ -47,11 +47,11 @@ public:
     RECT diagramPanelRect{};
     RECT endPanelRect{};
 
-    DrawingPanel startPanel{PanelScale, *this, "DATA\\PLUG\\PLUG.000",
+    DrawingPanel startPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
                             "Start connector. Doubleclick or press F6 to toggle connector/pinouts.", StartPanelId};
-    DrawingPanel diagramPanel{PanelScale, *this, "DATA\\CABLE\\CABLE.000",
+    DrawingPanel diagramPanel{PanelScale, dpi, *this, "DATA\\CABLE\\CABLE.000",
                               "Circuit diagram. Doubleclick or press F8 for notes.", DiagramPanelId};
-    DrawingPanel endPanel{PanelScale, *this, "DATA\\PLUG\\PLUG.000",
+    DrawingPanel endPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
                           "End connector. Doubleclick or press F7 to toggle connector/pinouts.", EndPanelId};
     KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
 

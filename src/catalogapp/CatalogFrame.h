@@ -61,8 +61,8 @@ private:
     CListBox connectorList;
     CListBox pinoutList;
     CListBox cableList;
-    DrawingView connectorView{layout.drawingScale};
-    DrawingView pinoutView{layout.drawingScale};
+    DrawingView connectorView{layout.drawingScale, dpi};
+    DrawingView pinoutView{layout.drawingScale, dpi};
     HWND findBox = nullptr;  // an edit control, owned as a child of this window
     HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
     CFont controlFont;  // the lists' and find box's font away from the system DPI; none at it

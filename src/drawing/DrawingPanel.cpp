@@ -1,7 +1,8 @@
 #include "drawing/DrawingPanel.h"
 
-DrawingPanel::DrawingPanel(const Scale& scale, HintTarget& mainWindow, std::string path, std::string hint, int id)
-    : DrawingView(scale), firstPath(path), secondPath(path), hintText(std::move(hint)), panelId(id),
+DrawingPanel::DrawingPanel(const Scale& scale, const int& dpi, HintTarget& mainWindow, std::string path,
+                           std::string hint, int id)
+    : DrawingView(scale, dpi), firstPath(path), secondPath(path), hintText(std::move(hint)), panelId(id),
       mainWindow(mainWindow) {}
 
 LRESULT DrawingPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,8 +9,10 @@
 
 class DrawingPanel : public DrawingView {
 public:
-    // `scale` and `mainWindow` belong to the main window; the panel reads the one and tells the other.
-    DrawingPanel(const Scale& scale, HintTarget& mainWindow, std::string path, std::string hintText, int panelId);
+    // `scale`, `dpi` and `mainWindow` belong to the main window; the panel reads the first two and
+    // tells the third.
+    DrawingPanel(const Scale& scale, const int& dpi, HintTarget& mainWindow, std::string path, std::string hintText,
+                 int panelId);
     ~DrawingPanel() override = default;
 
     // Flips between the two drawings and repaints at once.

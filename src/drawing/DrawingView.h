@@ -1,6 +1,6 @@
 #pragma once
 // A child window that shows one metafile drawing framed (PaintFramedDrawing) at the viewport extent
-// its owner keeps. A double-click is passed to the parent as a command: the view's control id with
+// and DPI its owner keeps. A double-click is passed to the parent as a command: the view's control id with
 // the notification DoubleClicked.
 
 #include <string>
@@ -11,9 +11,9 @@
 
 class DrawingView : public CWnd {
 public:
-    // `scale` is the owner's: the view reads it at every paint.
-    explicit DrawingView(const Scale& scale, std::string path = std::string())
-        : scale(scale), drawingPath(std::move(path)) {}
+    // `scale` and `dpi` are the owner's: the view reads them at every paint.
+    DrawingView(const Scale& scale, const int& dpi, std::string path = std::string())
+        : scale(scale), dpi(dpi), drawingPath(std::move(path)) {}
 
     bool Create(CWnd* parent, const char* name, UINT id, const RECT& rect = RECT{0, 0, 0, 0});
     // Shows another file and repaints at once; "" shows the empty frame.
@@ -33,5 +33,6 @@ private:
     void OnLButtonDblClk();
 
     const Scale& scale;
+    const int& dpi;
     std::string drawingPath;
 };

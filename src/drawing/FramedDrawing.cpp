@@ -3,9 +3,10 @@
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
 #include "framework/Dc.h"
+#include "framework/DpiScale.h"
 #include "framework/GdiObjects.h"
 
-void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int viewportX, int viewportY) {
+void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int viewportX, int viewportY, int dpi) {
     RECT client = {0, 0, w, h};
     CDC memory;
     memory.CreateCompatibleDC(nullptr);
@@ -27,19 +28,22 @@ void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int view
 
     CPen darkGrey(PS_SOLID, 1, RGB(128, 128, 128));
     CPen black(PS_SOLID, 1, RGB(0, 0, 0));
-    {
+    // Each line is drawn `line` times, one pixel further in each time.
+    const int line = ScaleForDpi(1, dpi);
+    for (int i = 0; i < line; ++i) {
         SelectGuard pen(memory, darkGrey);
-        memory.MoveTo(0, h);
-        memory.LineTo(0, 0);
-        memory.LineTo(w, 0);
+        memory.MoveTo(i, h);
+        memory.LineTo(i, i);
+        memory.LineTo(w, i);
     }
-    {
+    for (int i = line; i < 2 * line; ++i) {
         SelectGuard pen(memory, black);
-        memory.MoveTo(1, h - 2);
-        memory.LineTo(1, 1);
-        memory.LineTo(w - 2, 1);
-        memory.LineTo(w - 2, h - 2);
-        memory.LineTo(1, h - 2);
+        const int right = w - 1 - i, bottom = h - 1 - i;
+        memory.MoveTo(i, bottom);
+        memory.LineTo(i, i);
+        memory.LineTo(right, i);
+        memory.LineTo(right, bottom);
+        memory.LineTo(i, bottom);
     }
     dc.BitBlt(0, 0, w, h, memory, 0, 0, SRCCOPY);
 }

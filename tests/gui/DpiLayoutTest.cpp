@@ -198,7 +198,12 @@ TEST_F(DpiLayoutTest, DrawingsTakeTheScaledExtents) {
     HWND panel = frame().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
-    RECT box = redBox(Pixels::OfClient(panel));
+    Pixels pixels = Pixels::OfClient(panel);
+    RECT box = redBox(pixels);
+    // The frame's lines are as wide as the status strip's edge: dark grey, black, then the ground.
+    const int e = row().edge, y = client.bottom / 2;
+    const std::pair<int, COLORREF> across[] = {{e - 1, RGB(128, 128, 128)}, {e, Black}, {2 * e - 1, Black}, {2 * e, White}};
+    for (auto [x, colour] : across) EXPECT_EQ(ColourName(pixels.at(x, y)), ColourName(colour)) << x;
     Point anchor = PanelAnchor(client.right, client.bottom);
     Point origin = MetafileWindowOrigin(frame().PanelScale.x, frame().PanelScale.y, anchor.x, anchor.y);
     EXPECT_NEAR(box.left, -origin.x * frame().PanelScale.x / double(DrawingExtentX), 1.0);
