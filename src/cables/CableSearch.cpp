@@ -49,7 +49,10 @@ bool naturalLess(const std::string& a, const std::string& b) {
             std::size_t ei = i, ej = j;
             while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
             while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
-            const long va = std::stol(a.substr(i, ei - i)), vb = std::stol(b.substr(j, ej - j));
+            // By value, however many digits: without leading zeros, the shorter run is the smaller.
+            const std::size_t za = std::min(a.find_first_not_of('0', i), ei), zb = std::min(b.find_first_not_of('0', j), ej);
+            const std::string va = a.substr(za, ei - za), vb = b.substr(zb, ej - zb);
+            if (va.size() != vb.size()) return va.size() < vb.size();
             if (va != vb) return va < vb;
             i = ei;
             j = ej;

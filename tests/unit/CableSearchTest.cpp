@@ -95,6 +95,22 @@ TEST(CableSearch, ConnectorChoicesFitEitherWayRound) {
     EXPECT_NE(std::find(inHand.begin(), inHand.end(), "DB-25 male"), inHand.end());
 }
 
+TEST(CableSearch, ChoicesSortByTheValueOfTheirNumbersHoweverLong) {
+    // A damaged index may carry numbers no integer holds; they sort by value and stop nothing.
+    const char* families[] = {"Type 10", "Type 99999999999999999999999", "type 2", "Type 0003", "Type 100000000000000000000000"};
+    CableIndex index;
+    for (int i = 0; i < 5; ++i) {
+        IndexedCable cable;
+        cable.number = i + 1;
+        cable.start = {families[i], "male", "", ""};
+        cable.end = cable.start;
+        index.cables.push_back(cable);
+    }
+    EXPECT_EQ(ConnectorChoices(index), (std::vector<std::string>{"type 2 male", "Type 0003 male", "Type 10 male",
+                                                                 "Type 99999999999999999999999 male",
+                                                                 "Type 100000000000000000000000 male"}));
+}
+
 TEST(CableSearch, TheFoundCableTakesTheSelectionDialogToItsFirstList) {
     EXPECT_EQ(CategoryOfCable(6), 4);    // RS232
     EXPECT_EQ(CategoryOfCable(30), 11);  // Audio, before SCART (SVHS)
