@@ -1,6 +1,7 @@
 #include "cables/CableSelectDialog.h"
 
 #include "cables/CategoryBrowser.h"
+#include "cables/OkNoBitmaps.h"
 #include "cables/PathLine.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
@@ -37,8 +38,7 @@ void CableSelectDialog::placeControls() {
         Rect at = ScaleRect(rect, dpi());
         ::SetWindowPos(control, nullptr, at.left, at.top, at.width(), at.height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
+    LoadOkNoBitmaps(okButton, noButton, dpi());
 }
 
 void CableSelectDialog::OnDpiChanged(int newDpi, const RECT& suggested) {

@@ -5,6 +5,7 @@
 #include "cables/CableSearch.h"
 #include "cables/CableTable.h"
 #include "cables/CategoryBrowser.h"
+#include "cables/OkNoBitmaps.h"
 #include "cables/PathLine.h"
 #include "framework/Dc.h"
 #include "resource.h"
@@ -40,7 +41,7 @@ FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index)
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
-    loadButtonBitmaps();
+    LoadOkNoBitmaps(okButton, noButton, dpi());
 
     FillConnectorChoices();
     Refill();
@@ -48,15 +49,10 @@ BOOL FindCableDialog::OnInitDialog() {
     return FALSE;  // the focus is set: the words box
 }
 
-void FindCableDialog::loadButtonBitmaps() {
-    okButton.LoadBitmaps("OK_UP_2", "OK_DOWN_2", dpi());
-    noButton.LoadBitmaps("NO_UP_2", "NO_DOWN_2", dpi());
-}
-
 // The controls are the template's: the dialog manager moves them; the bitmaps are this dialog's.
 void FindCableDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
     CDialog::OnDpiChanged(newDpi, suggested);
-    loadButtonBitmaps();
+    LoadOkNoBitmaps(okButton, noButton, dpi());
 }
 
 INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -26,7 +26,6 @@ private:
     bool Mating() const;
     int SelectedCable() const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void loadButtonBitmaps();
 
     const CableIndex& index;
     std::vector<int> shown;  // the cable number of each list row
