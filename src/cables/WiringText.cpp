@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "datafiles/Continuity.h"
+
 namespace {
 constexpr const char* Eol = "\r\n";
 
@@ -48,10 +50,10 @@ std::string WiringText(const IndexedCable& cable, const std::string& name) {
     text += section("Jumpers:", jumpers);
     text += section("Shield:", shields);
 
-    text += std::string(Eol) + "Continuity check, the meter beeps on each pair:" + Eol;
+    text += std::string(Eol) + ContinuityHeading + ". " + ContinuityBeeps + Eol;
     for (const std::string& pair : ContinuityPairs(cable)) text += pair + Eol;
     for (const std::string& check : cable.checks) text += check + Eol;
-    text += std::string("No beep between any other two contacts.") + Eol;
+    text += std::string(ContinuityNoOtherBeep) + Eol;
     return text;
 }
 

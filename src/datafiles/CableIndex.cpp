@@ -196,10 +196,3 @@ CableIndexReading ParseCableIndex(const std::string& text) {
     reader.finish();
     return reader.result;
 }
-
-std::vector<std::string> ContinuityPairs(const IndexedCable& cable) {
-    std::vector<std::string> pairs;
-    for (const IndexedWire& w : cable.wires)
-        if (w.joins()) pairs.push_back(w.from + " - " + w.to);
-    return pairs;
-}

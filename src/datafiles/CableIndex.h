@@ -89,6 +89,3 @@ struct CableIndexReading {
 
 // Reads the file's text; a fault names the line and what is wrong.
 CableIndexReading ParseCableIndex(const std::string& text);
-
-// What a meter must find joined: "S3 - E2" for every wire, jumper and shield that joins two contacts.
-std::vector<std::string> ContinuityPairs(const IndexedCable& cable);

@@ -7,6 +7,7 @@
 #include "Build.h"
 #include "CableIndexWriter.h"
 #include "datafiles/CableIndex.h"
+#include "datafiles/Continuity.h"
 #include "cables/CableTable.h"
 
 namespace {

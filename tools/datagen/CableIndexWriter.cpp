@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 
+#include "Netlist.h"
 #include "cables/CableTable.h"
 
 namespace {
@@ -36,16 +37,6 @@ std::string noteWords(const CableSource& cable) {
     return words;
 }
 
-const char* wireKind(Wire::Kind kind) {
-    switch (kind) {
-        case Wire::Kind::Ribbon: return "ribbon";
-        case Wire::Kind::Shield: return "shield";
-        case Wire::Kind::Wire: break;
-    }
-    return "wire";
-}
-
-std::string contactOrOpen(const PinRef& pin) { return pin.contact.empty() ? "-" : pin.text(); }
 }  // namespace
 
 std::string cableIndexPath() { return "MISC/CABLES.IDX"; }
@@ -63,11 +54,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     entry.start = indexEnd(startPlug, cable.startEnd, cable.startTitle.text);
     entry.end = indexEnd(endPlug, cable.endEnd, cable.endTitle.text);
     for (const Branch& branch : cable.branches) entry.branches.push_back({branch.name, branch.title});
-    for (const Wire& w : cable.wires) {
-        entry.wires.push_back({wireKind(w.kind), contactOrOpen(w.start), w.startSignal, contactOrOpen(w.end),
-                               w.endSignal, w.colour});
-    }
-    for (const Jumper& j : cable.jumpers) entry.wires.push_back({"jumper", j.a.text(), j.aSignal, j.b.text(), j.bSignal, ""});
+    entry.wires = indexedWires(cable);
     // The check lines of a source are one paragraph, as on the notes drawing.
     std::string checks;
     for (const CableNote& note : cable.notes)

@@ -2,17 +2,20 @@
 
 #include <map>
 
-std::vector<std::string> netlistLines(const CableSource& cable) {
-    std::vector<std::string> lines;
-    for (const Wire& wire : cable.wires) {
-        if (wire.start.contact.empty() || wire.end.contact.empty()) continue;
-        lines.push_back(wire.start.text() + " " + wire.end.text());
-    }
-    for (const Jumper& jumper : cable.jumpers) lines.push_back(jumper.a.text() + " " + jumper.b.text());
-    return lines;
-}
+#include "datafiles/Continuity.h"
 
 namespace {
+
+const char* wireKind(Wire::Kind kind) {
+    switch (kind) {
+        case Wire::Kind::Ribbon: return "ribbon";
+        case Wire::Kind::Shield: return "shield";
+        case Wire::Kind::Wire: break;
+    }
+    return "wire";
+}
+
+std::string contactOrOpen(const PinRef& pin) { return pin.contact.empty() ? "-" : pin.text(); }
 
 class Groups {
 public:
@@ -45,6 +48,21 @@ private:
 };
 
 }  // namespace
+
+std::vector<IndexedWire> indexedWires(const CableSource& cable) {
+    std::vector<IndexedWire> wires;
+    for (const Wire& w : cable.wires)
+        wires.push_back({wireKind(w.kind), contactOrOpen(w.start), w.startSignal, contactOrOpen(w.end), w.endSignal,
+                         w.colour});
+    for (const Jumper& j : cable.jumpers) wires.push_back({"jumper", j.a.text(), j.aSignal, j.b.text(), j.bSignal, ""});
+    return wires;
+}
+
+std::vector<std::string> netlistLines(const CableSource& cable) {
+    std::vector<std::string> lines;
+    for (const ContinuityPair& pair : ContinuityList(indexedWires(cable))) lines.push_back(pair.from + " " + pair.to);
+    return lines;
+}
 
 std::vector<std::set<std::string>> connectedGroups(const CableSource& cable) {
     Groups groups;

@@ -6,6 +6,11 @@
 #include <vector>
 
 #include "CableSource.h"
+#include "datafiles/CableIndex.h"
+
+// The wires, ribbon wires and shield in source order, then the jumpers, as the cable index lists
+// them: contacts named as in the continuity list, "-" for a shield end left open.
+std::vector<IndexedWire> indexedWires(const CableSource& cable);
 
 // "S3 E2" for a wire (or the shield) from start to end, "E6 E1" for a jumper within one
 // connector; wires first in source order, then the jumpers. A shield left open at one end is

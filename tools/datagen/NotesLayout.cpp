@@ -5,6 +5,7 @@
 #include "EndGenders.h"
 #include "Netlist.h"
 #include "TextWrap.h"
+#include "datafiles/Continuity.h"
 
 namespace {
 
@@ -126,46 +127,43 @@ std::string contactList(const std::vector<std::string>& contacts) {
 bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
     int y = top;
     sketch.setSourceLine(1);
-    sketch.text({RightX, y}, size.height, Align::Left, "Continuity check", true);
+    sketch.text({RightX, y}, size.height, Align::Left, ContinuityHeading, true);
     y -= size.pitch;
     if (ends == EndsPlace::Right) {
         sketch.setSourceLine(genderSourceLine(cable));
-        rightParagraph(sketch, endsParagraph(cable) + " The meter beeps on each pair:", size, false, y);
+        rightParagraph(sketch, endsParagraph(cable) + " " + ContinuityBeeps, size, false, y);
     } else {
-        rightParagraph(sketch, "S: start (left), E: end (right). The meter beeps on each pair:", size, false, y);
+        rightParagraph(sketch, std::string(ContinuitySides) + " " + ContinuityBeeps, size, false, y);
     }
-    // Ribbon wires: one line per ribbon; the rest one entry per wire and jumper.
+    // The continuity list, written short: a ribbon as one line, the long SHELL entries as one
+    // paragraph, the rest one entry per pair.
+    const std::size_t wireCount = cable.wires.size();
+    auto isRibbon = [&](std::size_t i) { return i < wireCount && cable.wires[i].kind == Wire::Kind::Ribbon; };
+    auto lineOf = [&](std::size_t i) { return i < wireCount ? cable.wires[i].line : cable.jumpers[i - wireCount].line; };
+    auto onShell = [&](std::size_t i) {
+        return i < wireCount ? cable.wires[i].start.contact == "SHELL" || cable.wires[i].end.contact == "SHELL"
+                             : cable.jumpers[i - wireCount].a.contact == "SHELL" ||
+                                   cable.jumpers[i - wireCount].b.contact == "SHELL";
+    };
     std::vector<std::string> entries;
     std::vector<int> entryLines;
-    std::vector<std::string> shells;  // the long SHELL entries, written as one paragraph
-    for (std::size_t i = 0; i < cable.wires.size(); ++i) {
-        const Wire& w = cable.wires[i];
-        if (w.kind == Wire::Kind::Ribbon) {
+    std::vector<std::string> shells;
+    const std::vector<ContinuityPair> pairs = ContinuityList(indexedWires(cable));
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        const std::size_t i = pairs[k].wire;
+        if (isRibbon(i)) {
             std::vector<std::string> contacts;
-            std::size_t j = i;
-            while (j < cable.wires.size() && cable.wires[j].group == w.group) contacts.push_back(cable.wires[j++].start.contact);
-            i = j - 1;
-            sketch.setSourceLine(w.line);
+            for (; k < pairs.size() && isRibbon(pairs[k].wire) && cable.wires[pairs[k].wire].group == cable.wires[i].group; ++k)
+                contacts.push_back(cable.wires[pairs[k].wire].start.contact);
+            --k;
+            sketch.setSourceLine(lineOf(i));
             rightParagraph(sketch, "Sn - En for n = " + contactList(contacts), size, false, y);
-            continue;
+        } else if (onShell(i)) {
+            shells.push_back(pairs[k].text());
+        } else {
+            entries.push_back(pairs[k].text());
+            entryLines.push_back(lineOf(i));
         }
-        if (w.start.contact.empty() || w.end.contact.empty()) continue;
-        const std::string entry = w.start.text() + " - " + w.end.text();
-        if (w.start.contact == "SHELL" || w.end.contact == "SHELL") {
-            shells.push_back(entry);
-            continue;
-        }
-        entries.push_back(entry);
-        entryLines.push_back(w.line);
-    }
-    for (const Jumper& j : cable.jumpers) {
-        const std::string entry = j.a.text() + " - " + j.b.text();
-        if (j.a.contact == "SHELL" || j.b.contact == "SHELL") {
-            shells.push_back(entry);
-            continue;
-        }
-        entries.push_back(entry);
-        entryLines.push_back(j.line);
     }
     int entryWidth = 0;
     for (const std::string& e : entries) entryWidth = std::max(entryWidth, estimateTextWidth(e, size.height, false) + 250);
@@ -202,7 +200,7 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     sketch.setSourceLine(line == 0 ? 1 : line);
     if (!checks.empty()) rightParagraph(sketch, checks, size, false, y);
     sketch.setSourceLine(1);
-    rightParagraph(sketch, "No beep between any other two contacts.", size, false, y);
+    rightParagraph(sketch, ContinuityNoOtherBeep, size, false, y);
     if (y + size.pitch < LowestBaseline) {
         failedLine = line == 0 ? 1 : line;
         return false;

@@ -4,6 +4,7 @@
 #include "cables/CableSearch.h"
 #include "cables/WiringText.h"
 #include "datafiles/CableIndex.h"
+#include "datafiles/Continuity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > MaxCableIndexBytes) return 0;
