@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "CableLayout.h"
+#include "CoreCount.h"
 #include "NotesLayout.h"
 #include "WiringChecks.h"
 #include "cables/CableTable.h"
@@ -56,8 +57,9 @@ const ConnectorSource* endPinouts(const ConnectorSet& connectors, const CableSou
 CableSource readOne(const fs::path& file, const std::string& shownFile, const ConnectorSet& connectors, int number) {
     if (number < 0 || number >= CableRowCount || !IsCableInUse(number))
         throw DataError(shownFile + ": cable " + std::to_string(number) + " is not in the cable table");
-    const CableSource cable = parseCable(readSourceFile(file.string(), shownFile), number, shownFile,
-                                         cableEnds(connectors, number));
+    CableSource cable = parseCable(readSourceFile(file.string(), shownFile), number, shownFile,
+                                   cableEnds(connectors, number));
+    fillCoreCounts(cable);
     const CableRecord& row = Catalog.cables[number];
     EndPinouts pinouts;
     pinouts.start = endPinouts(connectors, cable, Side::Start, row.startPlug, row.startPinouts);

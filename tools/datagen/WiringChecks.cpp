@@ -2,7 +2,9 @@
 
 void checkWiring(const CableSource& cable, const EndPinouts& pinouts) {
     checkSignalNames(cable, pinouts);
+    checkKeyContacts(cable, pinouts);
     checkReturnsAndSupplies(cable, pinouts);
     checkGenders(cable);
     checkViewWords(cable);
+    checkCoreCount(cable);
 }

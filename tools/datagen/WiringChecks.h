@@ -29,5 +29,12 @@ void checkGenders(const CableSource& cable);
 // A note that places a contact by left, right, top or bottom names the view it is seen from.
 void checkViewWords(const CableSource& cable);
 
-// All four, in that order.
+// No wire, jumper or continuity pair ends on a contact that the end's pinout drawing marks as
+// the key or leaves out.
+void checkKeyContacts(const CableSource& cable, const EndPinouts& pinouts);
+
+// The 'cable' notes offer at least as many cores as the wiring needs (see CoreCount.h).
+void checkCoreCount(const CableSource& cable);
+
+// All of them, in that order.
 void checkWiring(const CableSource& cable, const EndPinouts& pinouts);
