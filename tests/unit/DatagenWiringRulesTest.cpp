@@ -149,3 +149,72 @@ TEST(DatagenWiringRules, TheNetlistFileIsUpToDate) {
     const std::string text = netlistFileText({loadCable(data.path.string(), 6)});
     EXPECT_EQ(text.substr(text.find("\ncable")), "\ncable 006: Test\nE6 E1\nS3 E2\nS4 E6\n");
 }
+
+TEST(DatagenWiringRules, NotesAreAsExactAsTheWires) {
+    SourceFolder data;
+    // 8 left out of the drawing, 9 its key.
+    std::string pinouts = SerialPinouts;
+    pinouts.replace(pinouts.find("pin 8 CTS in"), 12, "pin 9 key");
+    data.write("connectors/pinouts-001.txt", pinouts);
+    const std::string wired = "wire 3 2 TxD RxD\nwire 5 5 GND GND\n";  // lines 5 and 6
+    const std::string view =
+        "\" places a contact without naming the view: say \"mating face\" as the connector drawing does, or \"solder "
+        "side\" or \"seen from the cable\"";
+    const std::string rear =
+        "\" is the mirror image of the mating face the drawing shows: say so in the same sentence (\"the mirror of the "
+        "drawing\")";
+    const std::string noPair = ": no probe reaches it, so no wire, jumper or continuity pair may end there";
+    expectCases(data, {
+        {wired + "wire 9 9 key key\n",
+         "cable-006.txt:7: start contact 9 is the key on the pinout drawing pinouts-001.txt (\"key\")" + noPair},
+        {wired + "jumper end 7 8\n",
+         "cable-006.txt:7: end contact 8 is left out of the pinout drawing pinouts-001.txt: no wire, jumper or "
+         "continuity pair may end on a contact the drawing does not show"},
+        {wired + "cable One core.\n",
+         "cable-006.txt:7: \"One core\" is too few: the wiring needs 2 conductors (connections end to end, the shield "
+         "apart); offer at least 2, or write {cores} for the count the build makes"},
+        {"wire 3 2 TxD RxD\nwire 2 3 RxD TxD\nwire 5 5 GND GND\ncable A 1-core screened cable.\n",
+         "cable-006.txt:8: \"1-core\" is too few: the wiring needs 2 conductors besides the screen (3 connections end to "
+         "end, 1 of them grounds); offer at least 2, or write {cores} for the count the build makes"},
+        {wired + "use Wire N left, L right.\n", "cable-006.txt:7: \"N left" + view},
+        {wired + "variant Earth top left.\n", "cable-006.txt:7: \"Earth top" + view},
+        {wired + "cable Keep the lower row short.\n", "cable-006.txt:7: \"the lower" + view},
+        {wired + "caution Line lies\ncaution below neutral.\n", "cable-006.txt:8: \"lies below" + view},
+        {wired + "check Then from the bottom contact.\n", "cable-006.txt:7: \"from the bottom" + view},
+        {wired + "source Wiki (active top left seen from the rear).\n", "cable-006.txt:7: \"seen from the rear" + rear},
+        {wired + "source A plug, seen from the back; L bottom right.\n", "cable-006.txt:7: \"seen from the back" + rear},
+        {wired + "source Wiki (active top left seen from the rear, the mirror of the drawing).\n"
+                 "variant Left channel to 6, 13 A above 700 W; 4 is left free.\ncable One screened core.\n",
+         ""},
+    });
+}
+
+TEST(DatagenWiringRules, YCablesCountTheCoresOfEachLead) {
+    SourceFolder data;
+    data.copyReal("connectors/plug-010.txt");
+    data.copyReal("connectors/pinouts-005.txt");
+    data.copyReal("cables/cable-047.txt");
+    // The notes say the counts the build makes: 8 to each joystick, 14 from the PC.
+    std::string notes;
+    for (const CableNote& note : loadCable(data.path.string(), 47).notes)
+        if (note.section == NoteSection::Cable) notes += note.text + " ";
+    EXPECT_EQ(notes, "Two 8-core leads from a moulded splitter, or one 14-core cable to a splitter at the joysticks; up "
+                     "to 2 m each. ");
+    std::ifstream in(data.path / "cables/cable-047.txt");
+    std::stringstream real;
+    real << in.rdbuf();
+    const std::string source = real.str();
+    const std::size_t line = source.find("cable Two");
+    for (const auto& [offer, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"cable Two 8-core leads from a moulded splitter, or 12 cores; up to 2 m each.",
+              "\"12 cores\" is too few: the wiring needs 14 conductors (connections end to end, the shield apart); "
+              "offer at least 14, or write {cores} for the count the build makes"},
+             {"cable Two 7-core leads from a moulded splitter; up to 2 m each.",
+              "\"7-core leads\" is too few: the lead to plug A needs 8 conductors; offer at least 8, or write {lead "
+              "cores} for the count the build makes"}}) {
+        data.write("cables/cable-047.txt",
+                   source.substr(0, line) + offer + source.substr(source.find('\n', source.find('\n', line) + 1)));
+        const std::string error = data.loadError(47);
+        EXPECT_EQ(error.substr(error.find("cable-047.txt")), "cable-047.txt:38: " + expected);
+    }
+}

@@ -129,7 +129,8 @@ void checkCoreCount(const CableSource& cable) {
                        " of them grounds)";
             else
                 what = "the wiring needs " + std::to_string(needed) + " conductors (connections end to end, the shield apart)";
-            throw DataError(cable.file + ":" + std::to_string(note.line) + ": \"" + m->str(0) + "\" is too few: " + what +
+            const std::string offeredText = note.text.substr(static_cast<std::size_t>(m->position(0)), m->length(0));
+            throw DataError(cable.file + ":" + std::to_string(note.line) + ": \"" + offeredText + "\" is too few: " + what +
                             "; offer at least " + std::to_string(needed) + ", or write " +
                             (perLead ? "{lead cores}" : "{cores}") + " for the count the build makes");
         }

@@ -25,13 +25,14 @@ void checkEnd(const CableSource& cable, const EndPinouts& pinouts, const PinRef&
     const PinRow* row = rowOf(*drawing, pin.contact);
     std::string why;
     if (!row)
-        why = " is left out of the pinout drawing " + shortName(*drawing);
+        why = " is left out of the pinout drawing " + shortName(*drawing) +
+              ": no wire, jumper or continuity pair may end on a contact the drawing does not show";
     else if (isKey(*row))
-        why = " is the key on the pinout drawing " + shortName(*drawing) + " (\"" + row->signal + "\")";
+        why = " is the key on the pinout drawing " + shortName(*drawing) + " (\"" + row->signal +
+              "\"): no probe reaches it, so no wire, jumper or continuity pair may end there";
     else
         return;
-    throw DataError(cable.file + ":" + std::to_string(line == 0 ? 1 : line) + ": " + where + why +
-                    ": no probe reaches it, so no wire, jumper or continuity pair may end there");
+    throw DataError(cable.file + ":" + std::to_string(line == 0 ? 1 : line) + ": " + where + why);
 }
 
 }  // namespace

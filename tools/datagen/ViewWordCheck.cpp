@@ -76,6 +76,7 @@ void checkViewWords(const CableSource& cable) {
             std::size_t stop = std::min(text.find(". ", start), text.find("; ", start));
             if (stop == std::string::npos) stop = text.size();
             const std::string sentence = text.substr(start, stop - start);
+            // Named by the line of the word itself.
             auto fail = [&](std::size_t at, const std::string& message) {
                 throw DataError(cable.file + ":" + std::to_string(lineAt(pieces, start + at)) + ": " + message);
             };
@@ -91,7 +92,7 @@ void checkViewWords(const CableSource& cable) {
                 const std::size_t wordAt = static_cast<std::size_t>(m->position(3));
                 if (placesNothing(sentence, wordAt, (*m)[3].str())) continue;
                 const std::size_t at = static_cast<std::size_t>(m->position(0));
-                fail(at, "\"" + original.substr(start + at, m->length(0)) +
+                fail(wordAt, "\"" + original.substr(start + at, m->length(0)) +
                              "\" places a contact without naming the view: say \"mating face\" as the connector "
                              "drawing does, or \"solder side\" or \"seen from the cable\"");
             }
