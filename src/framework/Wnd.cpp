@@ -3,6 +3,7 @@
 #include <exception>
 #include <vector>
 
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/WinApp.h"
 
@@ -81,6 +82,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DRAWITEM:
             if (ReflectDrawItem(lParam)) return TRUE;
+            break;
+        case WM_GETOBJECT:
+            if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam)) return answer;
             break;
         default:
             break;
