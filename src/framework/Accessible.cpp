@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "framework/LateLibrary.h"
-#include "framework/Wnd.h"
 
 namespace {
 // The interfaces' published ids. The program names them itself: the import libraries are not
@@ -60,7 +59,8 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 // children, focus) is the standard object's.
 class WindowAccessible final : public IAccessible {
 public:
-    WindowAccessible(HWND window, IAccessible* standard) : window(window), standard(standard) {}
+    WindowAccessible(HWND window, AccessibleDescriber describer, IAccessible* standard)
+        : window(window), describer(describer), standard(standard) {}
     WindowAccessible(const WindowAccessible&) = delete;
     WindowAccessible& operator=(const WindowAccessible&) = delete;
 
@@ -160,10 +160,7 @@ private:
     ~WindowAccessible() { standard->Release(); }
 
     // The window's facts now; false once the window is gone or says nothing.
-    bool describe(AccessibleFacts& facts) const {
-        const CWnd* object = CWnd::FromHandle(window);
-        return object && object->describe(facts);
-    }
+    bool describe(AccessibleFacts& facts) const { return describer(window, facts); }
 
     using StandardText = HRESULT(STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
     HRESULT answer(VARIANT child, BSTR* text, std::string AccessibleFacts::*field, StandardText standardText) {
@@ -175,16 +172,16 @@ private:
     }
 
     HWND window;
+    AccessibleDescriber describer;
     IAccessible* standard;  // owned: one reference
     std::atomic<ULONG> references{1};
 };
 }  // namespace
 
-LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleDescriber describe) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
-    const CWnd* object = CWnd::FromHandle(window);
     AccessibleFacts facts;
-    if (!object || !object->describe(facts)) return 0;
+    if (!describe(window, facts)) return 0;
     auto createStandard = Oleacc().function<CreateStdAccessibleObjectFunction>("CreateStdAccessibleObject");
     auto resultFromObject = Oleacc().function<LresultFromObjectFunction>("LresultFromObject");
     if (!createStandard || !resultFromObject) return 0;
@@ -192,7 +189,7 @@ LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
     IAccessible* standard = nullptr;
     if (FAILED(createStandard(window, OBJID_CLIENT, AccessibleIid, reinterpret_cast<void**>(&standard))) || !standard)
         return 0;
-    auto* accessible = new WindowAccessible(window, standard);
+    auto* accessible = new WindowAccessible(window, describe, standard);
     const LRESULT result = resultFromObject(AccessibleIid, wParam, accessible);
     accessible->Release();  // LresultFromObject holds its own reference while the answer travels
     return result < 0 ? 0 : result;

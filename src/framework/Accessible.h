@@ -23,9 +23,12 @@ constexpr long AccessibleRoleGraphic = 0x28;
 constexpr long AccessibleRolePushButton = 0x2b;
 constexpr long AccessibleRoleStaticText = 0x29;
 
-// The answer to WM_GETOBJECT for `window`, whose object's `describe` says what it is; 0 when the
+// Tells what the window is now; false when it is gone or says nothing.
+using AccessibleDescriber = bool (*)(HWND window, AccessibleFacts& facts);
+
+// The answer to WM_GETOBJECT for `window`, which `describe` tells at every question; 0 when the
 // question is not about its client area, the window describes nothing, or oleacc cannot be had.
-LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam);
+LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleDescriber describe);
 
 // Tells listening assistive technology that what `window` shows has changed.
 void NotifyValueChanged(HWND window);

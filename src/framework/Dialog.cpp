@@ -33,7 +33,7 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             return ReflectDrawItem(lParam);
         case WM_GETOBJECT:
-            if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam)) {
+            if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam, &CWnd::DescribeWindow)) {
                 ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, answer);
                 return TRUE;
             }

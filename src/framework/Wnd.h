@@ -53,6 +53,8 @@ public:
     // What a screen reader is told about the window (framework/Accessible.h); false leaves it to
     // the system's standard answer.
     virtual bool describe(AccessibleFacts&) const { return false; }
+    // The describe of the window's object, if it has one.
+    static bool DescribeWindow(HWND window, AccessibleFacts& facts);
 
     // Child windows of the program's own: double-clicks, full redraw on resize, no background.
     static const char* DefaultChildClass();
