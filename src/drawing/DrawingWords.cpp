@@ -1,6 +1,7 @@
 #include "drawing/DrawingWords.h"
 
 #include <cctype>
+#include <vector>
 
 #include "cables/CableTable.h"
 #include "cables/WiringText.h"
@@ -21,12 +22,8 @@ int numberOf(const std::string& path) {
 }
 
 std::string metafileWords(const std::string& path) {
-    try {
-        const std::string bytes = ReadFileStart(path, MaxMetafileBytes);
-        return MetafileWords(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    } catch (const CFileException&) {
-        return std::string();
-    }
+    const std::vector<std::uint8_t> bytes = ReadMetafileBytes(path.c_str());
+    return MetafileWords(bytes.data(), bytes.size());
 }
 }  // namespace
 
