@@ -69,8 +69,10 @@ Spoken spoken(HWND window, bool withValue = true) {
 
 std::string valueOf(HWND window) { return spoken(window).value; }
 
-// The generated DATA files a reader's words come from, copied beside the test's own drawings.
-const char* const SpokenFiles[] = {"MISC\\CONNECT.LST", "MISC\\CABLES.IDX", "CABLE\\CABLE.000"};
+// The generated DATA files a reader's words come from, and the drawings of cable 6, copied beside
+// the test's own drawings.
+const char* const SpokenFiles[] = {"MISC\\CONNECT.LST", "MISC\\CABLES.IDX", "CABLE\\CABLE.000",
+                                   "CABLE\\CABLE.006",   "PLUG\\PLUG.009",    "PINOUTS\\PINOUTS.001"};
 
 std::string generatedData(const char* file) {
     char path[MAX_PATH];
