@@ -50,11 +50,14 @@ std::string WiringText(const IndexedCable& cable, const std::string& name) {
     text += section("Jumpers:", jumpers);
     text += section("Shield:", shields);
 
-    text += std::string(Eol) + ContinuityHeading + ". " + ContinuityBeeps + Eol;
+    return text + Eol + ContinuityText(cable);
+}
+
+std::string ContinuityText(const IndexedCable& cable) {
+    std::string text = std::string(ContinuityHeading) + ". " + ContinuityBeeps + Eol;
     for (const std::string& pair : ContinuityPairs(cable)) text += pair + Eol;
     for (const std::string& check : cable.checks) text += check + Eol;
-    text += std::string(ContinuityNoOtherBeep) + Eol;
-    return text;
+    return text + ContinuityNoOtherBeep + Eol;
 }
 
 std::string WiringCsv(const IndexedCable& cable) {

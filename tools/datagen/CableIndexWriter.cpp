@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Netlist.h"
+#include "NotesLayout.h"
 #include "cables/CableTable.h"
 
 namespace {
@@ -61,6 +62,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
         if (note.section == NoteSection::Check) checks += (checks.empty() ? "" : " ") + note.text;
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
+    for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
     return entry;
 }
 
