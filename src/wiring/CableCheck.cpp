@@ -71,8 +71,12 @@ CableEnds cableEnds(const ConnectorSet& connectors, const CableHead& head) {
 
 CableSource readCable(const std::string& text, const std::string& shownFile, const CableHead& head,
                       const ConnectorSet& connectors) {
-    const CableSource cable =
-        parseCable(splitSourceText(text, shownFile), head.number, shownFile, cableEnds(connectors, head));
+    return readCable(splitSourceText(text, shownFile), shownFile, head, connectors, CableRules{});
+}
+
+CableSource readCable(const std::vector<SourceLine>& lines, const std::string& shownFile, const CableHead& head,
+                      const ConnectorSet& connectors, const CableRules& rules) {
+    const CableSource cable = parseCable(lines, head.number, shownFile, cableEnds(connectors, head), rules);
     EndPinouts pinouts;
     pinouts.start = endPinouts(connectors, cable, Side::Start, head.startPlug, head.startPinouts);
     pinouts.end = endPinouts(connectors, cable, Side::End, head.endPlug, head.endPinouts);

@@ -3,6 +3,7 @@
 // road from source text to a cable that is fit to be drawn, for the DATA build and the guide alike.
 
 #include <string>
+#include <vector>
 
 #include "wiring/CableSource.h"
 #include "wiring/ConnectorSet.h"
@@ -26,5 +27,8 @@ CableEnds cableEnds(const ConnectorSet& connectors, const CableHead& head);
 // the first fault.
 CableSource readCable(const std::string& text, const std::string& shownFile, const CableHead& head,
                       const ConnectorSet& connectors);
+// The same for lines already split, under the given rules.
+CableSource readCable(const std::vector<SourceLine>& lines, const std::string& shownFile, const CableHead& head,
+                      const ConnectorSet& connectors, const CableRules& rules);
 
 }  // namespace wiring

@@ -27,7 +27,8 @@ const char* sideName(Side side) { return side == Side::Start ? "start" : "end"; 
 
 class CableReader {
 public:
-    CableReader(int number, const std::string& file, const CableEnds& ends) : ends(ends) {
+    CableReader(int number, const std::string& file, const CableEnds& ends, const CableRules& rules)
+        : ends(ends), rules(rules) {
         cable.number = number;
         cable.file = file;
         cable.startEnd.drawnGender = ends.startDrawnGender;
@@ -41,6 +42,7 @@ public:
 
 private:
     const CableEnds& ends;
+    const CableRules& rules;
     CableSource cable;
     int groups = 0;
     bool haveShield = false;
@@ -51,6 +53,7 @@ private:
     // One contact or a list ("2-9", "A:1,3"), checked against the connector of that side.
     std::vector<PinRef> parsePins(const SourceLine& line, std::size_t index, Side side) const;
     void checkContact(const SourceLine& line, const PinRef& pin) const;
+    void countOneMore(const SourceLine& line) const;
     void addWire(const SourceLine& line, Wire wire);
     void readWire(const SourceLine& line);
     void readRibbon(const SourceLine& line);
@@ -105,7 +108,13 @@ std::vector<PinRef> CableReader::parsePins(const SourceLine& line, std::size_t i
     return pins;
 }
 
+void CableReader::countOneMore(const SourceLine& line) const {
+    if (cable.wires.size() + cable.jumpers.size() >= rules.maxWires)
+        line.fail("more than " + std::to_string(rules.maxWires) + " wires and jumpers: a cable drawing holds no more");
+}
+
 void CableReader::addWire(const SourceLine& line, Wire wire) {
+    countOneMore(line);
     wire.line = line.number();
     cable.wires.push_back(wire);
 }
@@ -182,6 +191,7 @@ void CableReader::readJumper(const SourceLine& line) {
         if ((j.a == a.front() && j.b == b.front()) || (j.a == b.front() && j.b == a.front()))
             line.fail("this jumper is given already on line " + std::to_string(j.line));
     }
+    countOneMore(line);
     Jumper jumper{a.front(), b.front(), "", "", line.number()};
     if (line.size() == 6) {
         jumper.aSignal = signalWord(line.word(4));
@@ -291,9 +301,12 @@ CableSource CableReader::finish() {
     const bool anyWire = std::any_of(cable.wires.begin(), cable.wires.end(),
                                      [](const Wire& w) { return w.kind != Wire::Kind::Shield; });
     if (!anyWire) throw DataError(cable.file, 1, "no 'wire' or 'ribbon' line");
-    if (!hasSection(cable, NoteSection::Use)) throw DataError(cable.file, 1, "no 'use' line: what the cable is for");
-    if (!hasSection(cable, NoteSection::Cable)) throw DataError(cable.file, 1, "no 'cable' line: the cable to use");
-    if (!hasSection(cable, NoteSection::Source)) throw DataError(cable.file, 1, "no 'source' line: where the wiring is documented");
+    if (rules.editorialLines) {
+        if (!hasSection(cable, NoteSection::Use)) throw DataError(cable.file, 1, "no 'use' line: what the cable is for");
+        if (!hasSection(cable, NoteSection::Cable)) throw DataError(cable.file, 1, "no 'cable' line: the cable to use");
+        if (!hasSection(cable, NoteSection::Source))
+            throw DataError(cable.file, 1, "no 'source' line: where the wiring is documented");
+    }
     // A contact takes one wire; more connections are jumpers, or a declared split.
     std::map<PinRef, int> seen;
     for (const Wire& wire : cable.wires) {
@@ -340,8 +353,8 @@ CableSource CableReader::finish() {
 }  // namespace
 
 CableSource parseCable(const std::vector<SourceLine>& lines, int number, const std::string& file,
-                       const CableEnds& ends) {
-    CableReader reader(number, file, ends);
+                       const CableEnds& ends, const CableRules& rules) {
+    CableReader reader(number, file, ends, rules);
     for (const SourceLine& line : lines) reader.read(line);
     return reader.finish();
 }

@@ -3,6 +3,8 @@
 // connector joins which contact of the end connector, the links within one connector, the shield,
 // and the notes that go with it.
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -117,7 +119,14 @@ struct CableEnds {
     bool endDrawnFace = false;
 };
 
+// What a source must hold beyond its wiring. A user's own cable may leave out the editorial
+// lines ('use', 'cable', 'source') that every shipped cable has.
+struct CableRules {
+    bool editorialLines = true;
+    std::size_t maxWires = SIZE_MAX;  // wires and jumpers together, refused as they are read
+};
+
 CableSource parseCable(const std::vector<SourceLine>& lines, int number, const std::string& file,
-                       const CableEnds& ends);
+                       const CableEnds& ends, const CableRules& rules = {});
 
 }  // namespace wiring

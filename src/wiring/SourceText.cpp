@@ -74,7 +74,21 @@ std::string toCodePage1252(const std::string& utf8, const std::string& file, int
     return out;
 }
 
-std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName) {
+namespace {
+// A line already in code page 1252: tabs become spaces, other control characters are refused.
+std::string plainLine(const std::string& text, const std::string& file, int line) {
+    std::string out = text;
+    for (char& c : out) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte == '\t') c = ' ';
+        else if (byte < 0x20 || byte == 0x7F) throw DataError(file, line, "control character in the text");
+    }
+    return out;
+}
+}  // namespace
+
+std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName,
+                                        SourceEncoding encoding) {
     std::istringstream in(text);
     std::vector<SourceLine> lines;
     std::string raw;
@@ -87,7 +101,9 @@ std::vector<SourceLine> splitSourceText(const std::string& text, const std::stri
         if (raw.size() > MaxSourceLineLength)
             throw DataError(shownName, number,
                             "the line is longer than " + std::to_string(MaxSourceLineLength) + " characters: split it");
-        lines.emplace_back(shownName, number, toCodePage1252(raw, shownName, number));
+        lines.emplace_back(shownName, number,
+                           encoding == SourceEncoding::Utf8 ? toCodePage1252(raw, shownName, number)
+                                                            : plainLine(raw, shownName, number));
     }
     return lines;
 }

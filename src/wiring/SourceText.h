@@ -57,9 +57,14 @@ private:
     std::vector<std::size_t> starts;
 };
 
-// The text's lines without blank lines and comment lines (first non-blank character '#').
-// Text is converted from UTF-8 to code page 1252; characters outside it are an error.
-std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName);
+// How the text handed to splitSourceText is written: the shipped sources are UTF-8; a user's file
+// is decoded to code page 1252 first (TextEncoding.h).
+enum class SourceEncoding { Utf8, CodePage1252 };
+
+// The text's lines without blank lines and comment lines (first non-blank character '#'), in
+// code page 1252: UTF-8 is converted and characters outside the code page are an error.
+std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName,
+                                        SourceEncoding encoding = SourceEncoding::Utf8);
 
 // One line of UTF-8 as code page 1252; a fault names file and line.
 std::string toCodePage1252(const std::string& utf8, const std::string& file, int line);
