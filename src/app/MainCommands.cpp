@@ -57,7 +57,9 @@ void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
 
 void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
 
-void MainFrame::OnCableNotes() { OpenNotes(this, Current.cableIndex); }
+void MainFrame::OnCableNotes() {
+    OpenNotes(this, Current.cableIndex, drawingWords.Words(DataFileName(DataPrefix::Notes, Current.cableIndex)));
+}
 
 void MainFrame::OnUserNotes() { OpenUserNotes(this, Current.cableIndex); }
 

@@ -18,4 +18,5 @@ void MainFrame::ShowCable(int number) {
     RedrawWindow(&startPanelRect, flags);
     RedrawWindow(&endPanelRect, flags);
     RedrawWindow(&diagramPanelRect, flags);
+    panelsRetold();
 }

@@ -5,6 +5,7 @@
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
+#include "ui/Contrast.h"
 
 class CDC;
 
@@ -29,6 +30,7 @@ private:
     void placeControls();
 
     int& browseNode;
+    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CListBox list;
     CBitmapButton okButton;
     CBitmapButton noButton;

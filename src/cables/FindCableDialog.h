@@ -7,6 +7,7 @@
 #include "datafiles/CableIndex.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
+#include "ui/Contrast.h"
 
 class FindCableDialog : public CDialog {
 public:
@@ -29,6 +30,7 @@ private:
 
     const CableIndex& index;
     std::vector<int> shown;  // the cable number of each list row
+    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;
     CBitmapButton noButton;
 };

@@ -3,11 +3,21 @@
 #include "cables/CableTable.h"
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/DpiScale.h"
 #include "resource.h"
 
-NotesDialog::NotesDialog(CWnd* owner, int number) : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number) {}
+NotesDialog::NotesDialog(CWnd* owner, int number, std::string spoken)
+    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number), spokenNotes(std::move(spoken)) {}
+
+// The dialog keeps its role and name (its caption); its value and description are the notes.
+bool NotesDialog::describe(AccessibleFacts& facts) const {
+    if (spokenNotes.empty()) return false;
+    facts.value = spokenNotes;
+    facts.description = spokenNotes;
+    return true;
+}
 
 void NotesDialog::Paint(CDC& dc) {
     RECT client;
@@ -21,7 +31,7 @@ void NotesDialog::Paint(CDC& dc) {
     ::RestoreDC(dc, saved);
 }
 
-void OpenNotes(CWnd* owner, int number) {
-    NotesDialog dialog(owner, number);
+void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes) {
+    NotesDialog dialog(owner, number, spokenNotes);
     dialog.DoModal();
 }

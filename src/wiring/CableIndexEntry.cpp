@@ -4,6 +4,8 @@
 #include <set>
 #include <sstream>
 
+#include "wiring/NotesLayout.h"
+
 namespace wiring {
 
 namespace {
@@ -72,6 +74,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
         if (note.section == NoteSection::Check) checks += (checks.empty() ? "" : " ") + note.text;
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
+    for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
     return entry;
 }
 
