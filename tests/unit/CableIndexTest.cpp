@@ -10,6 +10,8 @@
 #include "datafiles/Continuity.h"
 #include "cables/CableTable.h"
 
+using namespace wiring;
+
 namespace {
 CableIndex sampleIndex() {
     IndexedCable cable;

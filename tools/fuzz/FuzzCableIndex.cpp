@@ -6,6 +6,8 @@
 #include "datafiles/CableIndex.h"
 #include "datafiles/Continuity.h"
 
+using namespace wiring;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > MaxCableIndexBytes) return 0;
     const CableIndexReading read = ParseCableIndex(FuzzText(data, size));
