@@ -27,6 +27,9 @@ if(GENERATE_DATA AND EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
     add_custom_command(
         OUTPUT ${BIN_DIR}/DATA/stamp
         COMMAND ${HOST_TOOLS_DIR}/tools/datagen/datagen build ${CMAKE_SOURCE_DIR}/data ${BIN_DIR}/DATA
+        # The shipped sources, for the user to read and for the user's own cables to name.
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/cables ${BIN_DIR}/DATA/SOURCES/cables
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/connectors ${BIN_DIR}/DATA/SOURCES/connectors
         COMMAND ${CMAKE_COMMAND} -E touch ${BIN_DIR}/DATA/stamp
         DEPENDS ${HOST_TOOLS_DIR}/tools/datagen/datagen ${DATA_SOURCES}
         COMMENT "Generating the DATA folder")
