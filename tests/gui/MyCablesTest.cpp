@@ -1,0 +1,315 @@
+// The user's own cables in DATA\MYCABLES, driven through the real windows: the "My cables" rows,
+// picking one, a broken source, a changed one, Ctrl+N, Find, Copy wiring and printing.
+
+#include "EditorWindows.h"
+#include "GuiHarness.h"
+#include "PrintFixture.h"
+#include "TestDrawings.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/MainFrame.h"
+#include "cables/CategoryBrowser.h"
+#include "resource.h"
+
+namespace {
+using Rows = std::vector<std::string>;
+constexpr int ListId = 1001;
+constexpr const char* Example = "DATA\\MYCABLES\\DE-9 to DB-25 adapter.txt";
+
+std::string programFolder() {
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+// The worked example of the manual's chapter on the user's own cables, as a user would type it.
+std::string manualExample() {
+    std::string path = std::string("Z:") + MANUAL_FILE;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    const std::string html = ReadBytes(path);
+    const std::string open = "<pre id=\"my-cable-example\">";
+    const std::size_t start = html.find(open);
+    const std::size_t end = html.find("</pre>", start);
+    if (start == std::string::npos || end == std::string::npos) return std::string();
+    std::string text = html.substr(start + open.size(), end - start - open.size());
+    for (const auto& [entity, c] : {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+        for (std::size_t at; (at = text.find(entity)) != std::string::npos;) text.replace(at, entity.size(), c);
+    return text;
+}
+
+void removeTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                removeTree(folder + "\\" + name);
+            else
+                ::DeleteFileA((folder + "\\" + name).c_str());
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+Rows rowsOf(HWND dialog) {
+    HWND list = ::GetDlgItem(dialog, ListId);
+    Rows rows;
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::string text(static_cast<std::size_t>(::SendMessageA(list, LB_GETTEXTLEN, row, 0)) + 1, '\0');
+        ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        rows.push_back(text.c_str());
+    }
+    return rows;
+}
+
+void chooseRow(HWND dialog, int row) {
+    ::SendMessageA(::GetDlgItem(dialog, ListId), LB_SETCURSEL, row, 0);
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+bool samePixels(const Pixels& a, const Pixels& b) {
+    if (a.width() != b.width() || a.height() != b.height()) return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.at(x, y) != b.at(x, y)) return false;
+    return true;
+}
+
+// Each shipped drawing the example names gets a rectangle of its own colour, so a swapped one shows.
+void writeShippedDrawings() {
+    MakeDataFolders();
+    WriteRectangleDrawing("DATA\\PLUG\\PLUG.009", -1500, 3000, 1500, -3000, RGB(255, 0, 0));
+    WriteRectangleDrawing("DATA\\PLUG\\PLUG.011", -1500, 3000, 1500, -3000, RGB(0, 0, 255));
+    WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.001", -1000, 2000, 1000, -2000, RGB(0, 160, 0));
+    WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.002", -1000, 2000, 1000, -2000, RGB(160, 0, 160));
+}
+
+// The shipped sources the user's cables name, copied from the program's DATA\SOURCES.
+void copyShippedSources() {
+    for (const char* folder : {"DATA\\SOURCES", "DATA\\SOURCES\\connectors", "DATA\\SOURCES\\cables"})
+        ::CreateDirectoryA(folder, nullptr);
+    for (const char* folder : {"connectors", "cables"}) {
+        const std::string from = programFolder() + "\\DATA\\SOURCES\\" + folder;
+        for (const std::string& file : FilesIn(from))
+            ::CopyFileA(file.c_str(), (std::string("DATA\\SOURCES\\") + folder + file.substr(from.size())).c_str(), FALSE);
+    }
+}
+
+void writeSource(const std::string& file, const std::string& text) {
+    ::CreateDirectoryA("DATA\\MYCABLES", nullptr);
+    WriteBytes("DATA\\MYCABLES\\" + file, text);
+}
+}  // namespace
+
+class MyCablesTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        removeTree("DATA\\MYCABLES");
+        writeShippedDrawings();
+        copyShippedSources();
+        ProgramTest::SetUp();
+        PressKey(startWindow(), VK_RETURN);
+    }
+    void TearDown() override {
+        for (const EditorWindow& editor : EditorWindows()) EndProcess(editor.processId);
+        ProgramTest::TearDown();
+        removeTree("DATA\\MYCABLES");
+        removeTree("DATA\\SOURCES");
+    }
+
+    // F5, then `steps` answer the selection dialog and whatever follows it.
+    std::vector<DialogInfo> select(std::vector<DialogScript::Step> steps) {
+        DialogScript script(std::move(steps));
+        RunKeyCommand(mainWindow(), VK_F5);
+        PumpUntilIdle();
+        return script.seen();
+    }
+    // F5 and the rows of the root, then of "My cables" when the root offers it; cancels.
+    std::pair<Rows, Rows> rowsShown() {
+        Rows root, mine;
+        select({[&](HWND dialog) {
+            root = rowsOf(dialog);
+            if (!root.empty() && root.back() == "[+] My cables") {
+                chooseRow(dialog, static_cast<int>(root.size()) - 1);
+                mine = rowsOf(dialog);
+                chooseRow(dialog, 0);
+            }
+            ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }});
+        return {root, mine};
+    }
+    // Picks row `row` of "My cables"; `more` answers what follows.
+    std::vector<DialogInfo> pick(int row, std::vector<DialogScript::Step> more = {}) {
+        std::vector<DialogScript::Step> steps = {[row](HWND dialog) {
+            chooseRow(dialog, static_cast<int>(rowsOf(dialog).size()) - 1);
+            chooseRow(dialog, row);
+        }};
+        steps.insert(steps.end(), more.begin(), more.end());
+        return select(steps);
+    }
+    std::string title() const {
+        char text[256] = "";
+        ::GetWindowTextA(mainWindow(), text, sizeof text);
+        return text;
+    }
+};
+
+TEST_F(MyCablesTest, TheRootOffersMyCablesOnlyWhileTheFolderHoldsASourceSortedByName) {
+    const Rows builtIn = {"[   ] Cables", "[+] Computer", "[+] Audio-Video", "[+] AC Power adapters"};
+    EXPECT_EQ(rowsShown().first, builtIn) << "no folder";
+    ::CreateDirectoryA("DATA\\MYCABLES", nullptr);
+    writeSource("plug-mine.txt", "title Mine\r\n");
+    EXPECT_EQ(rowsShown().first, builtIn) << "a folder with a connector drawing only";
+
+    writeSource("b.txt", "name Adapter Z\r\nconnector start 9\r\n");
+    writeSource("a.txt", "name adapter 10\r\n");
+    writeSource("c.txt", "name adapter 9\r\n");
+    writeSource("broken.txt", "connector start 9\r\n");
+    const auto [root, mine] = rowsShown();
+    Rows withMine = builtIn;
+    withMine.push_back("[+] My cables");
+    EXPECT_EQ(root, withMine);
+    ASSERT_EQ(mine.size(), 5u);
+    EXPECT_EQ(mine[0], "[ - ] My cables");
+    EXPECT_EQ(mine[4], "      broken.txt (error)");
+    EXPECT_EQ(frame().browseNode, 0) << "back at the root";
+
+    for (const char* file : {"a.txt", "b.txt", "c.txt", "broken.txt", "plug-mine.txt"})
+        ::DeleteFileA((std::string("DATA\\MYCABLES\\") + file).c_str());
+    EXPECT_EQ(rowsShown().first, builtIn) << "the last source gone, the row goes too";
+}
+
+TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
+    const std::string example = manualExample();
+    ASSERT_NE(example.find("name DE-9 to DB-25 adapter"), std::string::npos) << "no example in " << MANUAL_FILE;
+    // The table's cable 52 has the same two connectors: its panels are what the example must show.
+    frame().ShowCable(52);
+    PumpUntilIdle();
+    const Pixels start52 = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
+    const Pixels end52 = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    frame().ShowCable(0);
+
+    writeSource("DE-9 to DB-25 adapter.txt", example);
+    EXPECT_FALSE(pick(1).empty()) << "the selection dialog opened";
+    EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
+    EXPECT_EQ(frame().Current.cableIndex, 0);
+    EXPECT_EQ(frame().myCableFile, "DE-9 to DB-25 adapter.txt");
+    EXPECT_EQ(frame().browseNode, MyCablesNode);
+    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().startPanel.GetSafeHwnd()), start52)) << "start connector";
+    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().endPanel.GetSafeHwnd()), end52)) << "end connector";
+    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
+    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
+
+    // F6 turns the start connector into its pinouts, as for any cable.
+    PressKey(mainWindow(), VK_F6);
+    const Pixels pinouts = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
+    EXPECT_GT(pinouts.countOf(RGB(0, 160, 0), {0, 0, pinouts.width(), pinouts.height()}), 100);
+    PressKey(mainWindow(), VK_F6);
+}
+
+TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawings) {
+    writeSource("adapter.txt", manualExample());
+    pick(1);
+    ASSERT_EQ(frame().myCableFile, "adapter.txt");
+    const std::string endPlug = frame().endPanel.firstPath;
+
+    // Saved broken while shown: the third head line names no drawing.
+    std::string broken = manualExample();
+    broken.replace(broken.find("connector end 11"), 16, "connector end 1x");
+    writeSource("adapter.txt", broken);
+    DialogScript answers({[](HWND box) { PressButton(box, IDNO); }});
+    ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
+    PumpUntilIdle(150);
+    ASSERT_EQ(answers.seen().size(), 1u) << "one message";
+    EXPECT_EQ(answers.seen()[0].caption, "Strandor!");
+    EXPECT_EQ(answers.seen()[0].text.rfind("adapter.txt, line 3: ", 0), 0u) << answers.seen()[0].text;
+    EXPECT_NE(answers.seen()[0].text.find("Open it in the text editor?"), std::string::npos);
+    EXPECT_EQ(frame().endPanel.firstPath, endPlug) << "the last good drawings stay";
+    EXPECT_TRUE(EditorWindows().empty()) << "No opens no editor";
+
+    // Activated again with nothing changed: no second message.
+    DialogScript none({[](HWND box) { PressButton(box, IDNO); }});
+    ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
+    PumpUntilIdle(150);
+    EXPECT_TRUE(none.seen().empty());
+
+    // Picking it lists it with " (error)", says it again and offers the editor: Yes opens it.
+    Rows mine;
+    const std::vector<DialogInfo> seen = select({[&](HWND dialog) {
+                                                     chooseRow(dialog, 4);
+                                                     mine = rowsOf(dialog);
+                                                     chooseRow(dialog, 1);
+                                                 },
+                                                 [](HWND box) { PressButton(box, IDYES); }});
+    EXPECT_EQ(mine, (Rows{"[ - ] My cables", "      adapter.txt (error)"}));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text.rfind("adapter.txt, line 3: ", 0), 0u) << seen[1].text;
+    const std::vector<EditorWindow> editors = WaitForEditors(1, "adapter");
+    EXPECT_EQ(editors.size(), 1u) << "the editor with the source";
+}
+
+TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
+    writeSource("adapter.txt", manualExample());
+    pick(1);
+    const Pixels before = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    const RECT all = {0, 0, before.width(), before.height()};
+    EXPECT_GT(before.countOf(RGB(0, 0, 255), all), 100) << "the DB-25 drawing at the end";
+
+    std::string changed = manualExample();
+    changed.replace(changed.find("name DE-9 to DB-25 adapter"), 26, "name DE-9 to DB-25 adapter, second");
+    writeSource("adapter.txt", changed);
+    ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
+    PumpUntilIdle(150);
+    EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter, second ]");
+}
+
+TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableAndShowsIt) {
+    frame().ShowCable(6);
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
+    PumpUntilIdle(150);
+    const std::string written = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
+    EXPECT_EQ(written.rfind("# Made from \"nullmodem, DB9-DB9\"", 0), 0u) << written;
+    EXPECT_NE(written.find("\nconnector start 9\r\nconnector end 9\r\npinouts start 1\r\npinouts end 1\r\n"),
+              std::string::npos);
+    EXPECT_NE(written.find(ReadBytes("DATA\\SOURCES\\cables\\cable-006.txt").substr(0, 40)), std::string::npos)
+        << "the shipped source follows the head";
+    EXPECT_EQ(title(), "Strandor! [ nullmodem, DB9-DB9 - copy ]");
+    EXPECT_EQ(WaitForEditors(1, "copy").size(), 1u) << "opened in the editor";
+
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
+    PumpUntilIdle(150);
+    EXPECT_EQ(title(), "Strandor! [ nullmodem, DB9-DB9 - copy - copy ]") << "a copy of the user's copy";
+    EXPECT_FALSE(ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy - copy.txt").empty());
+
+    frame().ShowCable(0);
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
+    PumpUntilIdle(150);
+    EXPECT_NE(ReadBytes("DATA\\MYCABLES\\My cable.txt").find("\nname My cable\r\n"), std::string::npos)
+        << "cable 0 gives the skeleton";
+}
+
+using MyCablePrintTest = PrintTest;
+
+TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
+    writeShippedDrawings();
+    writeSource("adapter.txt", manualExample());
+    WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
+    frame().myCables.Refresh();
+    ASSERT_EQ(frame().myCables.Cables().size(), 1u);
+    frame().ShowMyCable(frame().myCables.Cables()[0]);
+
+    std::vector<std::string> pdfs = print(IDC_PRINT_CURRENT);
+    ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable";
+    PrintedPage page = ReadPrintedPage(pdfs[0]);
+    EXPECT_EQ(page.lineAt(15, 8), "DE-9 to DB-25 adapter");
+    EXPECT_NE(page.find("spares"), nullptr) << "the user's notes from beside the source";
+    removeTree("DATA\\MYCABLES");
+}
