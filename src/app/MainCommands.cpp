@@ -46,8 +46,9 @@ void MainFrame::OnAbout() {
 }
 
 void MainFrame::OnPrint() {
+    // A copy: the user's cables are read again when a dialog of the command gives back the focus.
     if (const MyCable* mine = shownMyCable())
-        PrintCables(this, mine->files);
+        PrintCables(this, CableFiles(mine->files));
     else
         PrintCables(this, Current.cableIndex);
 }

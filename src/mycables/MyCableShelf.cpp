@@ -299,6 +299,8 @@ void MyCableShelf::writeCache(MyCable& cable, const wiring::UserCable& compiled)
     for (std::size_t i = 0; i < std::size(Slots); ++i) {
         std::string how = "NONE";
         if (!metafiles[i]->empty()) {
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(metafiles[i]->data());
+            if (!IsSoundMetafile(bytes, metafiles[i]->size())) return;
             if (!writeFile(dir + "\\" + Slots[i].file, *metafiles[i], false)) return;
             how = "CACHED";
         } else if (shippedPaths[i] && !shippedDrawingPath(*shippedPaths[i]).empty()) {
@@ -311,7 +313,20 @@ void MyCableShelf::writeCache(MyCable& cable, const wiring::UserCable& compiled)
     one.cables.back().number = 0;
     if (!writeFile(dir + "\\INDEX.IDX", FormatCableIndex(one), false)) return;
     if (!writeFile(dir + "\\HEAD.TXT", head, false)) return;
-    readCache(cable, true);
+    // Drawn from the files just written, as the next start will draw them from the cache.
+    CableFiles files;
+    for (std::size_t i = 0; i < std::size(Slots); ++i) {
+        if (!metafiles[i]->empty())
+            files.*Slots[i].path = dir + "\\" + Slots[i].file;
+        else if (shippedPaths[i])
+            files.*Slots[i].path = shippedDrawingPath(*shippedPaths[i]);
+    }
+    files.name = compiled.name;
+    files.userNotes = folderPath + "\\" + NotesFileNameFor(cable.file);
+    cable.name = compiled.name;
+    cable.files = files;
+    cable.index = one.cables.front();
+    cable.drawable = true;
 }
 
 std::string MyCableShelf::writeSource(const std::string& stem, const std::string& text, std::string& error) const {

@@ -103,6 +103,14 @@ void copyShippedSources() {
     }
 }
 
+// The example under another name.
+std::string renamedExample(const std::string& name) {
+    std::string text = manualExample();
+    const std::size_t at = text.find("name DE-9 to DB-25 adapter");
+    if (at != std::string::npos) text.replace(at, 26, "name " + name);
+    return text;
+}
+
 void writeSource(const std::string& file, const std::string& text) {
     ::CreateDirectoryA("DATA\\MYCABLES", nullptr);
     WriteBytes("DATA\\MYCABLES\\" + file, text);
@@ -126,8 +134,13 @@ protected:
     }
 
     // F5, then `steps` answer the selection dialog and whatever follows it.
+    // A dialog the steps do not expect is answered No (or cancelled) and shows in the result.
     std::vector<DialogInfo> select(std::vector<DialogScript::Step> steps) {
-        DialogScript script(std::move(steps));
+        steps.push_back([](HWND box) {
+            ::PostMessageA(box, WM_COMMAND, IDNO, 0);
+            ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        });
+        DialogScript script(std::move(steps), true);
         RunKeyCommand(mainWindow(), VK_F5);
         PumpUntilIdle();
         return script.seen();
@@ -169,17 +182,16 @@ TEST_F(MyCablesTest, TheRootOffersMyCablesOnlyWhileTheFolderHoldsASourceSortedBy
     writeSource("plug-mine.txt", "title Mine\r\n");
     EXPECT_EQ(rowsShown().first, builtIn) << "a folder with a connector drawing only";
 
-    writeSource("b.txt", "name Adapter Z\r\nconnector start 9\r\n");
-    writeSource("a.txt", "name adapter 10\r\n");
-    writeSource("c.txt", "name adapter 9\r\n");
+    writeSource("b.txt", renamedExample("Adapter Z"));
+    writeSource("a.txt", renamedExample("adapter 10"));
+    writeSource("c.txt", renamedExample("adapter 9"));
     writeSource("broken.txt", "connector start 9\r\n");
     const auto [root, mine] = rowsShown();
     Rows withMine = builtIn;
     withMine.push_back("[+] My cables");
     EXPECT_EQ(root, withMine);
-    ASSERT_EQ(mine.size(), 5u);
-    EXPECT_EQ(mine[0], "[ - ] My cables");
-    EXPECT_EQ(mine[4], "      broken.txt (error)");
+    EXPECT_EQ(mine, (Rows{"[ - ] My cables", "      adapter 9", "      adapter 10", "      Adapter Z",
+                          "      broken.txt (error)"}));
     EXPECT_EQ(frame().browseNode, 0) << "back at the root";
 
     for (const char* file : {"a.txt", "b.txt", "c.txt", "broken.txt", "plug-mine.txt"})
@@ -263,9 +275,7 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     const RECT all = {0, 0, before.width(), before.height()};
     EXPECT_GT(before.countOf(RGB(0, 0, 255), all), 100) << "the DB-25 drawing at the end";
 
-    std::string changed = manualExample();
-    changed.replace(changed.find("name DE-9 to DB-25 adapter"), 26, "name DE-9 to DB-25 adapter, second");
-    writeSource("adapter.txt", changed);
+    writeSource("adapter.txt", renamedExample("DE-9 to DB-25 adapter, second"));
     ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
     PumpUntilIdle(150);
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter, second ]");
@@ -304,10 +314,13 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
     frame().myCables.Refresh();
     ASSERT_EQ(frame().myCables.Cables().size(), 1u);
+    ASSERT_TRUE(frame().myCables.Cables()[0].drawable) << frame().myCables.Cables()[0].errorText();
     frame().ShowMyCable(frame().myCables.Cables()[0]);
 
     std::vector<std::string> pdfs = print(IDC_PRINT_CURRENT);
-    ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable";
+    std::string met;
+    for (const DialogInfo& dialog : dialogs) met += " [" + dialog.caption + ": " + dialog.text + "]";
+    ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable; dialogs:" << met;
     PrintedPage page = ReadPrintedPage(pdfs[0]);
     EXPECT_EQ(page.lineAt(15, 8), "DE-9 to DB-25 adapter");
     EXPECT_NE(page.find("spares"), nullptr) << "the user's notes from beside the source";
