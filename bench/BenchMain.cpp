@@ -19,7 +19,8 @@
 #include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/KeyButton.h"
-#include "drawing/MetafileCheck.h"
+#include "drawing/DrawMetafile.h"
+#include "framework/Dc.h"
 #include "drawing/NotesDialog.h"
 #include "framework/GdiObjects.h"
 #include "print/CableSheet.h"
@@ -124,7 +125,7 @@ void benchPaintSteps(MainFrame* frame, const char* path) {
     HWND panel = frame->startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
-    std::vector<double> canvas, fill, load, play, copy;
+    std::vector<double> canvas, fill, play, copy;
     HDC window = ::GetDC(panel);
     for (int i = 0; i < 50; ++i) {
         double t0 = now();
@@ -136,14 +137,11 @@ void benchPaintSteps(MainFrame* frame, const char* path) {
         ::FillRect(memory, &client, white);
         ::DeleteObject(white);
         double t2 = now();
-        bool sound = IsPlayableMetafile(path);
-        HMETAFILE metafile = sound ? ::GetMetaFileA(path) : nullptr;
-        double t3 = now();
         ::SetMapMode(memory, MM_ANISOTROPIC);
         ::SetWindowExtEx(memory, 20800, 15600, nullptr);
         ::SetViewportExtEx(memory, frame->PanelScale.x, frame->PanelScale.y, nullptr);
-        if (metafile) ::PlayMetaFile(memory, metafile);
-        ::DeleteMetaFile(metafile);
+        CDC borrowed = CDC::FromHandle(memory);
+        PlayCheckedMetafile(borrowed, path);
         ::SetMapMode(memory, MM_TEXT);
         double t4 = now();
         ::BitBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
@@ -154,15 +152,13 @@ void benchPaintSteps(MainFrame* frame, const char* path) {
         ::DeleteDC(memory);
         canvas.push_back(t1 - t0 + (now() - t5));
         fill.push_back(t2 - t1);
-        load.push_back(t3 - t2);
-        play.push_back(t4 - t3);
+        play.push_back(t4 - t2);
         copy.push_back(t5 - t4);
     }
     ::ReleaseDC(panel, window);
     report("paint_step_display_sized_canvas", canvas, "ms");
     report("paint_step_white_fill", fill, "ms");
-    report("paint_step_check_and_load_file", load, "ms");
-    report("paint_step_play_drawing", play, "ms");
+    report("paint_step_read_check_and_play_drawing", play, "ms");
     report("paint_step_copy_to_window", copy, "ms");
 }
 

@@ -71,9 +71,9 @@ void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
 
 void MainFrame::OnCableNotes() {
     if (const MyCable* mine = shownMyCable())
-        OpenNotes(this, mine->files.notes);
+        OpenNotes(this, mine->files.notes, drawingWords.Words(mine->files.notes));
     else
-        OpenNotes(this, Current.cableIndex);
+        OpenNotes(this, Current.cableIndex, drawingWords.Words(DataFileName(DataPrefix::Notes, Current.cableIndex)));
 }
 
 void MainFrame::OnUserNotes() {

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "framework/Accessible.h"
 #include "ui/Surface.h"
 #include "ui/WindowGeometry.h"
 #include "framework/OwnedWindows.h"
@@ -17,6 +18,7 @@ MainFrame::MainFrame(int showCommand) : dpi(SystemDpi()), SavedShowCommand(showC
     FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
     LoadBitmapFor(LogoBitmap, IDB_LOGO, "LOGO", dpi);
     LoadAccelTable(MAIN_ACCEL_TABLE);
+    colours = ReadSurfaceColours();
 
     Rect rect = ScaleRect(ToRect(mainWindowRect), dpi);
     CentreRect(rect, FrameMemDC.GetDeviceCaps(HORZRES), FrameMemDC.GetDeviceCaps(VERTRES));
@@ -37,6 +39,8 @@ MainFrame::MainFrame(int showCommand) : dpi(SystemDpi()), SavedShowCommand(showC
     diagramPanel.Create(this, "Cable", DiagramPanelId, diagramPanelRect);
     endPanel.Create(this, "Connector", EndPanelId, endPanelRect);
     DrawingPanel* panels[] = {&startPanel, &diagramPanel, &endPanel};
+    for (DrawingPanel* panel : panels) panel->words = &drawingWords;
+    for (DrawingPanel* panel : panels) panel->colours = &colours;
     for (DrawingPanel* panel : panels) panel->ShowWindow(SW_SHOW);
     for (DrawingPanel* panel : panels) panel->UpdateWindow();
 }
@@ -82,13 +86,17 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            OnColoursChanged();
+            return CFrameWnd::WindowProc(message, wParam, lParam);
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 }
 
 void MainFrame::Paint(CDC& dc) {
-    PaintSurface(dc, clientRect, StatusText, dpi);
+    PaintSurface(dc, clientRect, StatusText, dpi, colours);
 
     if (FrameMemDC.GetSafeHdc()) {
         SelectGuard logo(FrameMemDC, LogoBitmap);
@@ -159,6 +167,18 @@ void MainFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!::IsIconic(hwnd)) layOut();
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    panelsRetold();
+}
+
+void MainFrame::OnColoursChanged() {
+    const SurfaceColours now = ReadSurfaceColours();
+    if (now == colours) return;
+    colours = now;
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void MainFrame::panelsRetold() {
+    for (const DrawingPanel* panel : {&startPanel, &diagramPanel, &endPanel}) NotifyValueChanged(*panel);
 }
 
 void MainFrame::OnClose() {

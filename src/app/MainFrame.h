@@ -10,11 +10,13 @@
 #include "mycables/MyCableShelf.h"
 #include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
+#include "drawing/DrawingWords.h"
 #include "drawing/KeyButton.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
+#include "ui/Contrast.h"
 #include "ui/HintTarget.h"
 
 class MainFrame : public CFrameWnd, public HintTarget {
@@ -50,6 +52,9 @@ public:
     std::string StatusText = WelcomeText;
     int CurrentHintId = HintWelcome;
     Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
+    SurfaceColours colours = ClassicColours();  // of the surface, status line and frames; high contrast's when on
+    // Reads the colours again (high contrast turned on or off) and repaints what changed.
+    void OnColoursChanged();
     RECT startPanelRect{};
     RECT diagramPanelRect{};
     RECT endPanelRect{};
@@ -111,6 +116,9 @@ private:
     void OnActivate(int state);
 
     CableIndexFile cableIndexFile;
+    DrawingWords drawingWords{cableIndexFile};  // the panels and the notes told to a screen reader
+    // Tells a listening screen reader that the three panels show other drawings now.
+    void panelsRetold();
 };
 
 constexpr RECT mainWindowRect = {0, 0, 640, 480};

@@ -28,4 +28,5 @@ void MainFrame::showFiles(const CableFiles& files) {
     RedrawWindow(&startPanelRect, flags);
     RedrawWindow(&endPanelRect, flags);
     RedrawWindow(&diagramPanelRect, flags);
+    panelsRetold();
 }

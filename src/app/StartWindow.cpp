@@ -20,6 +20,8 @@ void StartWindow::Open(CWnd* ownerWindow, std::string text, int command) {
     const RECT none = {0, 0, 0, 0};
     noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_START_NO);
     okButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_START_OK);
+    okButton.SetSpokenName("OK", "Enter");
+    noButton.SetSpokenName("NO", "Esc");
     fitToDpi();
 
     ShowWindow(SW_SHOW);

@@ -14,8 +14,13 @@ public:
 
     // The index; null after a message box, owned by `owner`, that names the file and the fault.
     const CableIndex* Get(CWnd* owner);
+    // The index without a word to the user when it cannot be had (null then).
+    const CableIndex* Quietly();
 
 private:
+    // Reads the index when it is not read yet; what is wrong with it, or "".
+    std::string load();
+
     const char* path;
     std::optional<CableIndex> index;
 };

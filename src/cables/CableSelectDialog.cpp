@@ -5,6 +5,7 @@
 #include "cables/PathLine.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
+#include "ui/Surface.h"
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
@@ -24,6 +25,8 @@ BOOL CableSelectDialog::OnInitDialog() {
     noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDCANCEL);
     list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_DISABLENOSCROLL,
                 none, this, IDC_CABLE_LIST);
+    colours = ReadSurfaceColours();
+    NameOkNoButtons(*this, okButton, noButton);
     placeControls();
     FillList();
     return TRUE;
@@ -54,6 +57,11 @@ INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
                 return TRUE;
             }
             return CDialog::DialogProc(message, wParam, lParam);
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            colours = ReadSurfaceColours();
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return FALSE;
         default:
             return CDialog::DialogProc(message, wParam, lParam);
     }
@@ -90,9 +98,10 @@ void CableSelectDialog::OnCancel() { EndDialog(-1); }
 void CableSelectDialog::Paint(CDC& dc) {
     RECT client;
     GetClientRect(&client);
-    dc.FillSolidRect(client, RGB(192, 192, 192));
+    dc.FillSolidRect(client, colours.surface);
     dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(colours.plainText);
     DpiFontScope font(dc, dpi());
     dc.TextOut(ScaleForDpi(20, dpi()), ScaleForDpi(5, dpi()), "category path:");
-    DrawPathLine(dc, ScaleForDpi(21, dpi()), ScaleForDpi(20, dpi()), CategoryPath(browseNode));
+    DrawPathLine(dc, ScaleForDpi(21, dpi()), ScaleForDpi(20, dpi()), CategoryPath(browseNode), colours);
 }

@@ -8,6 +8,7 @@
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
+#include "ui/Contrast.h"
 
 class CDC;
 
@@ -34,6 +35,7 @@ private:
 
     int& browseNode;
     const std::vector<std::string> myCables;
+    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CListBox list;
     CBitmapButton okButton;
     CBitmapButton noButton;

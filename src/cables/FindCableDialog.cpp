@@ -8,6 +8,7 @@
 #include "cables/OkNoBitmaps.h"
 #include "cables/PathLine.h"
 #include "framework/Dc.h"
+#include "ui/Surface.h"
 #include "resource.h"
 
 namespace {
@@ -41,6 +42,8 @@ FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index, std::vec
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
+    colours = ReadSurfaceColours();
+    NameOkNoButtons(*this, okButton, noButton);
     LoadOkNoBitmaps(okButton, noButton, dpi());
 
     FillConnectorChoices();
@@ -83,7 +86,14 @@ INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(::GetStockObject(LTGRAY_BRUSH));
+            if (colours.embossed) return reinterpret_cast<INT_PTR>(::GetStockObject(LTGRAY_BRUSH));
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), colours.plainText);  // high contrast: the system's
+            return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            colours = ReadSurfaceColours();
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return FALSE;
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -95,18 +105,13 @@ INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
 void FindCableDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     CDC dc = CDC::FromHandle(item.hDC);
     if (item.CtlID == IDC_FIND_PATH) {
-        dc.FillSolidRect(item.rcItem, RGB(192, 192, 192));
+        dc.FillSolidRect(item.rcItem, colours.surface);
         const int cable = SelectedCable();
         const int node = cable < 0 ? -1 : CategoryOfCable(cable);
-        if (node >= 0) DrawPathLine(dc, item.rcItem.left, item.rcItem.top, CategoryPath(node));
+        if (node >= 0) DrawPathLine(dc, item.rcItem.left, item.rcItem.top, CategoryPath(node), colours);
         return;
     }
     CDialog::DialogProc(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-    if (item.itemState & ODS_FOCUS) {
-        RECT focus = item.rcItem;
-        ::InflateRect(&focus, -4, -4);
-        ::DrawFocusRect(item.hDC, &focus);
-    }
 }
 
 bool FindCableDialog::Mating() const {

@@ -8,6 +8,7 @@
 #include "datafiles/CableIndex.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
+#include "ui/Contrast.h"
 
 class FindCableDialog : public CDialog {
 public:
@@ -32,6 +33,7 @@ private:
     const CableIndex& index;
     const std::vector<std::string> myNames;
     std::vector<int> shown;  // the cable number of each list row
+    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;
     CBitmapButton noButton;
 };

@@ -2,12 +2,14 @@
 
 #include "framework/Dc.h"
 
-void DrawPathLine(CDC& dc, int x, int y, const std::string& text) {
+void DrawPathLine(CDC& dc, int x, int y, const std::string& text, const SurfaceColours& colours) {
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(RGB(255, 255, 255));
-    dc.TextOut(x, y, text);
-    dc.SetTextColor(RGB(128, 128, 128));
-    dc.TextOut(x + 2, y + 2, text);
-    dc.SetTextColor(RGB(0, 0, 255));
+    if (colours.embossed) {
+        dc.SetTextColor(colours.textLight);
+        dc.TextOut(x, y, text);
+        dc.SetTextColor(colours.textDark);
+        dc.TextOut(x + 2, y + 2, text);
+    }
+    dc.SetTextColor(colours.text);
     dc.TextOut(x + 1, y + 1, text);
 }

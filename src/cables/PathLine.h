@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "ui/Contrast.h"
+
 class CDC;
 
 // Draws the text with its top-left corner at (x + 1, y + 1); the edges take one pixel each way.
-void DrawPathLine(CDC& dc, int x, int y, const std::string& text);
+// Under high contrast it is one layer of the system's text colour.
+void DrawPathLine(CDC& dc, int x, int y, const std::string& text, const SurfaceColours& colours = ClassicColours());

@@ -48,11 +48,14 @@ std::string WiringText(const IndexedCable& cable, const std::string& name) {
     text += section("Jumpers:", jumpers);
     text += section("Shield:", shields);
 
-    text += std::string(Eol) + "Continuity check, the meter beeps on each pair:" + Eol;
+    return text + Eol + ContinuityText(cable);
+}
+
+std::string ContinuityText(const IndexedCable& cable) {
+    std::string text = std::string("Continuity check, the meter beeps on each pair:") + Eol;
     for (const std::string& pair : ContinuityPairs(cable)) text += pair + Eol;
     for (const std::string& check : cable.checks) text += check + Eol;
-    text += std::string("No beep between any other two contacts.") + Eol;
-    return text;
+    return text + "No beep between any other two contacts." + Eol;
 }
 
 std::string WiringCsv(const IndexedCable& cable) {

@@ -10,6 +10,9 @@
 // the shield and the continuity checklist; lines ended with CR LF.
 std::string WiringText(const IndexedCable& cable, const std::string& name);
 
+// The continuity checklist: its heading, the pairs, the extra checks and the closing line.
+std::string ContinuityText(const IndexedCable& cable);
+
 // A heading row, then one row per wire, jumper and shield: start contact, start signal, end contact,
 // end signal, colour, kind; fields quoted where they need it, rows ended with CR LF.
 std::string WiringCsv(const IndexedCable& cable);

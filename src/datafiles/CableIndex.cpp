@@ -58,7 +58,8 @@ public:
         if (tag == "WIRE") return wire(fields);
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK or WORDS and a tab");
+        if (tag == "NOTE") return note(fields);
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
     }
 
     bool finish() {
@@ -153,6 +154,12 @@ private:
         return true;
     }
 
+    bool note(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: NOTE, heading, text")) return false;
+        if (f[1].empty()) return fail("a note has no heading");
+        current()->notes.push_back({f[1], f[2]});
+        return true;
+    }
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -172,7 +179,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
-        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words\r\n";
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
@@ -182,6 +189,7 @@ std::string FormatCableIndex(const CableIndex& index) {
             text += joinFields({"WIRE", w.kind, w.from, w.fromSignal, w.to, w.toSignal, w.colour});
         for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
         if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
+        for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
     }
     return text;
 }

@@ -15,6 +15,7 @@
 //     WIRE <tab> shield <tab> SSHELL <tab> <tab> - <tab> <tab>
 //     CHECK <tab> one more line of the continuity checklist
 //     WORDS <tab> the words of the notes, each once
+//     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
 
 #include <string>
 #include <vector>
@@ -57,6 +58,12 @@ struct IndexedBranch {
     bool operator==(const IndexedBranch& o) const { return name == o.name && text == o.text; }
 };
 
+struct IndexedNote {
+    std::string heading;  // "What it is for"
+    std::string text;
+    bool operator==(const IndexedNote& o) const { return heading == o.heading && text == o.text; }
+};
+
 struct IndexedCable {
     int number = 0;
     std::string title;  // the diagram's heading, its lines joined by ", "
@@ -66,9 +73,11 @@ struct IndexedCable {
     std::vector<IndexedWire> wires;  // wires, ribbon wires and the shield in source order, then jumpers
     std::vector<std::string> checks;
     std::string words;
+    std::vector<IndexedNote> notes;  // the paragraphs of the notes drawing, in its order
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
-               branches == o.branches && wires == o.wires && checks == o.checks && words == o.words;
+               branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
+               notes == o.notes;
     }
 };
 

@@ -7,6 +7,8 @@
 namespace {
 const char* const ConnectorTag = "CONNECTOR";
 const char* const PinoutTag = "PINOUT";
+const char* const FaceTag = "FACE";
+const char* const RowTag = "ROW";
 
 // Three decimal digits, 000 to 999; -1 for anything else.
 int number(const std::string& field) {
@@ -72,13 +74,40 @@ struct Reader {
         return true;
     }
 
+    // FACE follows the CONNECTOR line of its number, ROW the PINOUT line of its number.
+    bool face(int line, const std::vector<std::string>& fields) {
+        if (fields.size() != 4) return fail(line, "a FACE line has four fields: FACE, number, gender, view");
+        std::vector<ConnectorEntry>& connectors = result.list.connectors;
+        if (connectors.empty() || ThreeDigits(connectors.back().number) != fields[1])
+            return fail(line, "a FACE line follows the CONNECTOR line of its number");
+        if (fields[2] != "male" && fields[2] != "female")
+            return fail(line, "the gender is 'male' or 'female', not '" + fields[2] + "'");
+        if (!isText(fields[3])) return fail(line, "connector " + fields[1] + " has no view");
+        connectors.back().gender = fields[2];
+        connectors.back().view = fields[3];
+        return true;
+    }
+
+    bool row(int line, const std::vector<std::string>& fields) {
+        if (fields.size() != 4) return fail(line, "a ROW line has four fields: ROW, number, contacts, text");
+        std::vector<PinoutEntry>& pinouts = result.list.pinouts;
+        if (pinouts.empty() || ThreeDigits(pinouts.back().number) != fields[1])
+            return fail(line, "a ROW line follows the PINOUT line of its number");
+        if (!isText(fields[2])) return fail(line, "a row of pinout " + fields[1] + " names no contacts");
+        if (!fields[3].empty() && !isText(fields[3])) return fail(line, "a row's text holds a control character");
+        pinouts.back().rows.push_back({fields[2], fields[3]});
+        return true;
+    }
+
     bool line(int lineNumber, std::string text) {
         if (!text.empty() && text.back() == '\r') text.pop_back();
         if (text.empty() || text[0] == ';') return true;
         std::vector<std::string> fields = SplitFields(text, '\t');
         if (fields[0] == ConnectorTag) return connector(lineNumber, fields);
         if (fields[0] == PinoutTag) return pinout(lineNumber, fields);
-        return fail(lineNumber, "a line starts with CONNECTOR or PINOUT and a tab");
+        if (fields[0] == FaceTag) return face(lineNumber, fields);
+        if (fields[0] == RowTag) return row(lineNumber, fields);
+        return fail(lineNumber, "a line starts with CONNECTOR, FACE, PINOUT or ROW and a tab");
     }
 };
 }  // namespace
@@ -89,19 +118,36 @@ std::string ConnectorList::pinoutName(int number) const {
     return std::string();
 }
 
+const ConnectorEntry* ConnectorList::connector(int number) const {
+    for (const ConnectorEntry& entry : connectors)
+        if (entry.number == number) return &entry;
+    return nullptr;
+}
+
+const PinoutEntry* ConnectorList::pinout(int number) const {
+    for (const PinoutEntry& entry : pinouts)
+        if (entry.number == number) return &entry;
+    return nullptr;
+}
+
 std::string FormatConnectorList(const ConnectorList& list) {
     std::string text =
         "; Strandor! connector list, made by datagen from data/connectors. Fields are separated by tabs.\r\n"
-        "; CONNECTOR, number, group, name, pinout numbers\r\n";
+        "; CONNECTOR, number, group, name, pinout numbers; FACE, number, gender, view\r\n";
     for (const ConnectorEntry& entry : list.connectors) {
         std::string pinouts;
         for (int pinout : entry.pinouts) pinouts += (pinouts.empty() ? "" : " ") + ThreeDigits(pinout);
         text += std::string(ConnectorTag) + "\t" + ThreeDigits(entry.number) + "\t" + entry.group + "\t" + entry.name +
                 "\t" + pinouts + "\r\n";
+        if (!entry.gender.empty())
+            text += std::string(FaceTag) + "\t" + ThreeDigits(entry.number) + "\t" + entry.gender + "\t" + entry.view + "\r\n";
     }
-    text += "; PINOUT, number, name\r\n";
-    for (const PinoutEntry& entry : list.pinouts)
+    text += "; PINOUT, number, name; ROW, number, contacts, text\r\n";
+    for (const PinoutEntry& entry : list.pinouts) {
         text += std::string(PinoutTag) + "\t" + ThreeDigits(entry.number) + "\t" + entry.name + "\r\n";
+        for (const PinoutRow& row : entry.rows)
+            text += std::string(RowTag) + "\t" + ThreeDigits(entry.number) + "\t" + row.contacts + "\t" + row.text + "\r\n";
+    }
     return text;
 }
 

@@ -7,6 +7,10 @@
 // start with ';' are comments:
 //     CONNECTOR <tab> 009 <tab> Serial and parallel <tab> DE-9 (9-pin D-sub) <tab> 001 007 009 036
 //     PINOUT <tab> 001 <tab> DE-9 RS-232 (PC, DTE)
+// and, for a screen reader to tell the drawings in words, how a connector drawing shows its
+// connector (after its CONNECTOR line) and the rows of a pinout drawing (after its PINOUT line):
+//     FACE <tab> 009 <tab> female <tab> mating face
+//     ROW <tab> 001 <tab> 1 <tab> DCD in (carrier)
 // Numbers have three digits. The connectors stand in the order the program lists them, grouped.
 
 #include <string>
@@ -23,15 +27,25 @@ struct ConnectorEntry {
     std::string group;
     std::string name;
     std::vector<int> pinouts;
+    std::string gender;  // "male" or "female" as drawn; "" when the list does not say
+    std::string view;    // "mating face", "side view" ...; "" when the list does not say
     bool operator==(const ConnectorEntry& o) const {
-        return number == o.number && group == o.group && name == o.name && pinouts == o.pinouts;
+        return number == o.number && group == o.group && name == o.name && pinouts == o.pinouts &&
+               gender == o.gender && view == o.view;
     }
+};
+
+struct PinoutRow {
+    std::string contacts;  // "2", "1-49 odd"
+    std::string text;      // "RxD in (receive)"
+    bool operator==(const PinoutRow& o) const { return contacts == o.contacts && text == o.text; }
 };
 
 struct PinoutEntry {
     int number = 0;
     std::string name;
-    bool operator==(const PinoutEntry& o) const { return number == o.number && name == o.name; }
+    std::vector<PinoutRow> rows;  // the drawing's table, top to bottom
+    bool operator==(const PinoutEntry& o) const { return number == o.number && name == o.name && rows == o.rows; }
 };
 
 struct ConnectorList {
@@ -39,6 +53,9 @@ struct ConnectorList {
     std::vector<PinoutEntry> pinouts;
     // The pinout drawing's name, or "" when the list names none.
     std::string pinoutName(int number) const;
+    // The entries of that number, or null.
+    const ConnectorEntry* connector(int number) const;
+    const PinoutEntry* pinout(int number) const;
 };
 
 // The whole file, lines ended with CR LF.

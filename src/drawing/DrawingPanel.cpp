@@ -1,5 +1,8 @@
 #include "drawing/DrawingPanel.h"
 
+#include "drawing/DrawingWords.h"
+#include "framework/Accessible.h"
+
 DrawingPanel::DrawingPanel(const Scale& scale, const int& dpi, HintTarget& mainWindow, std::string path,
                            std::string hint, int id)
     : DrawingView(scale, dpi), firstPath(path), secondPath(path), hintText(std::move(hint)), panelId(id),
@@ -20,4 +23,13 @@ void DrawingPanel::OnMouseMove() { mainWindow.ShowHint(panelId, hintText); }
 void DrawingPanel::Toggle() {
     showFirst = showFirst == 1 ? 0 : 1;
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    NotifyValueChanged(hwnd);
+}
+
+bool DrawingPanel::describe(AccessibleFacts& facts) const {
+    facts.role = AccessibleRoleGraphic;
+    facts.name = panelId == StartPanelId ? "Start connector" : panelId == EndPanelId ? "End connector" : "Circuit diagram";
+    if (words) facts.value = words->Words(shownPath());
+    facts.description = hintText;
+    return true;
 }

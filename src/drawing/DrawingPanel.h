@@ -4,6 +4,8 @@
 
 #include <string>
 
+class DrawingWords;
+
 #include "drawing/DrawingView.h"
 #include "ui/HintTarget.h"
 
@@ -17,6 +19,8 @@ public:
 
     // Flips between the two drawings and repaints at once.
     void Toggle();
+    // A graphic named for its place ("Start connector"), whose value is the shown drawing in words.
+    bool describe(AccessibleFacts& facts) const override;
 
     std::string firstPath;   // connector drawing, or the circuit diagram
     std::string secondPath;  // the connector's pinout drawing
@@ -24,6 +28,7 @@ public:
     int panelId;
     HintTarget& mainWindow;
     int showFirst = 1;
+    DrawingWords* words = nullptr;  // the main window's; tells the shown drawing in words
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

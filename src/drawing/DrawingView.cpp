@@ -26,7 +26,8 @@ LRESULT DrawingView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void DrawingView::Paint(CDC& dc) {
     RECT client;
     GetClientRect(&client);
-    PaintFramedDrawing(dc, client.right, client.bottom, shownPath(), scale.x, scale.y, dpi);
+    PaintFramedDrawing(dc, client.right, client.bottom, shownPath(), scale.x, scale.y, dpi,
+                       colours ? *colours : ClassicColours());
 }
 
 void DrawingView::OnLButtonDblClk() {

@@ -7,6 +7,7 @@
 
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
+#include "ui/Contrast.h"
 #include "ui/Geometry.h"
 
 class DrawingView : public CWnd {
@@ -19,6 +20,8 @@ public:
     // Shows another file and repaints at once; "" shows the empty frame.
     void SetPath(const std::string& path);
     const std::string& path() const { return drawingPath; }
+    // The owner's surface colours, which the frame takes; null: the program's own.
+    const SurfaceColours* colours = nullptr;
 
     // The notification code of the WM_COMMAND a double-click sends to the parent.
     static constexpr WORD DoubleClicked = 1;

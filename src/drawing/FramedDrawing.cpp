@@ -6,7 +6,8 @@
 #include "framework/DpiScale.h"
 #include "framework/GdiObjects.h"
 
-void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int viewportX, int viewportY, int dpi) {
+void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int viewportX, int viewportY, int dpi,
+                        const SurfaceColours& colours) {
     RECT client = {0, 0, w, h};
     CDC memory;
     memory.CreateCompatibleDC(nullptr);
@@ -26,8 +27,8 @@ void PaintFramedDrawing(CDC& dc, int w, int h, const std::string& path, int view
     memory.SetWindowOrg(0, 0);
     memory.SetMapMode(MM_TEXT);
 
-    CPen darkGrey(PS_SOLID, 1, RGB(128, 128, 128));
-    CPen black(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen darkGrey(PS_SOLID, 1, colours.frameOuter);
+    CPen black(PS_SOLID, 1, colours.frameInner);
     // Each line is drawn `line` times, one pixel further in each time.
     const int line = ScaleForDpi(1, dpi);
     for (int i = 0; i < line; ++i) {

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "ui/Contrast.h"
+
 class CDC;
 
 void PaintFramedDrawing(CDC& dc, int width, int height, const std::string& path, int viewportX, int viewportY,
-                        int dpi = 96);
+                        int dpi = 96, const SurfaceColours& colours = ClassicColours());

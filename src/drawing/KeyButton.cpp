@@ -1,5 +1,6 @@
 #include "drawing/KeyButton.h"
 
+#include "framework/Accessible.h"
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
@@ -11,19 +12,20 @@ struct KeyRow {
     int commandId;
     const char* upBitmap;
     const char* downBitmap;
+    const char* spokenName;  // the key and its command as the help list words them
 };
 
 const KeyRow Keys[KeyButtonCount] = {
-    {"Strandor! Help", ID_FUNCTION_KEYS, "F1_UP", "F1_DOWN"},
-    {"About Strandor!", ID_ABOUT_STRANDOR, "F2_UP", "F2_DOWN"},
-    {"Print ", ID_PRINT, "F3_UP", "F3_DOWN"},
-    {"Exit to Windows", ID_EXIT, "F4_UP", "F4_DOWN"},
-    {"Cable selection", ID_SELECT_CABLE, "F5_UP", "F5_DOWN"},
-    {"View start connector/pinouts", ID_START_PINOUTS, "F6_UP", "F6_DOWN"},
-    {"View end connector/pinouts", ID_END_PINOUTS, "F7_UP", "F7_DOWN"},
-    {"View cable notes", ID_CABLE_NOTES, "F8_UP", "F8_DOWN"},
-    {"View and edit user notes", ID_USER_NOTES, "F9_UP", "F9_DOWN"},
-    {"Connector catalog", ID_CONNECTOR_CATALOG, "F10_UP", "F10_DOWN"},
+    {"Strandor! Help", ID_FUNCTION_KEYS, "F1_UP", "F1_DOWN", "F1 Help"},
+    {"About Strandor!", ID_ABOUT_STRANDOR, "F2_UP", "F2_DOWN", "F2 Info about Strandor!"},
+    {"Print ", ID_PRINT, "F3_UP", "F3_DOWN", "F3 Print"},
+    {"Exit to Windows", ID_EXIT, "F4_UP", "F4_DOWN", "F4 Exit to Windows"},
+    {"Cable selection", ID_SELECT_CABLE, "F5_UP", "F5_DOWN", "F5 Cable list"},
+    {"View start connector/pinouts", ID_START_PINOUTS, "F6_UP", "F6_DOWN", "F6 Start connector pinouts"},
+    {"View end connector/pinouts", ID_END_PINOUTS, "F7_UP", "F7_DOWN", "F7 End connector pinouts"},
+    {"View cable notes", ID_CABLE_NOTES, "F8_UP", "F8_DOWN", "F8 Cable notes"},
+    {"View and edit user notes", ID_USER_NOTES, "F9_UP", "F9_DOWN", "F9 User notes"},
+    {"Connector catalog", ID_CONNECTOR_CATALOG, "F10_UP", "F10_DOWN", "F10 Connector catalog"},
 };
 }  // namespace
 
@@ -40,6 +42,10 @@ void CreateKeyButtons(KeyButton (&buttons)[KeyButtonCount], CWnd* parent, HintTa
     }
     for (int i = 0; i < KeyButtonCount; ++i) buttons[i].LoadBitmaps(Keys[i].upBitmap, Keys[i].downBitmap, dpi);
     for (KeyButton& button : buttons) button.mainWindow = &mainWindow;
+    for (int i = 0; i < KeyButtonCount; ++i) {
+        const std::string name = Keys[i].spokenName;
+        buttons[i].SetSpokenName(name, name.substr(0, name.find(' ')));
+    }
 }
 
 void PlaceKeyButtons(KeyButton (&buttons)[KeyButtonCount], int dpi) {
@@ -59,6 +65,12 @@ LRESULT KeyButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return CBitmapButton::WindowProc(message, wParam, lParam);
     }
+}
+
+bool KeyButton::describe(AccessibleFacts& facts) const {
+    if (!CBitmapButton::describe(facts)) return false;
+    facts.description = hintText;
+    return true;
 }
 
 void KeyButton::OnMouseMove() {

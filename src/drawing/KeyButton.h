@@ -14,6 +14,9 @@ public:
     int commandId = 0;
     HintTarget* mainWindow = nullptr;
 
+    // The button's name for a screen reader, "F5 Cable list", with its key and its hint.
+    bool describe(AccessibleFacts& facts) const override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

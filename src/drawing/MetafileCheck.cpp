@@ -1,7 +1,6 @@
 #include "drawing/MetafileCheck.h"
 
 #include <fstream>
-#include <vector>
 
 namespace {
 std::uint16_t word(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
@@ -126,13 +125,18 @@ bool IsSoundMetafile(const std::uint8_t* bytes, std::size_t size) {
     return false;  // no closing record
 }
 
-bool IsPlayableMetafile(const char* path) {
+std::vector<std::uint8_t> ReadMetafileBytes(const char* path) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return false;
+    if (!file) return {};
     std::streamoff length = file.tellg();
-    if (length <= 0 || static_cast<std::size_t>(length) > MaxMetafileBytes) return false;
+    if (length <= 0 || static_cast<std::size_t>(length) > MaxMetafileBytes) return {};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
     file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) return false;
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) return {};
+    return bytes;
+}
+
+bool IsPlayableMetafile(const char* path) {
+    const std::vector<std::uint8_t> bytes = ReadMetafileBytes(path);
     return IsSoundMetafile(bytes.data(), bytes.size());
 }

@@ -5,8 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 bool IsSoundMetafile(const std::uint8_t* bytes, std::size_t size);
+
+// The file's bytes; empty for a missing or unreadable file or one larger than a drawing of ours.
+std::vector<std::uint8_t> ReadMetafileBytes(const char* path);
 
 // Reads the file and checks it; false for a missing or unreadable file too.
 bool IsPlayableMetafile(const char* path);

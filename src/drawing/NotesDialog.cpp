@@ -3,15 +3,27 @@
 #include "cables/CableTable.h"
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/DpiScale.h"
 #include "resource.h"
 
-NotesDialog::NotesDialog(CWnd* owner, int number)
-    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number), notesPath(DataFileName(DataPrefix::Notes, number)) {}
+NotesDialog::NotesDialog(CWnd* owner, int number, std::string spoken)
+    : CDialog(IDD_CABLE_NOTES, owner),
+      notesNumber(number),
+      notesPath(DataFileName(DataPrefix::Notes, number)),
+      spokenNotes(std::move(spoken)) {}
 
-NotesDialog::NotesDialog(CWnd* owner, std::string path)
-    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(-1), notesPath(std::move(path)) {}
+NotesDialog::NotesDialog(CWnd* owner, std::string path, std::string spoken)
+    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(-1), notesPath(std::move(path)), spokenNotes(std::move(spoken)) {}
+
+// The dialog keeps its role and name (its caption); its value and description are the notes.
+bool NotesDialog::describe(AccessibleFacts& facts) const {
+    if (spokenNotes.empty()) return false;
+    facts.value = spokenNotes;
+    facts.description = spokenNotes;
+    return true;
+}
 
 void NotesDialog::Paint(CDC& dc) {
     RECT client;
@@ -24,12 +36,12 @@ void NotesDialog::Paint(CDC& dc) {
     ::RestoreDC(dc, saved);
 }
 
-void OpenNotes(CWnd* owner, int number) {
-    NotesDialog dialog(owner, number);
+void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes) {
+    NotesDialog dialog(owner, number, spokenNotes);
     dialog.DoModal();
 }
 
-void OpenNotes(CWnd* owner, const std::string& path) {
-    NotesDialog dialog(owner, path);
+void OpenNotes(CWnd* owner, const std::string& path, const std::string& spokenNotes) {
+    NotesDialog dialog(owner, path, spokenNotes);
     dialog.DoModal();
 }

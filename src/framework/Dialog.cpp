@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "framework/Accessible.h"
 #include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
@@ -31,6 +32,12 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DRAWITEM:
             return ReflectDrawItem(lParam);
+        case WM_GETOBJECT:
+            if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam, &CWnd::DescribeWindow)) {
+                ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, answer);
+                return TRUE;
+            }
+            return FALSE;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return FALSE;  // and the dialog manager rescales the controls and fonts where it can

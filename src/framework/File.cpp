@@ -31,3 +31,10 @@ void CFile::Close() {
     if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
     handle = INVALID_HANDLE_VALUE;
 }
+
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
+    CFile input(path, CFile::modeRead | CFile::shareDenyNone);
+    std::string bytes(maxBytes + 1, '\0');
+    bytes.resize(input.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+    return bytes;
+}

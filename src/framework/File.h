@@ -41,3 +41,7 @@ private:
     std::string path;
     HANDLE handle = INVALID_HANDLE_VALUE;
 };
+
+// The file's first `maxBytes + 1` bytes at most (one more than a file of its kind may hold, so the
+// reader can tell a file that is too long); throws CFileException.
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes);

@@ -54,7 +54,8 @@ SIZE CBitmap::GetSize() const {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
-MetafileHandle::MetafileHandle(const char* path) : handle(::GetMetaFileA(path)) {
+MetafileHandle::MetafileHandle(const std::uint8_t* bytes, std::size_t size)
+    : handle(size > 0 ? ::SetMetaFileBitsEx(static_cast<UINT>(size), bytes) : nullptr) {
     if (handle) gdi_count::acquired();
 }
 

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
+
 // Number of GDI objects, metafiles and device contexts that the program's wrappers hold alive.
 long LiveGdiObjects();
 
@@ -70,10 +73,10 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(handle); }
 };
 
-// A loaded Windows metafile, released when the wrapper goes.
+// A Windows metafile made from bytes in memory, released when the wrapper goes.
 class MetafileHandle {
 public:
-    explicit MetafileHandle(const char* path);
+    MetafileHandle(const std::uint8_t* bytes, std::size_t size);
     MetafileHandle(const MetafileHandle&) = delete;
     MetafileHandle& operator=(const MetafileHandle&) = delete;
     ~MetafileHandle();

@@ -28,3 +28,7 @@ private:
 
 LateLibrary& Shell32();
 LateLibrary& Comdlg32();
+// Accessibility: the standard accessible objects, COM, and the strings they hand over.
+LateLibrary& Oleacc();
+LateLibrary& Ole32();
+LateLibrary& Oleaut32();

@@ -3,6 +3,7 @@
 #include <exception>
 #include <vector>
 
+#include "framework/Accessible.h"
 #include "framework/Dc.h"
 #include "framework/WinApp.h"
 
@@ -82,6 +83,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             if (ReflectDrawItem(lParam)) return TRUE;
             break;
+        case WM_GETOBJECT:
+            if (LRESULT answer = AnswerGetObject(hwnd, wParam, lParam, &CWnd::DescribeWindow)) return answer;
+            break;
         default:
             break;
     }
@@ -101,6 +105,11 @@ void CWnd::OnPaint(UINT message, WPARAM wParam) {
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     if (superProc) return ::CallWindowProcA(superProc, hwnd, message, wParam, lParam);
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool CWnd::DescribeWindow(HWND window, AccessibleFacts& facts) {
+    const CWnd* object = FromHandle(window);
+    return object && object->describe(facts);
 }
 
 bool CWnd::ReflectDrawItem(LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <string>
 
 class CDC;
+struct AccessibleFacts;
 
 class CWnd {
 public:
@@ -48,6 +49,12 @@ public:
     // Takes over a window made by someone else's class (a button, say): its messages reach
     // WindowProc first and everything unhandled goes on to the class's own procedure.
     bool SubclassWindow(HWND window);
+
+    // What a screen reader is told about the window (framework/Accessible.h); false leaves it to
+    // the system's standard answer.
+    virtual bool describe(AccessibleFacts&) const { return false; }
+    // The describe of the window's object, if it has one.
+    static bool DescribeWindow(HWND window, AccessibleFacts& facts);
 
     // Child windows of the program's own: double-clicks, full redraw on resize, no background.
     static const char* DefaultChildClass();

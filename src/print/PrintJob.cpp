@@ -1,6 +1,6 @@
 #include "print/PrintJob.h"
 
-#include "drawing/MetafileCheck.h"
+#include "drawing/DrawMetafile.h"
 #include "print/PageLayout.h"
 
 void CreatePrintFont(CFont& font, int height, int weight) {
@@ -10,9 +10,7 @@ void CreatePrintFont(CFont& font, int height, int weight) {
 
 void PlaySheetDrawing(CDC& dc, const SheetDrawing& drawing) {
     dc.SetWindowOrg(drawing.x0, drawing.y0);
-    if (!IsPlayableMetafile(drawing.path.c_str())) return;
-    MetafileHandle metafile(drawing.path.c_str());
-    if (metafile) dc.PlayMetaFile(metafile.get());
+    PlayCheckedMetafile(dc, drawing.path.c_str());
 }
 
 PrintJob::~PrintJob() {

@@ -4,17 +4,23 @@
 #include "framework/Dpi.h"
 #include "framework/GdiObjects.h"
 
-namespace {
-constexpr COLORREF LightGrey = RGB(192, 192, 192);
-constexpr COLORREF DarkGrey = RGB(128, 128, 128);
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Blue = RGB(0, 0, 255);
-}  // namespace
+SurfaceColours ReadSurfaceColours() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof(contrast);
+    const bool on = ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    SystemColours system;
+    system.buttonFace = ::GetSysColor(COLOR_BTNFACE);
+    system.buttonHighlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    system.buttonShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    system.buttonText = ::GetSysColor(COLOR_BTNTEXT);
+    return SurfaceColoursFor(on, system);
+}
 
-void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText, int dpi) {
-    dc.FillSolidRect(c, LightGrey);
-    CPen whitePen(PS_SOLID, 1, White);
-    CPen greyPen(PS_SOLID, 1, DarkGrey);
+void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText, int dpi, const SurfaceColours& colours) {
+    dc.FillSolidRect(c, colours.surface);
+    CPen whitePen(PS_SOLID, 1, colours.lightEdge);
+    CPen greyPen(PS_SOLID, 1, colours.darkEdge);
     {
         SelectGuard pen(dc, whitePen);
         dc.MoveTo(c.left, c.bottom);
@@ -27,15 +33,17 @@ void PaintSurface(CDC& dc, const RECT& c, const std::string& statusText, int dpi
         dc.LineTo(c.right, c.bottom);
         dc.LineTo(c.left, c.bottom);
     }
-    dc.SetBkColor(LightGrey);
+    dc.SetBkColor(colours.surface);
     dc.SetBkMode(TRANSPARENT);
     DpiFontScope font(dc, dpi);
     struct Layer {
         COLORREF colour;
         int x, up;
+        bool embossing;
     };
-    const Layer layers[] = {{DarkGrey, 12, 15}, {White, 8, 18}, {Blue, 10, 17}};
+    const Layer layers[] = {{colours.textDark, 12, 15, true}, {colours.textLight, 8, 18, true}, {colours.text, 10, 17, false}};
     for (const Layer& layer : layers) {
+        if (layer.embossing && !colours.embossed) continue;
         dc.SetTextColor(layer.colour);
         dc.TextOut(c.left + ScaleForDpi(layer.x, dpi), c.bottom - ScaleForDpi(layer.up, dpi), statusText);
     }

@@ -7,6 +7,14 @@
 
 #include <string>
 
+#include "ui/Contrast.h"
+
 class CDC;
 
-void PaintSurface(CDC& dc, const RECT& client, const std::string& statusText, int dpi = 96);
+void PaintSurface(CDC& dc, const RECT& client, const std::string& statusText, int dpi = 96,
+                  const SurfaceColours& colours = ClassicColours());
+
+// The surfaces' colours now: the system's while high contrast is on (the one place that asks
+// whether it is), the program's own otherwise. Windows re-read them on WM_SETTINGCHANGE and
+// WM_SYSCOLORCHANGE.
+SurfaceColours ReadSurfaceColours();

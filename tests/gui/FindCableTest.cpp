@@ -16,7 +16,7 @@ namespace {
 IndexedCable sampleCable(int number, IndexedEnd start, IndexedEnd end) {
     const std::vector<IndexedWire> wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"},
                                             {"shield", "SSHELL", "", "-", "", ""}, {"jumper", "E6", "DSR", "E1", "DCD", ""}};
-    return {number, "Test cable", start, end, {}, wires, {}, ""};
+    return {number, "Test cable", start, end, {}, wires, {}, "", {}};
 }
 
 void writeSampleIndex() {

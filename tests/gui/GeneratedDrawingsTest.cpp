@@ -10,8 +10,10 @@
 
 #include "GuiHarness.h"
 #include "TestDrawings.h"
+#include "drawing/DrawMetafile.h"
 #include "drawing/MetafileCheck.h"
 #include "drawing/Placement.h"
+#include "framework/Dc.h"
 
 namespace {
 std::string dataFolder() {
@@ -56,8 +58,6 @@ void checkDrawing(const std::string& path, int width, int height, int scaleX, in
                   const Envelope& envelope, const Envelope* keepClear = nullptr) {
     SCOPED_TRACE(path + " on " + std::to_string(width) + " x " + std::to_string(height));
     ASSERT_TRUE(IsPlayableMetafile(path.c_str()));
-    HMETAFILE metafile = ::GetMetaFileA(path.c_str());
-    ASSERT_NE(metafile, nullptr);
 
     POINT corners[2] = {{envelope.left, envelope.top}, {envelope.right, envelope.bottom}};
     POINT clear[2] = {{0, 0}, {-1, -1}};
@@ -70,7 +70,8 @@ void checkDrawing(const std::string& path, int width, int height, int scaleX, in
         ::SetViewportExtEx(dc, scaleX, scaleY, nullptr);
         ::SetWindowOrgEx(dc, origin.x, origin.y, nullptr);
         DcState before = stateOf(dc);
-        EXPECT_TRUE(::PlayMetaFile(dc, metafile));
+        CDC borrowed = CDC::FromHandle(dc);
+        EXPECT_TRUE(PlayCheckedMetafile(borrowed, path.c_str()));
         EXPECT_TRUE(stateOf(dc) == before) << "playing changed the DC's objects or mapping";
         ::LPtoDP(dc, corners, 2);
         if (keepClear) {
@@ -79,7 +80,6 @@ void checkDrawing(const std::string& path, int width, int height, int scaleX, in
             ::LPtoDP(dc, clear, 2);
         }
     });
-    ::DeleteMetaFile(metafile);
 
     int inked = 0, outside = 0, inCorner = 0;
     for (int y = 0; y < height; ++y) {

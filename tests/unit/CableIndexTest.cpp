@@ -22,6 +22,7 @@ CableIndex sampleIndex() {
                    {"jumper", "E6", "DSR", "E1", "DCD", ""}};
     cable.checks = {"S5 - shell: no beep"};
     cable.words = "Joins two PCs";
+    cable.notes = {{"What it is for", "Joins two PCs."}, {"Caution", "Tab\tless"}};
     IndexedCable plain;
     plain.number = 42;
     plain.title = "MAC - PC";
@@ -45,7 +46,10 @@ TEST(CableIndexFormat, WhatIsWrittenReadsBackTheSameAndTabsInFieldsBecomeBlanks)
     const std::string text = FormatCableIndex(index);
     CableIndexReading reading = ParseCableIndex(text);
     ASSERT_TRUE(reading.ok) << reading.error;
-    EXPECT_EQ(reading.index.cables, index.cables);
+    EXPECT_EQ(reading.index.cables[1], index.cables[1]);
+    EXPECT_EQ(reading.index.cables[0].notes.back().text, "Tab less");
+    index.cables[0].notes.back().text = "Tab less";
+    EXPECT_EQ(reading.index.cables[0], index.cables[0]);
     EXPECT_NE(text.find("WIRE\tshield\tSSHELL\t\t-\t\t\r\n"), std::string::npos) << text;
     EXPECT_EQ(reading.index.find(42), &reading.index.cables[1]);
     EXPECT_EQ(reading.index.find(7), nullptr);
@@ -70,7 +74,9 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {Cable + Ends + "WIRE\twire\tS3\tTxD\tE2\n",
          "line 4: a WIRE line has seven fields: WIRE, kind, contact, signal, contact, signal, colour"},
         {Cable + Ends + "WIRE\twire\tS3\tT\x01\tE2\t\t\n", "line 4: a field holds a control character"},
-        {Cable + Ends + "NOTE\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK or WORDS and a tab"},
+        {Cable + Ends + "NOTES\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab"},
+        {Cable + Ends + "NOTE\tx\n", "line 4: a NOTE line has three fields: NOTE, heading, text"},
+        {Cable + Ends + "NOTE\t\tx\n", "line 4: a note has no heading"},
         {"; only comments\r\n", "the index names no cables"},
         {Cable + Ends + std::string("\0", 1), "the file holds binary data"},
         {std::string(MaxCableIndexBytes + 1, ';'), "the file is too long to be a cable index"},
@@ -112,4 +118,13 @@ TEST(CableIndexWriter, EveryCableInUseIsIndexedWithItsConnectorsAndWiring) {
                                                                "S7 - E8", "S8 - E7", "E6 - E1", "S6 - S1"}));
     EXPECT_NE(six.words.find("flow"), std::string::npos);
     EXPECT_EQ(reading.index.find(10)->branches.size(), 2u) << "SCART to a pair of RCA plugs";
+
+    // The notes in full, each paragraph under the heading the notes drawing gives it, in its order.
+    const std::vector<IndexedNote>& notes = reading.index.find(3)->notes;
+    std::vector<std::string> headings;
+    for (const IndexedNote& note : notes) headings.push_back(note.heading);
+    EXPECT_EQ(headings, (std::vector<std::string>{"What it is for", "Connectors", "Variant", "Cable to use", "Caution",
+                                                   "Wiring documented in"}));
+    EXPECT_EQ(notes[0].text, "Joins two PCs by their 9-pin serial ports (both are DTEs), for file transfer or a "
+                             "terminal session, without modems.");
 }

@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 namespace {
 ConnectorList sampleList() {
     ConnectorList list = SampleConnectorList();
-    list.pinouts = {{1, "DE-9 RS-232 (PC, DTE)"}, {2, "DB-25 RS-232 (PC, DTE)"}};
+    list.pinouts = {{1, "DE-9 RS-232 (PC, DTE)", {{"1", "DCD in (carrier)"}, {"2", "RxD in (receive)"}, {"4-6", ""}}},
+                    {2, "DB-25 RS-232 (PC, DTE)", {}}};
     return list;
 }
 
@@ -76,7 +77,15 @@ TEST(ConnectorListFormat, DamagedListsNameTheLineAndTheFault) {
     EXPECT_EQ(errorOf("CONNECTOR\t009\tS\tA\t001\nPINOUT\t001\n"),
               "line 2: a PINOUT line has three fields: PINOUT, number, name");
     EXPECT_EQ(errorOf("CONNECTOR\t009\tS\tA\t001\nPINOUT\t001\tx\nPINOUT\t001\ty\n"), "line 3: pinout 001 is named twice");
-    EXPECT_EQ(errorOf("CONNECTOR 009 S A 001\n"), "line 1: a line starts with CONNECTOR or PINOUT and a tab");
+    EXPECT_EQ(errorOf("CONNECTOR 009 S A 001\n"), "line 1: a line starts with CONNECTOR, FACE, PINOUT or ROW and a tab");
+    const std::string dsub = "CONNECTOR\t009\tS\tA\t001\n";
+    EXPECT_EQ(errorOf(dsub + "FACE\t009\tfemale\n"), "line 2: a FACE line has four fields: FACE, number, gender, view");
+    EXPECT_EQ(errorOf(dsub + "FACE\t011\tfemale\tmating face\n"), "line 2: a FACE line follows the CONNECTOR line of its number");
+    EXPECT_EQ(errorOf(dsub + "FACE\t009\tboth\tmating face\n"), "line 2: the gender is 'male' or 'female', not 'both'");
+    EXPECT_EQ(errorOf(dsub + "FACE\t009\tmale\t\n"), "line 2: connector 009 has no view");
+    EXPECT_EQ(errorOf(dsub + "ROW\t001\t1\tDCD\n"), "line 2: a ROW line follows the PINOUT line of its number");
+    EXPECT_EQ(errorOf(dsub + "PINOUT\t001\tx\nROW\t001\t1\n"), "line 3: a ROW line has four fields: ROW, number, contacts, text");
+    EXPECT_EQ(errorOf(dsub + "PINOUT\t001\tx\nROW\t001\t\tDCD\n"), "line 3: a row of pinout 001 names no contacts");
     EXPECT_EQ(errorOf(Header), "the list names no connectors");
     EXPECT_EQ(errorOf(""), "the list names no connectors");
     EXPECT_EQ(errorOf(std::string("CONNECTOR\t009\tS\tA\t001\n\0\x01", 23)), "the file holds binary data");
@@ -172,6 +181,12 @@ TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
     EXPECT_EQ(list.pinoutName(1), "DE-9 RS-232 (PC, DTE)");
     EXPECT_EQ(list.pinoutName(36), "Mac serial (DE-9)");
     EXPECT_EQ(list.pinoutName(0), "") << "pinout 000 is a sketch with no title";
+    EXPECT_EQ(de9.gender + ", " + de9.view, "female, mating face");
+    EXPECT_EQ(find(15).view, "side view") << "RCA";
+    ASSERT_NE(list.pinout(1), nullptr);
+    ASSERT_GE(list.pinout(1)->rows.size(), 5u);
+    EXPECT_EQ(list.pinout(1)->rows[0], (PinoutRow{"1", "DCD in (carrier)"}));
+    EXPECT_EQ(list.pinout(1)->rows[4], (PinoutRow{"5", "GND (signal ground)"}));
     for (const ConnectorEntry& entry : list.connectors) {
         EXPECT_EQ(entry.pinouts, PinoutsUsedWith(entry.number)) << entry.number;
     }

@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 
+#include "NotesLayout.h"
 #include "cables/CableTable.h"
 
 namespace {
@@ -74,6 +75,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
         if (note.section == NoteSection::Check) checks += (checks.empty() ? "" : " ") + note.text;
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
+    for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
     return entry;
 }
 

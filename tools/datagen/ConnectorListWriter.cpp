@@ -41,6 +41,8 @@ ConnectorList makeConnectorList(const ConnectorSet& connectors) {
         entry.group = source.group.text;
         entry.name = field(source.titles.front().text);
         entry.pinouts = PinoutsUsedWith(number);
+        entry.gender = source.gender == Gender::Female ? "female" : "male";
+        entry.view = source.symbolic ? "contacts by name" : source.sideView ? "side view" : "mating face";
         ordered.push_back({groupIndex(source), entry});
     }
     std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
@@ -57,8 +59,12 @@ ConnectorList makeConnectorList(const ConnectorSet& connectors) {
             if (source) pinoutNames.emplace(pinout, field(source->titles.front().text));
         }
     }
-    for (const auto& [number, name] : pinoutNames)
-        if (!name.empty()) list.pinouts.push_back({number, name});
+    for (const auto& [number, name] : pinoutNames) {
+        if (name.empty()) continue;
+        PinoutEntry pinout{number, name, {}};
+        for (const PinRow& row : connectors.pinout(number)->pins) pinout.rows.push_back({field(row.label), field(row.signal)});
+        list.pinouts.push_back(pinout);
+    }
     return list;
 }
 

@@ -233,3 +233,13 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
     }
     fail(cable, failedLine, "the notes do not fit the notes drawing; shorten them");
 }
+
+std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSource& cable) {
+    std::vector<std::pair<std::string, std::string>> paragraphs;
+    for (const Section& s : LeftSections) {
+        if (s.section == NoteSection::Variant) paragraphs.emplace_back("Connectors", endsParagraph(cable));
+        const std::string text = paragraph(cable, s.section).first;
+        if (!text.empty()) paragraphs.emplace_back(s.heading, text);
+    }
+    return paragraphs;
+}

@@ -4,6 +4,8 @@
 // envelope, clear of the OK button's corner.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CableSource.h"
 #include "Sketch.h"
@@ -11,3 +13,7 @@
 // name: the cable's name from the cable table (code page 1252), the heading.
 // Throws DataError naming the source line when the notes do not fit.
 Sketch layoutCableNotes(const CableSource& cable, const std::string& name);
+
+// The paragraphs of the left column in full, in the drawing's order: heading and text. The cable
+// index carries them for a screen reader.
+std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSource& cable);

@@ -1,0 +1,269 @@
+// What a screen reader finds in the real windows: every button and panel with its role, name,
+// shortcut and value, the panels' values following the cable and the toggles with a value-change
+// event each time, the notes in words; and the high-contrast colours on the real surfaces.
+
+#include "GuiHarness.h"
+#include "TestDrawings.h"
+
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "cables/CableTable.h"
+#include "framework/LateLibrary.h"
+#include "resource.h"
+#include "ui/Contrast.h"
+
+namespace {
+// The published id of IAccessible, spelt out: the import library's value was found wrong.
+constexpr GUID AccessibleIid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+struct Spoken {
+    long role = -1;
+    std::string name, shortcut, action, value;
+    bool operator==(const Spoken& o) const {
+        return role == o.role && name == o.name && shortcut == o.shortcut && action == o.action && value == o.value;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Spoken& s) {
+    return out << "{role " << s.role << ", \"" << s.name << "\", \"" << s.shortcut << "\", \"" << s.action << "\", \""
+               << s.value << "\"}";
+}
+
+std::string text(BSTR bstr) {
+    if (!bstr) return std::string();
+    char narrow[8192] = "";
+    ::WideCharToMultiByte(1252, 0, bstr, -1, narrow, sizeof narrow, nullptr, nullptr);
+    Oleaut32().function<void(WINAPI*)(BSTR)>("SysFreeString")(bstr);
+    return narrow;
+}
+
+// What AccessibleObjectFromWindow gives for the window's client area, as a reader hears it.
+Spoken spoken(HWND window, bool withValue = true) {
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    IAccessible* object = nullptr;
+    Spoken s;
+    auto fromWindow = Oleacc().function<FromWindow>("AccessibleObjectFromWindow");
+    if (!fromWindow || FAILED(fromWindow(window, OBJID_CLIENT, AccessibleIid, reinterpret_cast<void**>(&object))) ||
+        !object)
+        return s;
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role;
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) s.role = role.lVal;
+    BSTR b = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &b))) s.name = text(b);
+    b = nullptr;
+    if (SUCCEEDED(object->get_accKeyboardShortcut(self, &b))) s.shortcut = text(b);
+    b = nullptr;
+    if (SUCCEEDED(object->get_accDefaultAction(self, &b))) s.action = text(b);
+    b = nullptr;
+    if (withValue && SUCCEEDED(object->get_accValue(self, &b))) s.value = text(b);
+    object->Release();
+    return s;
+}
+
+std::string valueOf(HWND window) { return spoken(window).value; }
+
+// The generated DATA files a reader's words come from, and the drawings of cable 6, copied beside
+// the test's own drawings.
+const char* const SpokenFiles[] = {"MISC\\CONNECT.LST", "MISC\\CABLES.IDX", "CABLE\\CABLE.000",
+                                   "CABLE\\CABLE.006",   "PLUG\\PLUG.009",    "PINOUTS\\PINOUTS.001"};
+
+std::string generatedData(const char* file) {
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\')) + "\\DATA\\" + file;
+}
+
+int valueChanges = 0;
+std::map<HWND, int> changesOf;
+void CALLBACK onWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (event != EVENT_OBJECT_VALUECHANGE || object != OBJID_CLIENT || child != CHILDID_SELF) return;
+    ++valueChanges;
+    ++changesOf[window];
+}
+
+class AccessibilityTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        MakeDataFolders();
+        for (const char* file : SpokenFiles)
+            ASSERT_TRUE(::CopyFileA(generatedData(file).c_str(), (std::string("DATA\\") + file).c_str(), FALSE)) << file;
+        ProgramTest::SetUp();
+        PressKey(startWindow(), VK_RETURN);
+    }
+    void TearDown() override {
+        ProgramTest::TearDown();
+        for (const char* file : SpokenFiles) ::DeleteFileA((std::string("DATA\\") + file).c_str());
+    }
+    void command(int id) {
+        ::SendMessageA(mainWindow(), WM_COMMAND, id, 0);
+        PumpUntilIdle();
+    }
+};
+
+constexpr long Push = ROLE_SYSTEM_PUSHBUTTON;
+
+// The manual's picture of high contrast, which Wine cannot switch on: written as a 24-bit BMP
+// when HIGH_CONTRAST_SHOT names a file.
+void saveShot(const Pixels& pixels) {
+    const char* path = std::getenv("HIGH_CONTRAST_SHOT");
+    if (!path) return;
+    const int w = pixels.width(), h = pixels.height(), stride = (w * 3 + 3) & ~3;
+    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    std::string bytes(stride * h, '\0');
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = pixels.at(x, h - 1 - y);
+            char* p = &bytes[y * stride + x * 3];
+            p[0] = static_cast<char>(GetBValue(c)), p[1] = static_cast<char>(GetGValue(c)), p[2] = static_cast<char>(GetRValue(c));
+        }
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + bytes.size());
+    WriteBytes(path, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bytes);
+}
+}  // namespace
+
+TEST_F(AccessibilityTest, EveryChildOfTheMainWindowAndEveryTickAndCrossHasARoleAndAName) {
+    const std::map<int, Spoken> expected = {
+        {501, {Push, "F1 Help", "F1", "Press", ""}},
+        {502, {Push, "F2 Info about Strandor!", "F2", "Press", ""}},
+        {503, {Push, "F3 Print", "F3", "Press", ""}},
+        {504, {Push, "F4 Exit to Windows", "F4", "Press", ""}},
+        {505, {Push, "F5 Cable list", "F5", "Press", ""}},
+        {506, {Push, "F6 Start connector pinouts", "F6", "Press", ""}},
+        {507, {Push, "F7 End connector pinouts", "F7", "Press", ""}},
+        {508, {Push, "F8 Cable notes", "F8", "Press", ""}},
+        {509, {Push, "F9 User notes", "F9", "Press", ""}},
+        {510, {Push, "F10 Connector catalog", "F10", "Press", ""}},
+        {StartPanelId, {ROLE_SYSTEM_GRAPHIC, "Start connector", "", "", ""}},
+        {DiagramPanelId, {ROLE_SYSTEM_GRAPHIC, "Circuit diagram", "", "", ""}},
+        {EndPanelId, {ROLE_SYSTEM_GRAPHIC, "End connector", "", "", ""}},
+    };
+    int children = 0;
+    for (HWND child = ::GetWindow(mainWindow(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT), ++children) {
+        const int id = ::GetDlgCtrlID(child);
+        ASSERT_EQ(expected.count(id), 1u) << "a child with id " << id;
+        EXPECT_EQ(spoken(child, false), expected.at(id)) << "child " << id;
+    }
+    EXPECT_EQ(children, 13);
+    EXPECT_EQ(spoken(::GetDlgItem(startWindow(), IDC_START_OK)), (Spoken{Push, "OK", "Enter", "Press", ""}));
+    EXPECT_EQ(spoken(::GetDlgItem(startWindow(), IDC_START_NO)), (Spoken{Push, "NO", "Esc", "Press", ""}));
+
+    // The tick and cross of both cable dialogs, asked while each is open.
+    for (int id : {ID_SELECT_CABLE, ID_FIND_CABLE}) {
+        Spoken ok, cancel;
+        DialogWaiter waiter([&](HWND dialog) {
+            ok = spoken(::GetDlgItem(dialog, IDOK));
+            cancel = spoken(::GetDlgItem(dialog, IDCANCEL));
+            PressButton(dialog, IDCANCEL);
+        });
+        ::PostMessageA(mainWindow(), WM_COMMAND, id, 0);
+        PumpUntilIdle(300);
+        ASSERT_TRUE(waiter.seen()) << "command " << id;
+        EXPECT_EQ(ok, (Spoken{Push, "OK", "Enter", "Press", ""})) << "command " << id;
+        EXPECT_EQ(cancel, (Spoken{Push, "Cancel", "Esc", "Press", ""})) << "command " << id;
+    }
+}
+
+TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
+    MainFrame& f = frame();
+    EXPECT_NE(valueOf(f.diagramPanel).find("Press F5"), std::string::npos) << "the welcome: " << valueOf(f.diagramPanel);
+
+    valueChanges = 0;
+    changesOf.clear();
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &onWinEvent,
+                                           ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    f.ShowCable(3);  // the 3-wire DE-9 null modem
+    PumpUntilIdle();
+    EXPECT_EQ(valueChanges, 3);
+    EXPECT_EQ(changesOf[f.startPanel] + changesOf[f.diagramPanel] + changesOf[f.endPanel], 3);
+    EXPECT_EQ(valueOf(f.startPanel), "DE-9 (9-pin D-sub), female, mating face");
+    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(f.diagramPanel);
+    for (const char* words : {"Null modem, 3 wires, handshake looped back\r\n", "Start: DE-9 female, DE-9 (PC 1)\r\n",
+                              "S3 TxD -> E2 RxD\r\n", "S2 RxD -> E3 TxD\r\n", "S5 GND -> E5 GND\r\n",
+                              "S7 RTS -> S8 CTS\r\n", "E6 - E1\r\n"})
+        EXPECT_NE(diagram.find(words), std::string::npos) << words << " in:\n" << diagram;
+    EXPECT_EQ(diagram.rfind(Catalog.cables[3].name, 0), 0u) << "the cable's name first:\n" << diagram;
+
+    command(ID_START_PINOUTS);
+    EXPECT_EQ(valueChanges, 4);
+    EXPECT_EQ(changesOf[f.startPanel], 2);
+    EXPECT_EQ(valueOf(f.startPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(f.startPanel);
+    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face") << "F6 leaves the end alone";
+    command(ID_END_PINOUTS);
+    EXPECT_EQ(valueChanges, 5);
+    EXPECT_EQ(changesOf[f.endPanel], 2);
+    EXPECT_EQ(valueOf(f.endPanel), valueOf(f.startPanel));
+    ::UnhookWinEvent(hook);
+
+    // The notes dialog holds the notes in full as its value.
+    std::string notes;
+    DialogWaiter waiter([&](HWND dialog) {
+        notes = valueOf(dialog);
+        PressButton(dialog, IDOK);
+    });
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
+    PumpUntilIdle(300);
+    EXPECT_EQ(notes.rfind("What it is for: Joins two PCs by their 9-pin serial ports", 0), 0u) << notes;
+    EXPECT_NE(notes.find("\r\nCaution: The shield goes to the metal shell at the start only"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("No beep between any other two contacts."), std::string::npos) << notes;
+}
+
+TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgramWorking) {
+    WriteBytes("DATA\\MISC\\CONNECT.LST", "CONNECTOR\t009\n");
+    ::DeleteFileA("DATA\\MISC\\CABLES.IDX");
+    frame().ShowCable(3);
+    command(ID_START_PINOUTS);
+    EXPECT_EQ(valueOf(frame().startPanel), "");
+    EXPECT_EQ(valueOf(frame().diagramPanel), "");
+    EXPECT_EQ(spoken(frame().diagramPanel).name, "Circuit diagram");
+    EXPECT_EQ(frame().startPanel.showFirst, 0) << "the toggle still works";
+}
+
+TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
+    SystemColours system;
+    system.buttonFace = RGB(0, 0, 0);
+    system.buttonHighlight = RGB(255, 255, 255);
+    system.buttonShadow = RGB(0, 128, 0);
+    system.buttonText = RGB(255, 255, 0);
+    MainFrame& f = frame();
+    f.ShowCable(6);
+    command(ID_START_PINOUTS);
+    f.colours = SurfaceColoursFor(true, system);
+    f.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpUntilIdle();
+
+    const Pixels main = Pixels::OfClient(mainWindow());
+    saveShot(Pixels::OfScreen(mainWindow()));
+    const RECT client = f.clientRect, status = f.StatusRect;
+    EXPECT_EQ(ColourName(main.at(150, client.bottom - 30)), ColourName(system.buttonFace)) << "the surface";
+    EXPECT_EQ(ColourName(main.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
+    EXPECT_EQ(ColourName(main.at(300, 0)), ColourName(system.buttonHighlight)) << "the top edge";
+    EXPECT_GT(main.countOf(system.buttonText, status), 20) << "the status line's text";
+    EXPECT_EQ(main.countOf(RGB(0, 0, 255), status), 0) << "no blue layer";
+    EXPECT_EQ(main.countOf(RGB(128, 128, 128), status) + main.countOf(RGB(255, 255, 255), status), 0)
+        << "no embossing";
+
+    const Pixels panel = Pixels::OfClient(f.startPanel);
+    EXPECT_EQ(ColourName(panel.at(0, 50)), ColourName(system.buttonShadow)) << "the frame's outer line";
+    EXPECT_EQ(ColourName(panel.at(1, 50)), ColourName(system.buttonText)) << "its inner outline";
+    EXPECT_EQ(ColourName(panel.at(10, 10)), ColourName(RGB(255, 255, 255))) << "the drawing's white ground";
+
+    // The colours read again, with high contrast off (as Wine always answers): the program's own look.
+    ::SendMessageA(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_TRUE(f.colours == ClassicColours());
+    EXPECT_EQ(ColourName(Pixels::OfClient(mainWindow()).at(150, client.bottom - 30)), ColourName(RGB(192, 192, 192)));
+    EXPECT_EQ(ColourName(Pixels::OfClient(f.startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
+}
