@@ -106,15 +106,15 @@ std::string stemOf(const std::string& file) {
     return dot == std::string::npos ? file : file.substr(0, dot);
 }
 
-// "PLUG\PLUG.009" or "PINOUTS\PINOUTS.035" as the compiler names a shipped drawing, below DATA;
+// "DATA\PLUG\PLUG.009" or "DATA\PINOUTS\PINOUTS.035" as the compiler names a shipped drawing;
 // anything else never becomes a path.
 std::string shippedDrawingPath(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
-    for (const char* prefix : {"PLUG\\PLUG.", "PINOUTS\\PINOUTS."}) {
+    for (const char* prefix : {DataPrefix::Plug, DataPrefix::Pinouts}) {
         const std::string p(prefix);
         if (path.size() == p.size() + 3 && path.compare(0, p.size(), p) == 0 &&
             path.find_first_not_of("0123456789", p.size()) == std::string::npos)
-            return "DATA\\" + path;
+            return path;
     }
     return std::string();
 }

@@ -11,6 +11,7 @@
 
 #include "app/MainFrame.h"
 #include "cables/CategoryBrowser.h"
+#include "drawing/MetafileCheck.h"
 #include "resource.h"
 
 namespace {
@@ -131,6 +132,9 @@ protected:
         ProgramTest::TearDown();
         removeTree("DATA\\MYCABLES");
         removeTree("DATA\\SOURCES");
+        for (const char* file : {"DATA\\PLUG\\PLUG.009", "DATA\\PLUG\\PLUG.011", "DATA\\PINOUTS\\PINOUTS.001",
+                                 "DATA\\PINOUTS\\PINOUTS.002", "DATA\\CABLE\\CABLE.006"})
+            ::DeleteFileA(file);
     }
 
     // F5, then `steps` answer the selection dialog and whatever follows it.
@@ -220,6 +224,14 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
     EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
     EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
 
+    // The diagram and the notes are compiled into the cache and pass the check every drawing passes.
+    for (const std::string& path : Rows{frame().diagramPanel.firstPath, frame().myCables.Cables()[0].files.notes}) {
+        EXPECT_EQ(path.rfind("DATA\\MYCABLES\\CACHE\\", 0), 0u) << path;
+        EXPECT_TRUE(IsPlayableMetafile(path.c_str())) << path;
+    }
+    const Pixels diagram = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
+    EXPECT_GT(diagram.countOf(RGB(0, 0, 0), {0, 0, diagram.width(), diagram.height()}), 200) << "a drawn diagram";
+
     // F6 turns the start connector into its pinouts, as for any cable.
     PressKey(mainWindow(), VK_F6);
     const Pixels pinouts = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
@@ -281,8 +293,10 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter, second ]");
 }
 
-TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableAndShowsIt) {
+TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
+    ::CopyFileA((programFolder() + "\\DATA\\CABLE\\CABLE.006").c_str(), "DATA\\CABLE\\CABLE.006", FALSE);
     frame().ShowCable(6);
+    const Pixels shipped = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
     PumpUntilIdle(150);
     const std::string written = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
@@ -292,6 +306,8 @@ TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableAndShowsIt) {
     EXPECT_NE(written.find(ReadBytes("DATA\\SOURCES\\cables\\cable-006.txt").substr(0, 40)), std::string::npos)
         << "the shipped source follows the head";
     EXPECT_EQ(title(), "Strandor! [ nullmodem, DB9-DB9 - copy ]");
+    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().diagramPanel.GetSafeHwnd()), shipped))
+        << "the copy draws cable 6's diagram";
     EXPECT_EQ(WaitForEditors(1, "copy").size(), 1u) << "opened in the editor";
 
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
@@ -310,6 +326,7 @@ using MyCablePrintTest = PrintTest;
 
 TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     writeShippedDrawings();
+    copyShippedSources();
     writeSource("adapter.txt", manualExample());
     WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
     frame().myCables.Refresh();
@@ -325,4 +342,5 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     EXPECT_EQ(page.lineAt(15, 8), "DE-9 to DB-25 adapter");
     EXPECT_NE(page.find("spares"), nullptr) << "the user's notes from beside the source";
     removeTree("DATA\\MYCABLES");
+    removeTree("DATA\\SOURCES");
 }

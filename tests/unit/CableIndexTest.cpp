@@ -9,6 +9,8 @@
 #include "datafiles/CableIndex.h"
 #include "cables/CableTable.h"
 
+using namespace wiring;
+
 namespace {
 CableIndex sampleIndex() {
     IndexedCable cable;

@@ -9,6 +9,8 @@
 #include "cables/CableTable.h"
 #include "cables/WiringText.h"
 
+using namespace wiring;
+
 namespace {
 const CableIndex& realIndex() {
     static const CableIndex index = [] {

@@ -13,10 +13,12 @@
 #include "Build.h"
 #include "ConnectorListWriter.h"
 #include "SampleConnectorList.h"
-#include "SourceText.h"
+#include "wiring/SourceText.h"
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
 #include "datafiles/ConnectorList.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 

@@ -10,9 +10,11 @@
 
 #include "Build.h"
 #include "DatagenWmfReader.h"
-#include "Metafile.h"
+#include "wiring/Metafile.h"
 #include "OutputTree.h"
 #include "cables/CableTable.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 
@@ -106,7 +108,7 @@ TEST_F(DatagenBuild, EveryDrawingBalancesItsObjects) {
         for (const WmfRecord& r : f.records) {
             largest = std::max(largest, r.size);
             if (r.function == MetaRecord::CreatePenIndirect || r.function == MetaRecord::CreateBrushIndirect ||
-                r.function == MetaRecord::CreateFontIndirect)
+                r.function == MetaRecord::CreateFontRecord)
                 ++created;
             if (r.function == MetaRecord::DeleteObject) ++deleted;
         }

@@ -5,6 +5,8 @@
 
 #include "DatagenCableFixture.h"
 
+using namespace wiring;
+
 TEST(DatagenCableAdapter, EthernetCrossoverJoinsEachTransmitPairToTheOtherReceivePair) {
     // 10BASE-T/100BASE-TX: transmit on 1 and 2, receive on 3 and 6; T568B at one end and
     // T568A at the other puts 1 on 3 and 2 on 6 (and back); 4, 5, 7, 8 run straight.

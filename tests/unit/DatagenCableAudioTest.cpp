@@ -4,6 +4,8 @@
 
 #include "DatagenCableFixture.h"
 
+using namespace wiring;
+
 namespace {
 
 void expectAudio(int cable, int left, int right) {

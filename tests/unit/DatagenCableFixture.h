@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "CableFolder.h"
-#include "Netlist.h"
+#include "wiring/Netlist.h"
+
+using namespace wiring;
 
 using ContactGroup = std::set<std::string>;
 using ContactGroups = std::set<ContactGroup>;

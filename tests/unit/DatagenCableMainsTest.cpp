@@ -5,6 +5,8 @@
 #include "DatagenCableFixture.h"
 #include "cables/CableTable.h"
 
+using namespace wiring;
+
 TEST(DatagenCableMains, EveryAdapterKeepsLineNeutralAndEarthApart) {
     for (int n = 60; n <= 80; ++n) {
         const CableRecord& row = Catalog.cables[n];

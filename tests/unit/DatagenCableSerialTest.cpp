@@ -5,6 +5,8 @@
 
 #include "DatagenCableFixture.h"
 
+using namespace wiring;
+
 namespace {
 
 // EIA-232 DB-25, DTE (the PC).

@@ -10,10 +10,12 @@
 #include "Build.h"
 #include "CableFolder.h"
 #include "DatagenSourceFolder.h"
-#include "CableLayout.h"
-#include "Envelope.h"
-#include "Netlist.h"
-#include "NotesLayout.h"
+#include "wiring/CableLayout.h"
+#include "wiring/Envelope.h"
+#include "wiring/Netlist.h"
+#include "wiring/NotesLayout.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Envelope.h"
+#include "wiring/Envelope.h"
+
+using namespace wiring;
 
 TEST(DatagenEnvelope, ShapesInsideTheConnectorEnvelopePass) {
     Sketch s;

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include "Build.h"
-#include "SourceText.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 

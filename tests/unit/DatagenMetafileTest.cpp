@@ -7,8 +7,10 @@
 #include <set>
 
 #include "DatagenWmfReader.h"
-#include "Metafile.h"
-#include "Render.h"
+#include "wiring/Metafile.h"
+#include "wiring/Render.h"
+
+using namespace wiring;
 
 namespace {
 
@@ -57,7 +59,7 @@ TEST(DatagenMetafile, RecordsHaveTheirExactSizesAndParameterOrder) {
     EXPECT_EQ(f.records[4].size, 3u + 1 + 6);
     EXPECT_EQ(f.records[4].params[0], 3);
     // Text: count, the bytes padded to a whole word, then y and x.
-    EXPECT_EQ(f.records[5].function, MetaRecord::TextOut);
+    EXPECT_EQ(f.records[5].function, MetaRecord::TextOutRecord);
     EXPECT_EQ(f.records[5].size, 3u + 1 + 2 + 2);
     EXPECT_EQ(f.records[5].params, (std::vector<std::uint16_t>{3, 'a' | ('b' << 8), 'c', 8, 7}));
     std::uint32_t words = 9;
@@ -86,7 +88,7 @@ TEST(DatagenMetafile, FontRecordCarriesHeightWeightAndFace) {
     const WmfFile f = readWmf(w.finish());
     ASSERT_EQ(f.records.size(), 2u);
     const WmfRecord& r = f.records[0];
-    EXPECT_EQ(r.function, MetaRecord::CreateFontIndirect);
+    EXPECT_EQ(r.function, MetaRecord::CreateFontRecord);
     EXPECT_EQ(r.size, 3u + 9 + 16);
     EXPECT_EQ(static_cast<std::int16_t>(r.params[0]), -300);
     EXPECT_EQ(r.params[4], 700);
@@ -141,7 +143,7 @@ TEST(DatagenRender, EveryCreatedObjectIsDeletedAfterTheStateIsRestored) {
     const WmfFile f = readWmf(renderMetafile(s));
     ASSERT_EQ(f.problem, "");
     const int created = countOf(f, MetaRecord::CreatePenIndirect) + countOf(f, MetaRecord::CreateBrushIndirect) +
-                        countOf(f, MetaRecord::CreateFontIndirect);
+                        countOf(f, MetaRecord::CreateFontRecord);
     EXPECT_EQ(created, 3 + 2 + 2);
     EXPECT_EQ(countOf(f, MetaRecord::DeleteObject), created);
     EXPECT_EQ(f.records.front().function, MetaRecord::SaveDC);
@@ -152,7 +154,7 @@ TEST(DatagenRender, EveryCreatedObjectIsDeletedAfterTheStateIsRestored) {
     bool restored = false;
     for (const WmfRecord& r : f.records) {
         if (r.function == MetaRecord::CreatePenIndirect || r.function == MetaRecord::CreateBrushIndirect ||
-            r.function == MetaRecord::CreateFontIndirect) {
+            r.function == MetaRecord::CreateFontRecord) {
             int slot = 0;
             while (live.count(slot)) ++slot;
             live.insert(slot);
@@ -182,8 +184,8 @@ TEST(DatagenRender, TextIsDrawnOnItsBaselineWithANegativeHeight) {
     const WmfFile f = readWmf(renderMetafile(s));
     std::map<std::uint16_t, const WmfRecord*> byFunction;
     for (const WmfRecord& r : f.records) byFunction[r.function] = &r;
-    ASSERT_TRUE(byFunction.count(MetaRecord::CreateFontIndirect));
-    EXPECT_EQ(static_cast<std::int16_t>(byFunction[MetaRecord::CreateFontIndirect]->params[0]), -240);
+    ASSERT_TRUE(byFunction.count(MetaRecord::CreateFontRecord));
+    EXPECT_EQ(static_cast<std::int16_t>(byFunction[MetaRecord::CreateFontRecord]->params[0]), -240);
     ASSERT_TRUE(byFunction.count(MetaRecord::SetTextAlign));
     EXPECT_EQ(byFunction[MetaRecord::SetTextAlign]->params[0], 24 | 2);  // TA_BASELINE | TA_RIGHT
 }

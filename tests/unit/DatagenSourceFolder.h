@@ -13,6 +13,8 @@
 #include "CableFolder.h"
 #include "datafiles/ThreeDigits.h"
 
+using namespace wiring;
+
 const std::string Genders = "gender start female\ngender end female\n";
 
 class SourceFolder {

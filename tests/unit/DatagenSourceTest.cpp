@@ -9,9 +9,11 @@
 #include <unistd.h>
 
 #include "Build.h"
-#include "ConnectorSource.h"
+#include "wiring/ConnectorSource.h"
 #include "OutputTree.h"
-#include "SourceText.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 
@@ -137,8 +139,8 @@ TEST(DatagenSource, MissingDrawingIsNamedWithTheCableThatNeedsIt) {
 }
 
 TEST(DatagenSource, CharactersOutsideCodePage1252AreRefused) {
-    EXPECT_EQ(toCodePage1252("5\xC2\xBC\"", "f:1"), "5\xBC\"");
-    EXPECT_THROW(toCodePage1252("\xE2\x82\xAC", "f:1"), DataError);  // the euro sign is three bytes in UTF-8
+    EXPECT_EQ(toCodePage1252("5\xC2\xBC\"", "f", 1), "5\xBC\"");
+    EXPECT_THROW(toCodePage1252("\xE2\x82\xAC", "f", 1), DataError);  // the euro sign is three bytes in UTF-8
 }
 
 TEST(DatagenSource, PinListsExpandRangesAndEverySecondContact) {

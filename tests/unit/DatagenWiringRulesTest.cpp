@@ -7,8 +7,10 @@
 #include <sstream>
 
 #include "DatagenSourceFolder.h"
-#include "EndGenders.h"
+#include "wiring/EndGenders.h"
 #include "NetlistFile.h"
+
+using namespace wiring;
 
 namespace {
 

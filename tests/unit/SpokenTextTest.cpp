@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Metafile.h"
+#include "wiring/Metafile.h"
 #include "SampleConnectorList.h"
 #include "drawing/SpokenText.h"
 
@@ -60,7 +60,7 @@ TEST(SpokenText, NotesInFullThenTheContinuityChecklist) {
 }
 
 TEST(SpokenText, AMetafileSaysItsTextsInOrderAndADamagedOneNothing) {
-    MetafileWriter writer;
+    wiring::MetafileWriter writer;
     writer.textOut(0, 3000, "Strandor!");
     writer.moveTo(0, 0);
     writer.lineTo(10, 10);

@@ -2,12 +2,14 @@
 
 #include "CableFolder.h"
 #include "CableIndexWriter.h"
-#include "ConnectorLayout.h"
 #include "ConnectorListWriter.h"
 #include "SourceSet.h"
-#include "SourceText.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/ConnectorLayout.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 namespace {
 
@@ -61,7 +63,7 @@ OutputSet buildDataSet(const std::string& sourceDir) {
     addSketches(sources.sketches, out);
     addCableDrawings(sources.cables, out);
     for (const auto& [path, why] : requiredDrawings()) {
-        if (out.find(path) == out.end()) throw DataError(sourceDir + ": nothing makes " + path + ", needed by " + why);
+        if (out.find(path) == out.end()) throw DataError(sourceDir, 0, "nothing makes " + path + ", needed by " + why);
     }
     for (const std::string& path : userNotePaths()) out[path] = {{}, "the cable table"};
     addConnectorList(sources.connectors, out);

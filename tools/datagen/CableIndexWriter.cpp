@@ -1,83 +1,10 @@
 #include "CableIndexWriter.h"
 
-#include <cctype>
-#include <set>
-#include <sstream>
-
-#include "NotesLayout.h"
 #include "cables/CableTable.h"
 
-namespace {
-std::string genderWord(Gender gender) { return gender == Gender::Female ? "female" : "male"; }
-
-// The end's gender is the one the cable's source states for its connector, not the one its
-// drawing shows: a cable with a female DE-9 may borrow the male drawing, mirrored.
-IndexedEnd indexEnd(const ConnectorSource& plug, const CableEndFacts& facts, const std::string& label) {
-    const std::string title = plug.titles.empty() ? std::string() : plug.titles.front().text;
-    return {connectorFamily(title), genderWord(facts.gender), title, label};
-}
-
-// The words of the notes, each once (case ignored), without the punctuation around them.
-std::string noteWords(const CableSource& cable) {
-    std::set<std::string> seen;
-    std::string words;
-    for (const CableNote& note : cable.notes) {
-        std::istringstream stream(note.text);
-        std::string word;
-        while (stream >> word) {
-            const std::string trimChars = ",.;:()\"'!?";
-            const std::size_t first = word.find_first_not_of(trimChars);
-            if (first == std::string::npos) continue;
-            word = word.substr(first, word.find_last_not_of(trimChars) - first + 1);
-            std::string key = word;
-            for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            if (seen.insert(key).second) words += (words.empty() ? "" : " ") + word;
-        }
-    }
-    return words;
-}
-
-const char* wireKind(Wire::Kind kind) {
-    switch (kind) {
-        case Wire::Kind::Ribbon: return "ribbon";
-        case Wire::Kind::Shield: return "shield";
-        case Wire::Kind::Wire: break;
-    }
-    return "wire";
-}
-
-std::string contactOrOpen(const PinRef& pin) { return pin.contact.empty() ? "-" : pin.text(); }
-}  // namespace
+using namespace wiring;
 
 std::string cableIndexPath() { return "MISC/CABLES.IDX"; }
-
-std::string connectorFamily(const std::string& title) {
-    const std::size_t bracket = title.find(" (");
-    if (bracket == std::string::npos || title.back() != ')') return title;
-    return title.substr(0, bracket);
-}
-
-IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPlug, const ConnectorSource& endPlug) {
-    IndexedCable entry;
-    entry.number = cable.number;
-    for (const CableText& title : cable.titles) entry.title += (entry.title.empty() ? "" : ", ") + title.text;
-    entry.start = indexEnd(startPlug, cable.startEnd, cable.startTitle.text);
-    entry.end = indexEnd(endPlug, cable.endEnd, cable.endTitle.text);
-    for (const Branch& branch : cable.branches) entry.branches.push_back({branch.name, branch.title});
-    for (const Wire& w : cable.wires) {
-        entry.wires.push_back({wireKind(w.kind), contactOrOpen(w.start), w.startSignal, contactOrOpen(w.end),
-                               w.endSignal, w.colour});
-    }
-    for (const Jumper& j : cable.jumpers) entry.wires.push_back({"jumper", j.a.text(), j.aSignal, j.b.text(), j.bSignal, ""});
-    // The check lines of a source are one paragraph, as on the notes drawing.
-    std::string checks;
-    for (const CableNote& note : cable.notes)
-        if (note.section == NoteSection::Check) checks += (checks.empty() ? "" : " ") + note.text;
-    if (!checks.empty()) entry.checks.push_back(checks);
-    entry.words = noteWords(cable);
-    for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
-    return entry;
-}
 
 void addCableIndex(const SourceSet& sources, OutputSet& out) {
     CableIndex index;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <map>
 
-#include "SourceText.h"
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 const char* const ConnectorGroups[] = {
     "Serial and parallel", "DIN and mini-DIN", "Modular jacks", "Video", "Audio and AV", "Storage", "Power and mains",
@@ -25,8 +27,8 @@ int groupIndex(const ConnectorSource& source) {
     std::string known;
     for (int i = 0; i < ConnectorGroupCount; ++i) known += std::string(i ? ", " : "") + ConnectorGroups[i];
     if (source.group.text.empty())
-        throw DataError(source.file + ":1: no group line; the connector catalog needs one of: " + known);
-    throw DataError(source.file + ":" + std::to_string(source.group.line) + ": unknown group '" + source.group.text +
+        throw DataError(source.file, 1, "no group line; the connector catalog needs one of: " + known);
+    throw DataError(source.file, source.group.line, "unknown group '" + source.group.text +
                     "' (" + known + ")");
 }
 }  // namespace

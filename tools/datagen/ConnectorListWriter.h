@@ -18,7 +18,7 @@ std::string connectorListPath();
 // Every connector drawing with the titles of the pinout drawings the table pairs it with; a
 // connector without a known group throws DataError naming its file and line. Connectors come in
 // group order, then by number.
-ConnectorList makeConnectorList(const ConnectorSet& connectors);
+ConnectorList makeConnectorList(const wiring::ConnectorSet& connectors);
 
 // Adds the list to the output.
-void addConnectorList(const ConnectorSet& connectors, OutputSet& out);
+void addConnectorList(const wiring::ConnectorSet& connectors, OutputSet& out);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-#include "Netlist.h"
 #include "SourceSet.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/Netlist.h"
+
+using namespace wiring;
 
 std::string netlistFileText(std::vector<CableSource> cables) {
     std::sort(cables.begin(), cables.end(), [](const CableSource& a, const CableSource& b) { return a.number < b.number; });

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "CableSource.h"
+#include "wiring/CableSource.h"
 
 // One block per cable, by number: "cable 047: <title lines>", then its connections sorted, then
 // a blank line. The cables come in any order.
-std::string netlistFileText(std::vector<CableSource> cables);
+std::string netlistFileText(std::vector<wiring::CableSource> cables);
 
 // Every cable in use, from the data source folder read and checked as a whole.
-std::vector<CableSource> loadAllCables(const std::string& sourceDir);
+std::vector<wiring::CableSource> loadAllCables(const std::string& sourceDir);

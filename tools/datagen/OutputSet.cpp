@@ -2,25 +2,18 @@
 
 #include <algorithm>
 
-#include "LabelCheck.h"
-#include "Render.h"
-#include "SourceText.h"
 #include "cables/CableTable.h"
+#include "wiring/CheckedDrawing.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, DrawingKind kind,
                 const std::string& shown) {
-    const std::vector<EnvelopeFault> faults = checkEnvelope(sketch, kind);
-    if (!faults.empty()) {
-        const EnvelopeFault& f = faults.front();
-        throw DataError(shown + ":" + std::to_string(f.line == 0 ? 1 : f.line) + ": " + f.message);
-    }
-    const std::vector<LabelFault> unreadable = checkLabels(sketch);
-    if (!unreadable.empty())
-        throw DataError(shown + ":" + std::to_string(std::max(1, unreadable.front().line)) + ": " + unreadable.front().message);
-    if (sketch.empty()) throw DataError(shown + ":1: the drawing is empty");
+    std::vector<std::uint8_t> bytes = checkedMetafile(sketch, kind, shown);
     auto found = out.find(path);
-    if (found != out.end()) throw DataError(shown + ": " + path + " is made by " + found->second.source + " already");
-    out[path] = {renderMetafile(sketch), shown};
+    if (found != out.end()) throw DataError(shown, 0, path + " is made by " + found->second.source + " already");
+    out[path] = {std::move(bytes), shown};
 }
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Envelope.h"
-#include "Sketch.h"
+#include "wiring/Envelope.h"
+#include "wiring/Sketch.h"
 
 struct OutputFile {
     std::vector<std::uint8_t> bytes;
@@ -19,7 +19,7 @@ using OutputSet = std::map<std::string, OutputFile>;
 
 // Checks the sketch against the envelope of its kind and adds it as the metafile at path;
 // shown names the source in errors. Throws DataError when it does not fit or the path is taken.
-void addDrawing(OutputSet& out, const std::string& path, const Sketch& sketch, DrawingKind kind,
+void addDrawing(OutputSet& out, const std::string& path, const wiring::Sketch& sketch, wiring::DrawingKind kind,
                 const std::string& shown);
 
 // The path inside DATA of a catalog prefix and number, e.g. (DataPrefix::Plug, 9) -> "PLUG/PLUG.009".

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "SourceText.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 namespace fs = std::filesystem;
 
@@ -17,7 +19,7 @@ void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw DataError(path.string() + ": cannot be written");
+    if (!out) throw DataError(path.string(), 0, "cannot be written");
 }
 
 std::vector<std::uint8_t> readFile(const fs::path& path) {
@@ -48,7 +50,7 @@ void writeDataTree(const OutputSet& files, const std::string& outDir) {
     } catch (const fs::filesystem_error& e) {
         fs::remove_all(partial, ignored);
         if (!fs::exists(target) && fs::exists(old)) fs::rename(old, target, ignored);
-        throw DataError(std::string("writing ") + target.string() + ": " + e.what());
+        throw DataError("writing " + target.string(), 0, e.what());
     } catch (...) {
         fs::remove_all(partial, ignored);
         throw;

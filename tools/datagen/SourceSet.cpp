@@ -5,27 +5,26 @@
 #include <functional>
 #include <regex>
 
+#include <fstream>
+#include <sstream>
+
 #include "CableFolder.h"
 #include "OutputSet.h"
-#include "SketchSource.h"
-#include "SourceText.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/SketchSource.h"
+#include "wiring/SourceText.h"
 
 namespace fs = std::filesystem;
+using namespace wiring;
 
 namespace {
-
-const ConnectorSource* find(const std::map<int, ConnectorSource>& sources, int number) {
-    auto found = sources.find(number);
-    return found == sources.end() ? nullptr : &found->second;
-}
 
 std::vector<std::string> sortedFiles(const fs::path& folder) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        if (!entry.is_regular_file()) throw DataError(entry.path().string() + ": only source files belong here");
+        if (!entry.is_regular_file()) throw DataError(entry.path().string(), 0, "only source files belong here");
         names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -57,9 +56,9 @@ void readSketches(const fs::path& folder, const std::string& shownFolder, Source
             file.path = dataPath(prefix, number);
             if (what == "notes") file.kind = DrawingKind::Notes;
         } else {
-            throw DataError(file.shown + ": not a plug-, pinouts-, cable- or notes-NNN.txt or logo.txt name");
+            throw DataError(file.shown, 0, "not a plug-, pinouts-, cable- or notes-NNN.txt or logo.txt name");
         }
-        file.sketch = parseSketch(readSourceFile((folder / name).string(), file.shown));
+        file.sketch = parseSketch(splitSourceText(readSourceFile((folder / name).string(), file.shown), file.shown));
         set.sketches.push_back(std::move(file));
     }
 }
@@ -83,14 +82,10 @@ const SourceFolder Folders[] = {
 
 }  // namespace
 
-const ConnectorSource* ConnectorSet::plug(int number) const { return find(plugs, number); }
-
-const ConnectorSource* ConnectorSet::pinout(int number) const { return find(pinouts, number); }
-
 const CableSource& SourceSet::cable(int number) const {
     auto found = cables.find(number);
     if (found == cables.end())
-        throw DataError((fs::path(root) / "cables").string() + "/cable-" + ThreeDigits(number) + ".txt: no such cable source");
+        throw DataError((fs::path(root) / "cables").string() + "/cable-" + ThreeDigits(number) + ".txt", 0, "no such cable source");
     return found->second;
 }
 
@@ -99,38 +94,27 @@ ConnectorSet loadConnectors(const std::string& folder) {
     set.folder = folder;
     if (!fs::is_directory(folder)) return set;
     const std::regex pattern("(plug|pinouts)-([0-9]{3})\\.txt");
-    std::vector<std::pair<int, std::string>> pinouts;
+    std::vector<ConnectorText> files;
     for (const std::string& name : sortedFiles(folder)) {
         std::smatch m;
         const std::string shown = folder + "/" + name;
-        if (!std::regex_match(name, m, pattern)) throw DataError(shown + ": not a plug-NNN.txt or pinouts-NNN.txt name");
-        const int number = std::stoi(m[2]);
-        if (m[1] == "pinouts") {
-            pinouts.push_back({number, name});
-            continue;
-        }
-        set.plugs.emplace(number, parseConnector(readSourceFile((fs::path(folder) / name).string(), shown),
-                                                 ConnectorKind::Plug, number, shown, nullptr));
+        if (!std::regex_match(name, m, pattern)) throw DataError(shown, 0, "not a plug-NNN.txt or pinouts-NNN.txt name");
+        const ConnectorKind kind = m[1] == "pinouts" ? ConnectorKind::Pinouts : ConnectorKind::Plug;
+        files.push_back({kind, std::stoi(m[2]), shown, readSourceFile((fs::path(folder) / name).string(), shown)});
     }
-    // A pinout drawing shows the face of a connector drawing: those are all read by now.
-    const PlugLookup lookup = [&set](int number) { return set.plug(number); };
-    for (const auto& [number, name] : pinouts) {
-        const std::string shown = folder + "/" + name;
-        set.pinouts.emplace(number, parseConnector(readSourceFile((fs::path(folder) / name).string(), shown),
-                                                   ConnectorKind::Pinouts, number, shown, lookup));
-    }
+    addConnectors(set, files);
     return set;
 }
 
 SourceSet loadSourceSet(const std::string& sourceDir) {
     const fs::path root(sourceDir);
-    if (!fs::is_directory(root)) throw DataError(sourceDir + ": no such source folder");
+    if (!fs::is_directory(root)) throw DataError(sourceDir, 0, "no such source folder");
     for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
         if (!entry.is_directory()) continue;  // README.md and other notes for people
         const std::string name = entry.path().filename().string();
         const bool known = std::any_of(std::begin(Folders), std::end(Folders),
                                        [&name](const SourceFolder& f) { return name == f.name; });
-        if (!known) throw DataError((root / name).string() + ": unknown source folder");
+        if (!known) throw DataError((root / name).string(), 0, "unknown source folder");
     }
     SourceSet set;
     set.root = sourceDir;
@@ -140,4 +124,12 @@ SourceSet loadSourceSet(const std::string& sourceDir) {
         if (fs::is_directory(path)) folder.read(path, path.string(), set);
     }
     return set;
+}
+
+std::string readSourceFile(const std::string& path, const std::string& shown) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw DataError(shown, 0, "cannot be read");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

@@ -6,43 +6,36 @@
 #include <string>
 #include <vector>
 
-#include "CableSource.h"
-#include "ConnectorSource.h"
-#include "Envelope.h"
-#include "Sketch.h"
-
-// data/connectors: plug-NNN.txt (connector drawings) and pinouts-NNN.txt (pinout drawings).
-struct ConnectorSet {
-    std::string folder;  // as errors and the connector list name it
-    std::map<int, ConnectorSource> plugs;
-    std::map<int, ConnectorSource> pinouts;
-
-    // Null where the folder has no source of that number.
-    const ConnectorSource* plug(int number) const;
-    const ConnectorSource* pinout(int number) const;
-};
+#include "wiring/CableSource.h"
+#include "wiring/ConnectorSet.h"
+#include "wiring/Envelope.h"
+#include "wiring/Sketch.h"
 
 // One source of data/sketches and the DATA file it makes.
 struct SketchFile {
     std::string path;  // inside DATA, e.g. "PLUG/PLUG.000"
-    DrawingKind kind = DrawingKind::Connector;
-    Sketch sketch;
+    wiring::DrawingKind kind = wiring::DrawingKind::Connector;
+    wiring::Sketch sketch;
     std::string shown;
 };
 
 struct SourceSet {
     std::string root;  // the source folder as given
-    ConnectorSet connectors;
+    wiring::ConnectorSet connectors;
     std::vector<SketchFile> sketches;   // by file name
-    std::map<int, CableSource> cables;  // each checked against its connectors
+    std::map<int, wiring::CableSource> cables;  // each checked against its connectors
 
     // The wiring source of that cable; throws DataError when the folder has none.
-    const CableSource& cable(int number) const;
+    const wiring::CableSource& cable(int number) const;
 };
 
-// Every connector source in `folder`, parsed once; an empty set when there is no such folder.
-ConnectorSet loadConnectors(const std::string& folder);
+// Every connector source in `folder` (plug-NNN.txt, pinout-NNN.txt), parsed once; an empty set
+// when there is no such folder.
+wiring::ConnectorSet loadConnectors(const std::string& folder);
 
 // Reads and checks every source under sourceDir. Throws DataError naming the source file and line
 // of the first fault, an unknown folder, or a cable in use without a wiring source.
 SourceSet loadSourceSet(const std::string& sourceDir);
+
+// The bytes of a source file; throws DataError naming it as `shown` when it cannot be read.
+std::string readSourceFile(const std::string& path, const std::string& shown);

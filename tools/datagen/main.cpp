@@ -9,10 +9,12 @@
 
 #include "Build.h"
 #include "CableFolder.h"
-#include "Netlist.h"
 #include "NetlistFile.h"
 #include "OutputTree.h"
-#include "SourceText.h"
+#include "wiring/Netlist.h"
+#include "wiring/SourceText.h"
+
+using namespace wiring;
 
 namespace {
 
@@ -51,7 +53,7 @@ int netlists(const std::string& sources) {
     const std::string text = netlistFileText(loadAllCables(sources));
     const std::string path = sources + "/netlists.txt";
     std::ofstream out(path, std::ios::binary);
-    if (!(out << text)) throw DataError(path + ": cannot be written");
+    if (!(out << text)) throw DataError(path, 0, "cannot be written");
     std::printf("datagen: %s written\n", path.c_str());
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "cables/WiringText.h"
 #include "datafiles/CableIndex.h"
 
+using namespace wiring;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > MaxCableIndexBytes) return 0;
     const CableIndexReading read = ParseCableIndex(FuzzText(data, size));

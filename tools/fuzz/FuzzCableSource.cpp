@@ -1,10 +1,12 @@
 // A wiring source checked against every contact the real connectors offer, and drawn as its
 // circuit diagram and notes when accepted.
 #include "CableFolder.h"
-#include "CableLayout.h"
+#include "wiring/CableLayout.h"
 #include "FuzzShared.h"
-#include "NotesLayout.h"
+#include "wiring/NotesLayout.h"
 #include "cables/CableTable.h"
+
+using namespace wiring;
 
 namespace {
 CableEnds AnyRealEnds() {

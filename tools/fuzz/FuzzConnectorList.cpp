@@ -2,6 +2,8 @@
 #include "FuzzShared.h"
 #include "datafiles/ConnectorList.h"
 
+using namespace wiring;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > MaxConnectorListBytes) return 0;
     const ConnectorListReading read = ParseConnectorList(FuzzText(data, size));

@@ -1,7 +1,9 @@
 // A connector source read both ways, as a connector drawing and as a pinout drawing (whose
 // "face plug N" finds the real connectors), and drawn when it is accepted.
-#include "ConnectorLayout.h"
+#include "wiring/ConnectorLayout.h"
 #include "FuzzShared.h"
+
+using namespace wiring;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const PlugLookup lookup = [](int number) -> const ConnectorSource* {

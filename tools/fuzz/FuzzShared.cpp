@@ -7,6 +7,8 @@
 #include "SourceSet.h"
 #include "drawing/MetafileCheck.h"
 
+using namespace wiring;
+
 const std::map<int, ConnectorSource>& RealPlugs() {
     static const ConnectorSet connectors = loadConnectors(std::string(SOURCE_DIR) + "/data/connectors");
     return connectors.plugs;

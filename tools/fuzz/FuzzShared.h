@@ -7,9 +7,11 @@
 #include <map>
 #include <string>
 
-#include "ConnectorSource.h"
-#include "Envelope.h"
-#include "Sketch.h"
+#include "wiring/ConnectorSource.h"
+#include "wiring/Envelope.h"
+#include "wiring/Sketch.h"
+
+using namespace wiring;
 
 // Every plug-NNN.txt of the source tree's data/connectors, read once.
 const std::map<int, ConnectorSource>& RealPlugs();

@@ -1,6 +1,8 @@
 // A free drawing's source, drawn as a connector drawing and as a notes drawing when accepted.
 #include "FuzzShared.h"
-#include "SketchSource.h"
+#include "wiring/SketchSource.h"
+
+using namespace wiring;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -1,0 +1,14 @@
+#pragma once
+// The circuit diagram of a cable (CABLE.NNN): the start connector's contacts down the left, the
+// end connector's down the right, each wire a line between them, jumpers as links beside the
+// contacts, the shield dashed; all inside the connector envelope.
+
+#include "wiring/CableSource.h"
+#include "wiring/Sketch.h"
+
+namespace wiring {
+
+// Throws DataError naming the source line when the wiring does not fit the drawing.
+Sketch layoutCableDiagram(const CableSource& cable);
+
+}  // namespace wiring

@@ -1,0 +1,249 @@
+#include "wiring/NotesLayout.h"
+
+#include <algorithm>
+
+#include "wiring/EndGenders.h"
+#include "wiring/Netlist.h"
+#include "wiring/TextWrap.h"
+
+namespace wiring {
+
+namespace {
+
+constexpr int Left = -4700;
+constexpr int LeftWidth = 5600;
+constexpr int RightX = 1300;
+constexpr int RightEdge = 4700;
+constexpr int ButtonLeft = 3500;   // the OK button's corner: right of this ...
+constexpr int ButtonTop = -3000;   // ... and below this stays empty
+constexpr int LowestBaseline = -3880;
+
+struct TextSize {
+    int height;
+    int pitch;
+};
+
+[[noreturn]] void fail(const CableSource& cable, int line, const std::string& message) {
+    throw DataError(cable.file, line == 0 ? 1 : line, message);
+}
+
+struct Section {
+    NoteSection section;
+    const char* heading;
+};
+
+const Section LeftSections[] = {
+    {NoteSection::Use, "What it is for"},
+    {NoteSection::Variant, "Variant"},
+    {NoteSection::Cable, "Cable to use"},
+    {NoteSection::Caution, "Caution"},
+    {NoteSection::Source, "Wiring documented in"},
+};
+
+// The lines of one section joined into one paragraph, with the line of its first source line.
+std::pair<std::string, int> paragraph(const CableSource& cable, NoteSection section) {
+    std::string text;
+    int line = 0;
+    for (const CableNote& note : cable.notes) {
+        if (note.section != section) continue;
+        if (line == 0) line = note.line;
+        text += (text.empty() ? "" : " ") + note.text;
+    }
+    return {text, line};
+}
+
+// A heading and its paragraph at y, which moves below them; false when they run past the bottom.
+bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string& text, int line, TextSize size, int& y,
+                   int& failedLine) {
+    sketch.setSourceLine(line);
+    if (y < LowestBaseline) {
+        failedLine = line;
+        return false;
+    }
+    sketch.text({Left, y}, size.height, Align::Left, heading, true);
+    y -= size.pitch;
+    for (const std::string& l : wrapText(text, size.height, false, LeftWidth)) {
+        if (y < LowestBaseline) {
+            failedLine = line;
+            return false;
+        }
+        sketch.text({Left, y}, size.height, Align::Left, l);
+        y -= size.pitch;
+    }
+    y -= size.pitch / 3;
+    return true;
+}
+
+// Lays out the left column; false when it runs past the bottom.
+// The connectors and their genders stand on the left after what the cable is for, or, where the
+// left column is full, at the head of the continuity check.
+enum class EndsPlace { Left, Right };
+
+int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLine == 0 ? 1 : cable.startEnd.genderLine; }
+
+bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
+    int y = top;
+    for (const Section& s : LeftSections) {
+        if (s.section == NoteSection::Variant && ends == EndsPlace::Left &&
+            !leftParagraph(sketch, "Connectors", endsParagraph(cable), genderSourceLine(cable), size, y, failedLine))
+            return false;
+        const auto [text, line] = paragraph(cable, s.section);
+        if (text.empty()) continue;
+        if (!leftParagraph(sketch, s.heading, text, line, size, y, failedLine)) return false;
+    }
+    return true;
+}
+
+// The width a line of the right column may take at baseline y: narrower beside the OK button.
+int rightWidth(int y, int height) {
+    const int bottomOfText = y - height * 22 / 100 - 20;
+    return bottomOfText < ButtonTop + 40 ? ButtonLeft - 60 - RightX : RightEdge - RightX;
+}
+
+void rightParagraph(Sketch& sketch, const std::string& text, TextSize size, bool bold, int& y) {
+    std::vector<std::string> words = wrapText(text, size.height, bold, 1);  // one word a line
+    std::size_t next = 0;
+    while (next < words.size()) {
+        const int widthHere = rightWidth(y, size.height);
+        std::string line = words[next++];
+        while (next < words.size() && estimateTextWidth(line + " " + words[next], size.height, bold) <= widthHere)
+            line += " " + words[next++];
+        sketch.text({RightX, y}, size.height, Align::Left, line, bold);
+        y -= size.pitch;
+    }
+}
+
+std::string contactList(const std::vector<std::string>& contacts) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < contacts.size()) {
+        std::size_t j = i;
+        while (j + 1 < contacts.size() && std::stoi(contacts[j + 1]) == std::stoi(contacts[j]) + 1) ++j;
+        out += (out.empty() ? "" : ", ") + contacts[i] + (j > i ? "-" + contacts[j] : "");
+        i = j + 1;
+    }
+    return out;
+}
+
+bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
+    int y = top;
+    sketch.setSourceLine(1);
+    sketch.text({RightX, y}, size.height, Align::Left, "Continuity check", true);
+    y -= size.pitch;
+    if (ends == EndsPlace::Right) {
+        sketch.setSourceLine(genderSourceLine(cable));
+        rightParagraph(sketch, endsParagraph(cable) + " The meter beeps on each pair:", size, false, y);
+    } else {
+        rightParagraph(sketch, "S: start (left), E: end (right). The meter beeps on each pair:", size, false, y);
+    }
+    // Ribbon wires: one line per ribbon; the rest one entry per wire and jumper.
+    std::vector<std::string> entries;
+    std::vector<int> entryLines;
+    std::vector<std::string> shells;  // the long SHELL entries, written as one paragraph
+    for (std::size_t i = 0; i < cable.wires.size(); ++i) {
+        const Wire& w = cable.wires[i];
+        if (w.kind == Wire::Kind::Ribbon) {
+            std::vector<std::string> contacts;
+            std::size_t j = i;
+            while (j < cable.wires.size() && cable.wires[j].group == w.group) contacts.push_back(cable.wires[j++].start.contact);
+            i = j - 1;
+            sketch.setSourceLine(w.line);
+            rightParagraph(sketch, "Sn - En for n = " + contactList(contacts), size, false, y);
+            continue;
+        }
+        if (w.start.contact.empty() || w.end.contact.empty()) continue;
+        const std::string entry = w.start.text() + " - " + w.end.text();
+        if (w.start.contact == "SHELL" || w.end.contact == "SHELL") {
+            shells.push_back(entry);
+            continue;
+        }
+        entries.push_back(entry);
+        entryLines.push_back(w.line);
+    }
+    for (const Jumper& j : cable.jumpers) {
+        const std::string entry = j.a.text() + " - " + j.b.text();
+        if (j.a.contact == "SHELL" || j.b.contact == "SHELL") {
+            shells.push_back(entry);
+            continue;
+        }
+        entries.push_back(entry);
+        entryLines.push_back(j.line);
+    }
+    int entryWidth = 0;
+    for (const std::string& e : entries) entryWidth = std::max(entryWidth, estimateTextWidth(e, size.height, false) + 250);
+    if (!entries.empty()) {
+        // Column by column; a column that reaches right of the button's edge stops above it.
+        const int columns = std::max(1, (RightEdge - RightX + 250) / entryWidth);
+        std::size_t next = 0;
+        int lowest = y;
+        for (int k = 0; k < columns && next < entries.size(); ++k) {
+            const int x = RightX + k * entryWidth;
+            const bool besideButton = x + entryWidth - 250 > ButtonLeft;
+            const int limit = besideButton ? ButtonTop + 60 + size.height * 22 / 100 : LowestBaseline;
+            const std::size_t perColumn = (entries.size() + columns - 1) / columns;
+            int ey = y;
+            for (std::size_t n = 0; n < perColumn && next < entries.size() && ey >= limit; ++n, ++next) {
+                sketch.setSourceLine(entryLines[next]);
+                sketch.text({x, ey}, size.height, Align::Left, entries[next]);
+                lowest = std::min(lowest, ey);
+                ey -= size.pitch;
+            }
+        }
+        if (next < entries.size()) {
+            failedLine = entryLines[next];
+            return false;
+        }
+        y = lowest - size.pitch;
+    }
+    if (!shells.empty()) {
+        std::string text = "Shield:";
+        for (std::size_t i = 0; i < shells.size(); ++i) text += (i == 0 ? " " : ", ") + shells[i];
+        rightParagraph(sketch, text, size, false, y);
+    }
+    const auto [checks, line] = paragraph(cable, NoteSection::Check);
+    sketch.setSourceLine(line == 0 ? 1 : line);
+    if (!checks.empty()) rightParagraph(sketch, checks, size, false, y);
+    sketch.setSourceLine(1);
+    rightParagraph(sketch, "No beep between any other two contacts.", size, false, y);
+    if (y + size.pitch < LowestBaseline) {
+        failedLine = line == 0 ? 1 : line;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
+    int titleHeight = 340;
+    while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
+    int failedLine = 1;
+    for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
+        for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
+            Sketch sketch;
+            sketch.setSourceLine(1);
+            sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
+            sketch.setPen(20);
+            sketch.line({-4700, 3370}, {4700, 3370});
+            sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
+            sketch.setPen(25);
+            const int top = 3370 - 330;
+            if (leftColumn(sketch, cable, size, top, ends, failedLine) &&
+                rightColumn(sketch, cable, size, top, ends, failedLine))
+                return sketch;
+        }
+    }
+    fail(cable, failedLine, "the notes do not fit the notes drawing; shorten them");
+}
+
+std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSource& cable) {
+    std::vector<std::pair<std::string, std::string>> paragraphs;
+    for (const Section& s : LeftSections) {
+        if (s.section == NoteSection::Variant) paragraphs.emplace_back("Connectors", endsParagraph(cable));
+        const std::string text = paragraph(cable, s.section).first;
+        if (!text.empty()) paragraphs.emplace_back(s.heading, text);
+    }
+    return paragraphs;
+}
+
+}  // namespace wiring

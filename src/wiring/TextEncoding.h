@@ -1,0 +1,14 @@
+#pragma once
+// Source files as a text editor saves them: code page 1252, UTF-8 with or without a byte order
+// mark, or UTF-16 little-endian with one. The guide's texts are code page 1252, so every file is
+// turned into that, and a character it cannot hold is refused with its line.
+
+#include <string>
+
+namespace wiring {
+
+// The file's text in code page 1252. Throws DataError (file, line, message) for text that fits
+// none of the encodings, or a character code page 1252 does not have.
+std::string decodeToCodePage1252(const std::string& bytes, const std::string& file);
+
+}  // namespace wiring

@@ -1,0 +1,12 @@
+#include "wiring/WiringChecks.h"
+
+namespace wiring {
+
+void checkWiring(const CableSource& cable, const EndPinouts& pinouts) {
+    checkSignalNames(cable, pinouts);
+    checkReturnsAndSupplies(cable, pinouts);
+    checkGenders(cable);
+    checkViewWords(cable);
+}
+
+}  // namespace wiring

@@ -1,8 +1,0 @@
-#include "WiringChecks.h"
-
-void checkWiring(const CableSource& cable, const EndPinouts& pinouts) {
-    checkSignalNames(cable, pinouts);
-    checkReturnsAndSupplies(cable, pinouts);
-    checkGenders(cable);
-    checkViewWords(cable);
-}
