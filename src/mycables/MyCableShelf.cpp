@@ -16,13 +16,15 @@ constexpr std::size_t MaxSources = 500;
 constexpr std::size_t MaxConnectorSources = 200;
 constexpr std::size_t MaxHeadBytes = 16 * 1024;
 
-class FileHandle {
+// A handle of the kind `release` closes, closed when it goes.
+template <BOOL(WINAPI* release)(HANDLE)>
+class OwnedHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (valid()) ::CloseHandle(handle);
+    explicit OwnedHandle(HANDLE handle) : handle(handle) {}
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    ~OwnedHandle() {
+        if (valid()) release(handle);
     }
     bool valid() const { return handle != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle; }
@@ -30,21 +32,8 @@ public:
 private:
     HANDLE handle;
 };
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle(handle) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (valid()) ::FindClose(handle);
-    }
-    bool valid() const { return handle != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle; }
-
-private:
-    HANDLE handle;
-};
+using FileHandle = OwnedHandle<::CloseHandle>;
+using FindHandle = OwnedHandle<::FindClose>;
 
 struct FolderFile {
     std::string name;

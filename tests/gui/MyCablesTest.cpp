@@ -6,8 +6,7 @@
 #include "PrintFixture.h"
 #include "TestDrawings.h"
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "app/MainFrame.h"
 #include "cables/CategoryBrowser.h"
@@ -112,6 +111,16 @@ std::string renamedExample(const std::string& name) {
     return text;
 }
 
+// What the tests of the user's cables leave behind goes, so that later tests find the folder as
+// a new installation has it.
+void removeWrittenFiles() {
+    removeTree("DATA\\MYCABLES");
+    removeTree("DATA\\SOURCES");
+    for (const char* file : {"DATA\\PLUG\\PLUG.009", "DATA\\PLUG\\PLUG.011", "DATA\\PINOUTS\\PINOUTS.001",
+                             "DATA\\PINOUTS\\PINOUTS.002", "DATA\\CABLE\\CABLE.006", "DATA\\MISC\\CABLES.IDX"})
+        ::DeleteFileA(file);
+}
+
 void writeSource(const std::string& file, const std::string& text) {
     ::CreateDirectoryA("DATA\\MYCABLES", nullptr);
     WriteBytes("DATA\\MYCABLES\\" + file, text);
@@ -130,11 +139,7 @@ protected:
     void TearDown() override {
         for (const EditorWindow& editor : EditorWindows()) EndProcess(editor.processId);
         ProgramTest::TearDown();
-        removeTree("DATA\\MYCABLES");
-        removeTree("DATA\\SOURCES");
-        for (const char* file : {"DATA\\PLUG\\PLUG.009", "DATA\\PLUG\\PLUG.011", "DATA\\PINOUTS\\PINOUTS.001",
-                                 "DATA\\PINOUTS\\PINOUTS.002", "DATA\\CABLE\\CABLE.006"})
-            ::DeleteFileA(file);
+        removeWrittenFiles();
     }
 
     // F5, then `steps` answer the selection dialog and whatever follows it.
@@ -320,9 +325,75 @@ TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
     PumpUntilIdle(150);
     EXPECT_NE(ReadBytes("DATA\\MYCABLES\\My cable.txt").find("\nname My cable\r\n"), std::string::npos)
         << "cable 0 gives the skeleton";
+    WaitForEditors(3, "");  // each opened in an editor of its own, ended with the test
 }
 
-using MyCablePrintTest = PrintTest;
+TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
+    ::CopyFileA((programFolder() + "\\DATA\\MISC\\CABLES.IDX").c_str(), "DATA\\MISC\\CABLES.IDX", FALSE);
+    writeSource("DE-9 to DB-25 adapter.txt", manualExample());
+    HMENU menu = ::GetMenu(mainWindow());
+    auto grey = [&](UINT id) {
+        ::SendMessageA(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+        return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    frame().ShowCable(6);
+    EXPECT_TRUE(grey(ID_EDIT_CABLE)) << "Edit this cable is grey for the table's cables";
+
+    // Ctrl+F: the words find it, under its own name; its DB-25 male end is among the choices.
+    Rows found, ends;
+    DialogScript script({[&](HWND dialog) {
+        ::SetDlgItemTextA(dialog, IDC_FIND_WORDS, "adapter rxd");
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FIND_WORDS, EN_CHANGE), 0);
+        PumpUntilIdle(30);
+        HWND list = ::GetDlgItem(dialog, IDC_FIND_LIST);
+        for (int row = 0; row < ::SendMessageA(list, LB_GETCOUNT, 0, 0); ++row) {
+            char text[256] = "";
+            ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+            found.push_back(text);
+        }
+        HWND combo = ::GetDlgItem(dialog, IDC_FIND_END);
+        for (int row = 0; row < ::SendMessageA(combo, CB_GETCOUNT, 0, 0); ++row) {
+            char text[256] = "";
+            ::SendMessageA(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+            ends.push_back(text);
+        }
+        const auto at = std::find(found.begin(), found.end(), "DE-9 to DB-25 adapter");
+        ::SendMessageA(list, LB_SETCURSEL, at - found.begin(), 0);
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }});
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_FIND_CABLE, 0);
+    PumpUntilIdle(150);
+    EXPECT_NE(std::find(found.begin(), found.end(), "DE-9 to DB-25 adapter"), found.end());
+    EXPECT_NE(std::find(ends.begin(), ends.end(), "DB-25 male"), ends.end());
+    EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
+    EXPECT_EQ(frame().browseNode, MyCablesNode) << "F5 opens next where it is listed";
+    EXPECT_FALSE(grey(ID_EDIT_CABLE));
+
+    // Ctrl+C: its wiring, as the continuity list names the contacts.
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(frame().StatusText, "Wiring of DE-9 to DB-25 adapter copied");
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HANDLE data = ::GetClipboardData(CF_TEXT);
+    const char* text = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
+    const std::string copied = text ? text : "";
+    if (text) ::GlobalUnlock(data);
+    ::CloseClipboard();
+    for (const char* wire : {"S3 TxD -> E2 TxD", "S4 DTR -> E20 DTR", "S9 RI -> E22 RI"})
+        EXPECT_NE(copied.find(wire), std::string::npos) << wire << " in " << copied;
+
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_EDIT_CABLE, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(WaitForEditors(1, "adapter").size(), 1u) << "Edit this cable opens its source";
+}
+
+class MyCablePrintTest : public PrintTest {
+protected:
+    void TearDown() override {
+        PrintTest::TearDown();
+        removeWrittenFiles();
+    }
+};
 
 TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     writeShippedDrawings();
@@ -341,6 +412,4 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     PrintedPage page = ReadPrintedPage(pdfs[0]);
     EXPECT_EQ(page.lineAt(15, 8), "DE-9 to DB-25 adapter");
     EXPECT_NE(page.find("spares"), nullptr) << "the user's notes from beside the source";
-    removeTree("DATA\\MYCABLES");
-    removeTree("DATA\\SOURCES");
 }
