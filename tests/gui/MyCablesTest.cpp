@@ -58,14 +58,14 @@ void removeTree(const std::string& folder) {
     ::RemoveDirectoryA(folder.c_str());
 }
 
-Rows rowsOf(HWND dialog) {
-    HWND list = ::GetDlgItem(dialog, ListId);
+// The rows of a list box (or, with CB_ messages, of a drop-down list) of the dialog.
+Rows rowsOf(HWND dialog, int id = ListId, UINT count = LB_GETCOUNT, UINT get = LB_GETTEXT) {
+    HWND list = ::GetDlgItem(dialog, id);
     Rows rows;
-    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        std::string text(static_cast<std::size_t>(::SendMessageA(list, LB_GETTEXTLEN, row, 0)) + 1, '\0');
-        ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        rows.push_back(text.c_str());
+    for (int row = 0; row < ::SendMessageA(list, count, 0, 0); ++row) {
+        char text[256] = "";
+        ::SendMessageA(list, get, row, reinterpret_cast<LPARAM>(text));
+        rows.push_back(text);
     }
     return rows;
 }
@@ -345,20 +345,10 @@ TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
         ::SetDlgItemTextA(dialog, IDC_FIND_WORDS, "adapter rxd");
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FIND_WORDS, EN_CHANGE), 0);
         PumpUntilIdle(30);
-        HWND list = ::GetDlgItem(dialog, IDC_FIND_LIST);
-        for (int row = 0; row < ::SendMessageA(list, LB_GETCOUNT, 0, 0); ++row) {
-            char text[256] = "";
-            ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
-            found.push_back(text);
-        }
-        HWND combo = ::GetDlgItem(dialog, IDC_FIND_END);
-        for (int row = 0; row < ::SendMessageA(combo, CB_GETCOUNT, 0, 0); ++row) {
-            char text[256] = "";
-            ::SendMessageA(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
-            ends.push_back(text);
-        }
+        found = rowsOf(dialog, IDC_FIND_LIST);
+        ends = rowsOf(dialog, IDC_FIND_END, CB_GETCOUNT, CB_GETLBTEXT);
         const auto at = std::find(found.begin(), found.end(), "DE-9 to DB-25 adapter");
-        ::SendMessageA(list, LB_SETCURSEL, at - found.begin(), 0);
+        ::SendDlgItemMessageA(dialog, IDC_FIND_LIST, LB_SETCURSEL, at - found.begin(), 0);
         ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     }});
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_FIND_CABLE, 0);
@@ -406,9 +396,7 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     frame().ShowMyCable(frame().myCables.Cables()[0]);
 
     std::vector<std::string> pdfs = print(IDC_PRINT_CURRENT);
-    std::string met;
-    for (const DialogInfo& dialog : dialogs) met += " [" + dialog.caption + ": " + dialog.text + "]";
-    ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable; dialogs:" << met;
+    ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable";
     PrintedPage page = ReadPrintedPage(pdfs[0]);
     EXPECT_EQ(page.lineAt(15, 8), "DE-9 to DB-25 adapter");
     EXPECT_NE(page.find("spares"), nullptr) << "the user's notes from beside the source";
