@@ -12,3 +12,7 @@ foreach(tool bitmaps datagen)
 endforeach()
 
 add_subdirectory(tests/unit)
+
+# scripts/bench: compiling a user's cable, measured natively (the compiler is pure code).
+add_executable(compile_bench bench/CompileBench.cpp)
+target_link_libraries(compile_bench PRIVATE strandor_pure)

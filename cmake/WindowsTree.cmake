@@ -27,6 +27,9 @@ if(GENERATE_DATA AND EXISTS ${HOST_TOOLS_DIR}/tools/datagen/datagen)
     add_custom_command(
         OUTPUT ${BIN_DIR}/DATA/stamp
         COMMAND ${HOST_TOOLS_DIR}/tools/datagen/datagen build ${CMAKE_SOURCE_DIR}/data ${BIN_DIR}/DATA
+        # The shipped sources, for the user to read and for the user's own cables to name.
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/cables ${BIN_DIR}/DATA/SOURCES/cables
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/connectors ${BIN_DIR}/DATA/SOURCES/connectors
         COMMAND ${CMAKE_COMMAND} -E touch ${BIN_DIR}/DATA/stamp
         DEPENDS ${HOST_TOOLS_DIR}/tools/datagen/datagen ${DATA_SOURCES}
         COMMENT "Generating the DATA folder")
@@ -36,7 +39,7 @@ endif()
 # The rooms both programs are built from (docs/architecture.md), then each program's own room.
 file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
     src/framework/*.cpp src/datafiles/*.cpp src/ui/*.cpp src/wiring/*.cpp src/cables/*.cpp src/drawing/*.cpp src/print/*.cpp
-    src/external/*.cpp)
+    src/external/*.cpp src/mycables/*.cpp)
 add_library(strandor_core STATIC ${CORE_SOURCES})
 target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 # comdlg32 and shell32 are loaded on first use (framework/LateLibrary.h), not linked.

@@ -56,6 +56,8 @@
 #define ID_MANUAL 40014
 #define ID_FIND_CABLE 40020
 #define ID_COPY_WIRING 40021
+#define ID_NEW_CABLE 40022
+#define ID_EDIT_CABLE 40023
 
 // The connector catalog program (CATALOG.EXE): its menu, accelerators, controls and commands
 #define IDR_CATALOG_MENU 2200

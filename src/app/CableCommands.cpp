@@ -14,10 +14,23 @@ constexpr int HintCommandMessage = 2;
 }
 
 void MainFrame::OnFindCable() {
-    const CableIndex* index = cableIndexFile.Get(this);
-    if (!index) return;
-    FindCableDialog dialog(this, *index);
+    const CableIndex* shipped = cableIndexFile.Get(this);
+    if (!shipped) return;
+    // The user's own cables join the table's, numbered by their place in the list.
+    if (!myCables.Loaded()) RefreshMyCables();
+    CableIndex index = *shipped;
+    const std::vector<MyCable>& mine = myCables.Cables();
+    for (std::size_t k = 0; k < mine.size(); ++k) {
+        if (!mine[k].drawable) continue;
+        index.cables.push_back(mine[k].index);
+        index.cables.back().number = MyCableFirstNumber + static_cast<int>(k);
+    }
+    FindCableDialog dialog(this, index, myCables.Names());
     const INT_PTR result = dialog.DoModal();
+    if (IsMyCableNumber(static_cast<int>(result))) {
+        browseNode = MyCablesNode;
+        return pickMyCable(static_cast<int>(result));
+    }
     if (result < 0 || result >= CableRowCount) return;
     const int cable = static_cast<int>(result);
     // F5 opens next where the found cable is listed.
@@ -27,6 +40,13 @@ void MainFrame::OnFindCable() {
 }
 
 void MainFrame::OnCopyWiring() {
+    if (const MyCable* mine = shownMyCable()) {
+        if (!PutWiringOnClipboard(hwnd, mine->index, mine->name))
+            MessageBox("The clipboard is in use by another program; try again.", "Strandor!", MB_OK | MB_ICONEXCLAMATION);
+        else
+            ShowStatus("Wiring of " + mine->name + " copied");
+        return;
+    }
     const int cable = Current.cableIndex;
     if (cable <= 0 || cable >= CableRowCount) return;  // the welcome drawings have no wiring
     const CableIndex* index = cableIndexFile.Get(this);
@@ -45,10 +65,13 @@ void MainFrame::OnCopyWiring() {
     ShowStatus("Wiring of " + name + " copied");
 }
 
-// Before a menu opens and before an accelerator runs its command: Copy wiring is grey for cable 0.
+// Before a menu opens and before an accelerator runs its command: Copy wiring is grey for cable 0,
+// Edit this cable for every cable but the user's own.
 void MainFrame::OnInitMenu(HMENU menu) {
-    const bool hasWiring = Current.cableIndex > 0 && Current.cableIndex < CableRowCount;
+    const bool mine = shownMyCable() != nullptr;
+    const bool hasWiring = mine || (Current.cableIndex > 0 && Current.cableIndex < CableRowCount);
     ::EnableMenuItem(menu, ID_COPY_WIRING, MF_BYCOMMAND | (hasWiring ? MF_ENABLED : MF_GRAYED));
+    ::EnableMenuItem(menu, ID_EDIT_CABLE, MF_BYCOMMAND | (mine ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainFrame::ShowStatus(const std::string& text) {

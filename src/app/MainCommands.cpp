@@ -3,6 +3,7 @@
 
 #include "app/MainFrame.h"
 #include "cables/CableSelectDialog.h"
+#include "cables/CategoryBrowser.h"
 #include "drawing/NotesDialog.h"
 #include "external/ExternalPrograms.h"
 #include "framework/Dialog.h"
@@ -28,6 +29,8 @@ void MainFrame::OnCommand(UINT id) {
         case DiagramPanelId: OnCableNotes(); break;
         case ID_FIND_CABLE: OnFindCable(); break;
         case ID_COPY_WIRING: OnCopyWiring(); break;
+        case ID_NEW_CABLE: OnNewCable(); break;
+        case ID_EDIT_CABLE: OnEditCable(); break;
         default: break;  // F11 and F12 are in the accelerator table and do nothing
     }
 }
@@ -42,13 +45,22 @@ void MainFrame::OnAbout() {
     about.DoModal();
 }
 
-void MainFrame::OnPrint() { PrintCables(this, Current.cableIndex); }
+void MainFrame::OnPrint() {
+    // A copy: the user's cables are read again when a dialog of the command gives back the focus.
+    if (const MyCable* mine = shownMyCable())
+        PrintCables(this, CableFiles(mine->files));
+    else
+        PrintCables(this, Current.cableIndex);
+}
 
 void MainFrame::OnExit() { OnClose(); }
 
-// Command 505: pick a cable in the selection dialog and show it.
+// Command 505: pick a cable in the selection dialog and show it. The user's own cables are read
+// again first, so the dialog lists them as they are now.
 void MainFrame::SwitchCable() {
-    int number = PickCable(this, browseNode);
+    RefreshMyCables();
+    int number = PickCable(this, browseNode, myCables.Rows());
+    if (IsMyCableNumber(number)) return pickMyCable(number);
     if (number < 0 || number >= CableRowCount) return;
     ShowCable(number);
 }
@@ -58,10 +70,18 @@ void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
 void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
 
 void MainFrame::OnCableNotes() {
-    OpenNotes(this, Current.cableIndex, drawingWords.Words(DataFileName(DataPrefix::Notes, Current.cableIndex)));
+    if (const MyCable* mine = shownMyCable())
+        OpenNotes(this, mine->files.notes, drawingWords.Words(mine->files.notes));
+    else
+        OpenNotes(this, Current.cableIndex, drawingWords.Words(DataFileName(DataPrefix::Notes, Current.cableIndex)));
 }
 
-void MainFrame::OnUserNotes() { OpenUserNotes(this, Current.cableIndex); }
+void MainFrame::OnUserNotes() {
+    if (const MyCable* mine = shownMyCable())
+        OpenInEditor(this, myCables.NotesPath(*mine));
+    else
+        OpenUserNotes(this, Current.cableIndex);
+}
 
 void MainFrame::OnConnectorCatalog() { StartConnectorCatalog(this); }
 

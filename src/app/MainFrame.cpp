@@ -77,6 +77,12 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENU:
             OnInitMenu(reinterpret_cast<HMENU>(wParam));
             return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam));
+            return CFrameWnd::WindowProc(message, wParam, lParam);
+        case WM_REFRESH_MY_CABLES:
+            RefreshMyCables();
+            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;

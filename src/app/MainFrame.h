@@ -7,6 +7,7 @@
 #include "app/Layout.h"
 #include "app/StatusLine.h"
 #include "cables/CableIndexFile.h"
+#include "mycables/MyCableShelf.h"
 #include "cables/CableTable.h"
 #include "drawing/DrawingPanel.h"
 #include "drawing/DrawingWords.h"
@@ -29,6 +30,8 @@ public:
     void OnClose();
     // Makes cable `number` the current one: panel paths, title, and the panels repainted at once.
     void ShowCable(int number);
+    // Makes one of the user's own cables the current one, from its drawings (cableIndex becomes 0).
+    void ShowMyCable(const MyCable& cable);
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
 
@@ -39,6 +42,10 @@ public:
 
     CurrentCable Current{0};
     int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
+    // The user's own cables, read from DATA\MYCABLES when F5 first opens, and the source file of the
+    // one shown: empty while the current cable is the table's.
+    MyCableShelf myCables;
+    std::string myCableFile;
 
     RECT clientRect{};
     RECT StatusRect{};
@@ -98,6 +105,16 @@ private:
     void OnCopyWiring();
     void OnInitMenu(HMENU menu);
 
+    // The user's own cables (MyCableCommands.cpp).
+    const MyCable* shownMyCable() const;
+    void showFiles(const CableFiles& files);
+    void pickMyCable(int number);
+    void RefreshMyCables();
+    void OfferToEdit(const MyCable& cable);
+    void OnNewCable();
+    void OnEditCable();
+    void OnActivate(int state);
+
     CableIndexFile cableIndexFile;
     DrawingWords drawingWords{cableIndexFile};  // the panels and the notes told to a screen reader
     // Tells a listening screen reader that the three panels show other drawings now.
@@ -105,3 +122,5 @@ private:
 };
 
 constexpr RECT mainWindowRect = {0, 0, 640, 480};
+// Posted when the main window becomes active: the user's cables are read again once activation is over.
+constexpr UINT WM_REFRESH_MY_CABLES = WM_APP + 1;

@@ -2,14 +2,24 @@
 
 void MainFrame::ShowCable(int number) {
     Current.cableIndex = number;
-    const CableRecord& row = Catalog.cables[number];
-    diagramPanel.firstPath = DataFileName(DataPrefix::Cable, number);
-    startPanel.firstPath = DataFileName(DataPrefix::Plug, row.startPlug);
-    startPanel.secondPath = DataFileName(DataPrefix::Pinouts, row.startPinouts);
-    endPanel.firstPath = DataFileName(DataPrefix::Plug, row.endPlug);
-    endPanel.secondPath = DataFileName(DataPrefix::Pinouts, row.endPinouts);
+    myCableFile.clear();
+    showFiles(TableCableFiles(number));
+}
 
-    SetWindowText(std::string("Strandor! [ ") + (row.name ? row.name : "") + " ]");
+void MainFrame::ShowMyCable(const MyCable& cable) {
+    Current.cableIndex = 0;
+    myCableFile = cable.file;
+    showFiles(cable.files);
+}
+
+void MainFrame::showFiles(const CableFiles& files) {
+    diagramPanel.firstPath = files.diagram;
+    startPanel.firstPath = files.startPlug;
+    startPanel.secondPath = files.startPinouts;
+    endPanel.firstPath = files.endPlug;
+    endPanel.secondPath = files.endPinouts;
+
+    SetWindowText("Strandor! [ " + files.name + " ]");
 
     // The panels must paint their new drawings before this returns. The main window does not clip
     // its children, so the invalidation reaches them; RDW_ALLCHILDREN makes the update paint them

@@ -27,8 +27,17 @@ std::vector<int> listingNodes(int cableNumber) {
     return nodes;
 }
 
-std::string searchText(const IndexedCable& cable) {
-    std::string text = Catalog.cables[cable.number].name;
+bool isMine(int number, const std::vector<std::string>& myNames) {
+    return IsMyCableNumber(number) && static_cast<std::size_t>(number - MyCableFirstNumber) < myNames.size();
+}
+
+bool takesPart(int number, const std::vector<std::string>& myNames) {
+    return (number < CableRowCount && IsCableInUse(number)) || isMine(number, myNames);
+}
+
+std::string searchText(const IndexedCable& cable, const std::vector<std::string>& myNames) {
+    std::string text = FoundCableName(cable.number, myNames);
+    if (isMine(cable.number, myNames)) text += "\n" + CategoryPath(MyCablesNode);
     for (int node : listingNodes(cable.number)) text += "\n" + CategoryPath(node);
     text += "\n" + cable.title;
     for (const IndexedEnd* end : {&cable.start, &cable.end})
@@ -39,9 +48,54 @@ std::string searchText(const IndexedCable& cable) {
     return text;
 }
 
-// Before, in the order a person expects: case ignored, runs of digits by their value ("type 2" before
-// "type 10").
-bool naturalLess(const std::string& a, const std::string& b) {
+// "DE-9 female" for an end "DE-9 male", and the other way round.
+std::string matingChoice(const IndexedEnd& end) {
+    return end.family + (end.gender == "male" ? " female" : " male");
+}
+
+bool fits(const std::string& choice, const IndexedEnd& end, bool mating) {
+    return choice.empty() || choice == (mating ? matingChoice(end) : end.choice());
+}
+
+bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
+    const bool m = query.mating;
+    return (fits(query.start, cable.start, m) && fits(query.end, cable.end, m)) ||
+           (fits(query.start, cable.end, m) && fits(query.end, cable.start, m));
+}
+
+}  // namespace
+
+std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating) {
+    std::set<std::string> choices;
+    for (const IndexedCable& cable : index.cables) {
+        if (!IsCableInUse(cable.number) && !IsMyCableNumber(cable.number)) continue;
+        for (const IndexedEnd* end : {&cable.start, &cable.end}) choices.insert(mating ? matingChoice(*end) : end->choice());
+    }
+    std::vector<std::string> sorted(choices.begin(), choices.end());
+    std::sort(sorted.begin(), sorted.end(), NaturalLess);
+    return sorted;
+}
+
+std::vector<int> FindCables(const CableIndex& index, const CableQuery& query, const std::vector<std::string>& myNames) {
+    std::vector<int> found;
+    for (const IndexedCable& cable : index.cables) {
+        if (!takesPart(cable.number, myNames)) continue;
+        if (fitsEnds(cable, query) && HoldsEveryWord(searchText(cable, myNames), query.words))
+            found.push_back(cable.number);
+    }
+    std::stable_sort(found.begin(), found.end(), [&myNames](int a, int b) {
+        return NaturalLess(FoundCableName(a, myNames), FoundCableName(b, myNames));
+    });
+    return found;
+}
+
+std::string FoundCableName(int number, const std::vector<std::string>& myNames) {
+    if (isMine(number, myNames)) return myNames[static_cast<std::size_t>(number - MyCableFirstNumber)];
+    if (number < 0 || number >= CableRowCount || !Catalog.cables[number].name) return std::string();
+    return Catalog.cables[number].name;
+}
+
+bool NaturalLess(const std::string& a, const std::string& b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         const unsigned char ca = a[i], cb = b[j];
@@ -66,47 +120,8 @@ bool naturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-// "DE-9 female" for an end "DE-9 male", and the other way round.
-std::string matingChoice(const IndexedEnd& end) {
-    return end.family + (end.gender == "male" ? " female" : " male");
-}
-
-bool fits(const std::string& choice, const IndexedEnd& end, bool mating) {
-    return choice.empty() || choice == (mating ? matingChoice(end) : end.choice());
-}
-
-bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
-    const bool m = query.mating;
-    return (fits(query.start, cable.start, m) && fits(query.end, cable.end, m)) ||
-           (fits(query.start, cable.end, m) && fits(query.end, cable.start, m));
-}
-
-}  // namespace
-
-std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating) {
-    std::set<std::string> choices;
-    for (const IndexedCable& cable : index.cables) {
-        if (!IsCableInUse(cable.number)) continue;
-        for (const IndexedEnd* end : {&cable.start, &cable.end}) choices.insert(mating ? matingChoice(*end) : end->choice());
-    }
-    std::vector<std::string> sorted(choices.begin(), choices.end());
-    std::sort(sorted.begin(), sorted.end(), naturalLess);
-    return sorted;
-}
-
-std::vector<int> FindCables(const CableIndex& index, const CableQuery& query) {
-    std::vector<int> found;
-    for (const IndexedCable& cable : index.cables) {
-        if (cable.number >= CableRowCount || !IsCableInUse(cable.number)) continue;
-        if (fitsEnds(cable, query) && HoldsEveryWord(searchText(cable), query.words)) found.push_back(cable.number);
-    }
-    std::stable_sort(found.begin(), found.end(), [](int a, int b) {
-        return naturalLess(Catalog.cables[a].name, Catalog.cables[b].name);
-    });
-    return found;
-}
-
 int CategoryOfCable(int cableNumber) {
+    if (IsMyCableNumber(cableNumber)) return MyCablesNode;
     const std::vector<int> nodes = listingNodes(cableNumber);
     return nodes.empty() ? -1 : nodes.front();
 }

@@ -9,11 +9,11 @@
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
-CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode)
-    : CDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode) {}
+CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode, std::vector<std::string> myCables)
+    : CDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode), myCables(std::move(myCables)) {}
 
-int PickCable(CWnd* owner, int& browseNode) {
-    CableSelectDialog dialog(owner, browseNode);
+int PickCable(CWnd* owner, int& browseNode, const std::vector<std::string>& myCables) {
+    CableSelectDialog dialog(owner, browseNode, myCables);
     return static_cast<int>(dialog.DoModal());
 }
 
@@ -68,13 +68,15 @@ INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void CableSelectDialog::FillList() {
+    // The user's cables may have gone since the dialog last showed them.
+    if (browseNode == MyCablesNode && myCables.empty()) browseNode = 0;
     list.ResetContent();
-    for (const std::string& row : ListRows(browseNode)) list.AddString(row);
+    for (const std::string& row : ListRows(browseNode, myCables)) list.AddString(row);
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void CableSelectDialog::OnChoose() {
-    ChooseResult result = Choose(browseNode, list.GetCurSel());
+    ChooseResult result = Choose(browseNode, list.GetCurSel(), myCables.size());
     switch (result.kind) {
         case ChooseResult::AtRoot:
             MessageBox("Already in lowest level", "Strandor!", MB_OK | MB_ICONINFORMATION);

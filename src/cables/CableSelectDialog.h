@@ -2,6 +2,9 @@
 // The modal dialog that walks the category tree; ends with a cable number, or -1 when cancelled.
 // The category it shows is its owner's, kept from one opening to the next.
 
+#include <string>
+#include <vector>
+
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
@@ -11,7 +14,8 @@ class CDC;
 
 class CableSelectDialog : public CDialog {
 public:
-    CableSelectDialog(CWnd* parent, int& browseNode);
+    // `myCables`: the list rows of the user's own cables; with none, "My cables" is not offered.
+    CableSelectDialog(CWnd* parent, int& browseNode, std::vector<std::string> myCables = {});
 
     // Rebuilds the list for browseNode and repaints the path line.
     void FillList();
@@ -30,6 +34,7 @@ private:
     void placeControls();
 
     int& browseNode;
+    const std::vector<std::string> myCables;
     SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CListBox list;
     CBitmapButton okButton;
@@ -42,4 +47,6 @@ constexpr RECT SelectListRect = {22, 42, 478, 200};
 
 // Lets the user pick a cable, starting at category `browseNode` and leaving it where the user left
 // off. The cable number, or -1 when cancelled.
-int PickCable(CWnd* owner, int& browseNode);
+// The user's own cables are offered under "My cables" (`myCables`: their rows) and picked as
+// MyCableFirstNumber + their row.
+int PickCable(CWnd* owner, int& browseNode, const std::vector<std::string>& myCables = {});

@@ -47,6 +47,23 @@ std::vector<int> CablesInUse();
 // prefix + number as "%03d"; the number lies in 0..999.
 std::string DataFileName(const char* prefix, int number);
 
+// Where the files of the cable a window shows are: its five drawings, its notes drawing and the
+// user's notes, relative to the current directory. A table cable's come from its row; one of the
+// user's own cables has its own.
+struct CableFiles {
+    std::string name;
+    std::string diagram;
+    std::string notes;
+    std::string startPlug;
+    std::string startPinouts;
+    std::string endPlug;
+    std::string endPinouts;
+    std::string userNotes;
+};
+
+// The files of cable `number` of the table.
+CableFiles TableCableFiles(int number);
+
 // The data folder's prefixes, relative to the current directory.
 namespace DataPrefix {
 constexpr const char* Plug = "DATA\\PLUG\\PLUG.";

@@ -36,8 +36,8 @@ void addString(HWND control, UINT message, const std::string& text) {
 }
 }  // namespace
 
-FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index)
-    : CDialog(IDD_FIND_CABLE, parent), index(index) {}
+FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames)
+    : CDialog(IDD_FIND_CABLE, parent), index(index), myNames(std::move(myNames)) {}
 
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
@@ -141,12 +141,12 @@ void FindCableDialog::Refill() {
     query.start = choiceOf(GetDlgItem(IDC_FIND_START));
     query.end = choiceOf(GetDlgItem(IDC_FIND_END));
     query.mating = Mating();
-    shown = FindCables(index, query);
+    shown = FindCables(index, query, myNames);
 
     HWND list = GetDlgItem(IDC_FIND_LIST);
     ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (int cable : shown) addString(list, LB_ADDSTRING, Catalog.cables[cable].name);
+    for (int cable : shown) addString(list, LB_ADDSTRING, FoundCableName(cable, myNames));
     const auto kept = std::find(shown.begin(), shown.end(), keep);
     const int row = kept != shown.end() ? static_cast<int>(kept - shown.begin()) : 0;
     ::SendMessageA(list, LB_SETCURSEL, shown.empty() ? -1 : row, 0);

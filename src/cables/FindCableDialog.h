@@ -2,6 +2,7 @@
 // Find cable: words and the connectors at the ends narrow the list of cables as the user types;
 // ends with the chosen cable's number, or -1 when cancelled.
 
+#include <string>
 #include <vector>
 
 #include "datafiles/CableIndex.h"
@@ -11,7 +12,8 @@
 
 class FindCableDialog : public CDialog {
 public:
-    FindCableDialog(CWnd* parent, const CableIndex& index);
+    // `myNames`: the names of the user's own cables in the index, as FindCables takes them.
+    FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames = {});
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,6 +31,7 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     const CableIndex& index;
+    const std::vector<std::string> myNames;
     std::vector<int> shown;  // the cable number of each list row
     SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;

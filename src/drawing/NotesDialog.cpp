@@ -9,7 +9,13 @@
 #include "resource.h"
 
 NotesDialog::NotesDialog(CWnd* owner, int number, std::string spoken)
-    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(number), spokenNotes(std::move(spoken)) {}
+    : CDialog(IDD_CABLE_NOTES, owner),
+      notesNumber(number),
+      notesPath(DataFileName(DataPrefix::Notes, number)),
+      spokenNotes(std::move(spoken)) {}
+
+NotesDialog::NotesDialog(CWnd* owner, std::string path, std::string spoken)
+    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(-1), notesPath(std::move(path)), spokenNotes(std::move(spoken)) {}
 
 // The dialog keeps its role and name (its caption); its value and description are the notes.
 bool NotesDialog::describe(AccessibleFacts& facts) const {
@@ -23,15 +29,19 @@ void NotesDialog::Paint(CDC& dc) {
     RECT client;
     GetClientRect(&client);
     dc.FillSolidRect(client, RGB(255, 255, 255));
-    std::string path = DataFileName(DataPrefix::Notes, notesNumber);
     Point anchor = NotesAnchor(client.right, client.bottom);
     int saved = ::SaveDC(dc);
-    DrawMetafile(dc, path.c_str(), ScaleForDpi(DialogScaleX, dpi()), ScaleForDpi(DialogScaleY, dpi()), anchor.x,
+    DrawMetafile(dc, notesPath.c_str(), ScaleForDpi(DialogScaleX, dpi()), ScaleForDpi(DialogScaleY, dpi()), anchor.x,
                  anchor.y);
     ::RestoreDC(dc, saved);
 }
 
 void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes) {
     NotesDialog dialog(owner, number, spokenNotes);
+    dialog.DoModal();
+}
+
+void OpenNotes(CWnd* owner, const std::string& path, const std::string& spokenNotes) {
+    NotesDialog dialog(owner, path, spokenNotes);
     dialog.DoModal();
 }

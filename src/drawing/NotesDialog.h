@@ -12,8 +12,11 @@ class NotesDialog : public CDialog {
 public:
     // `spokenNotes`: the notes in words, what a screen reader is told the dialog shows.
     NotesDialog(CWnd* owner, int notesNumber, std::string spokenNotes = std::string());
+    // The notes drawing in a file of its own (one of the user's cables): notesNumber is -1.
+    NotesDialog(CWnd* owner, std::string notesPath, std::string spokenNotes = std::string());
 
     const int notesNumber;  // the notes drawing the dialog shows
+    const std::string notesPath;
     bool describe(AccessibleFacts& facts) const override;
 
 private:
@@ -24,3 +27,5 @@ private:
 
 // Shows the notes of cable `number` modally over `owner`; `spokenNotes` as in NotesDialog.
 void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes = std::string());
+// Shows the notes drawing in file `path` the same way.
+void OpenNotes(CWnd* owner, const std::string& path, const std::string& spokenNotes = std::string());

@@ -5,3 +5,5 @@
 std::string UserNotesCommandLine(int cableNumber) {
     return std::string(EditorName) + " " + DataFileName(DataPrefix::UserNote, cableNumber);
 }
+
+std::string EditorCommandLine(const std::string& path) { return std::string(EditorName) + " \"" + path + "\""; }

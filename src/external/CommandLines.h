@@ -5,6 +5,8 @@
 
 // "NOTEPAD.EXE DATA\USERNOTE\USERNOTE.nnn": the editor's name, one blank, the unquoted file name.
 std::string UserNotesCommandLine(int cableNumber);
+// "NOTEPAD.EXE "DATA\MYCABLES\my cable.txt"": a file whose name may hold blanks, quoted.
+std::string EditorCommandLine(const std::string& path);
 
 constexpr const char* EditorName = "NOTEPAD.EXE";
 constexpr const char* ConnectorCatalogCommand = "CATALOG.EXE";

@@ -47,9 +47,9 @@ std::string EditorPath() {
     return std::string(folder, length) + "\\" + EditorName;
 }
 
-void OpenUserNotes(CWnd* owner, int cableNumber) {
+namespace {
+void startEditor(CWnd* owner, const std::string& commandLine) {
     std::string application = EditorPath();
-    std::string commandLine = UserNotesCommandLine(cableNumber);
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
 
@@ -67,6 +67,12 @@ void OpenUserNotes(CWnd* owner, int cableNumber) {
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
 }
+}  // namespace
+
+void OpenUserNotes(CWnd* owner, int cableNumber) { startEditor(owner, UserNotesCommandLine(cableNumber)); }
+
+void OpenInEditor(CWnd* owner, const std::string& path) { startEditor(owner, EditorCommandLine(path)); }
+
 
 void StartConnectorCatalog(CWnd* owner) {
     StartFailure why = winExecFailure(::WinExec(ConnectorCatalogCommand, SW_SHOW));

@@ -8,6 +8,8 @@
 class CWnd;
 
 void OpenUserNotes(CWnd* owner, int cableNumber);
+// Opens `path` (a file of DATA\MYCABLES: a cable source or its notes) in the text editor.
+void OpenInEditor(CWnd* owner, const std::string& path);
 void StartConnectorCatalog(CWnd* owner);
 void OpenManual(CWnd* owner);
 

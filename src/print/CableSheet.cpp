@@ -13,10 +13,10 @@ using NotesText = std::array<char, NotesBufferBytes>;
 
 // The user's notes, cut to what the buffer holds. A cable the user has written no notes for has no
 // file yet, which prints as no text; any other failure is the caller's to report.
-NotesText readUserNotes(int cableNumber) {
+NotesText readUserNotes(const std::string& path) {
     NotesText text{};
     try {
-        CFile file(DataFileName(DataPrefix::UserNote, cableNumber), CFile::modeRead | CFile::shareExclusive);
+        CFile file(path, CFile::modeRead | CFile::shareExclusive);
         file.Read(text.data(), NotesMaxBytes);
     } catch (const CFileException& error) {
         if (error.systemError() != ERROR_FILE_NOT_FOUND && error.systemError() != ERROR_PATH_NOT_FOUND) throw;
@@ -30,6 +30,21 @@ void drawText(CDC& dc, PagePoint at, const char* text) { dc.TextOut(at.x, at.y, 
 
 void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, int startPinouts, int endPinouts,
                      int cableNumber, CDC& dc) {
+    CableRecord cable{name, startPlug, endPlug, startPinouts, endPinouts};
+    CableFiles files;
+    files.name = name ? name : "";
+    const auto drawings = SheetDrawings(cable, cableNumber);
+    files.startPinouts = drawings[0].path;
+    files.startPlug = drawings[1].path;
+    files.diagram = drawings[2].path;
+    files.endPlug = drawings[3].path;
+    files.endPinouts = drawings[4].path;
+    files.notes = drawings[5].path;
+    files.userNotes = DataFileName(DataPrefix::UserNote, cableNumber);
+    PrintCableSheet(owner, files, dc);
+}
+
+void PrintCableSheet(CWnd* owner, const CableFiles& files, CDC& dc) {
     WaitCursor wait;
     PrintJob job(dc);
     if (!job.start(owner)) return;
@@ -44,19 +59,18 @@ void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, 
         PageInk ink(dc);
         SelectGuard fontSelected(dc, titleFont);
         dc.SetTextAlign(TA_CENTER | TA_TOP);
-        drawText(dc, TitlePosition, name);
+        drawText(dc, TitlePosition, files.name.c_str());
 
         dc.SelectObject(headingFont);
         dc.SetTextAlign(TA_LEFT | TA_TOP);
         drawText(dc, NotesHeadingPosition, NotesHeading);
 
         dc.SelectObject(notesFont);
-        NotesText notes = readUserNotes(cableNumber);
+        NotesText notes = readUserNotes(files.userNotes);
         RECT notesRect = {NotesRect.left, NotesRect.top, NotesRect.right, NotesRect.bottom};
         dc.DrawText(notes.data(), &notesRect, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
 
-        CableRecord cable{name, startPlug, endPlug, startPinouts, endPinouts};
-        for (const SheetDrawing& drawing : SheetDrawings(cable, cableNumber)) PlaySheetDrawing(dc, drawing);
+        for (const SheetDrawing& drawing : SheetDrawings(files)) PlaySheetDrawing(dc, drawing);
         dc.SetWindowOrg(0, 0);
     }
     job.finish();

@@ -1,14 +1,25 @@
 #include "print/PageLayout.h"
 
 std::array<SheetDrawing, 7> SheetDrawings(const CableRecord& cable, int cableNumber) {
+    CableFiles files;
+    files.startPinouts = DataFileName(DataPrefix::Pinouts, cable.startPinouts);
+    files.startPlug = DataFileName(DataPrefix::Plug, cable.startPlug);
+    files.diagram = DataFileName(DataPrefix::Cable, cableNumber);
+    files.endPlug = DataFileName(DataPrefix::Plug, cable.endPlug);
+    files.endPinouts = DataFileName(DataPrefix::Pinouts, cable.endPinouts);
+    files.notes = DataFileName(DataPrefix::Notes, cableNumber);
+    return SheetDrawings(files);
+}
+
+std::array<SheetDrawing, 7> SheetDrawings(const CableFiles& files) {
     // The row of five is spaced 39 mm apart on one baseline, 73 mm down.
     return {{
-        {DataFileName(DataPrefix::Pinouts, cable.startPinouts), -2500, 7300},
-        {DataFileName(DataPrefix::Plug, cable.startPlug), -6400, 7300},
-        {DataFileName(DataPrefix::Cable, cableNumber), -10300, 7300},
-        {DataFileName(DataPrefix::Plug, cable.endPlug), -14200, 7300},
-        {DataFileName(DataPrefix::Pinouts, cable.endPinouts), -18100, 7300},
-        {DataFileName(DataPrefix::Notes, cableNumber), -6400, 17000},
+        {files.startPinouts, -2500, 7300},
+        {files.startPlug, -6400, 7300},
+        {files.diagram, -10300, 7300},
+        {files.endPlug, -14200, 7300},
+        {files.endPinouts, -18100, 7300},
+        {files.notes, -6400, 17000},
         {DataPrefix::PrintLogo, -6400, 24700},
     }};
 }

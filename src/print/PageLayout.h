@@ -56,6 +56,8 @@ struct SheetDrawing {
 // The seven drawings in the order they are drawn: start pinouts, start connector, circuit diagram,
 // end connector, end pinouts, cable notes, print logo.
 std::array<SheetDrawing, 7> SheetDrawings(const CableRecord& cable, int cableNumber);
+// The same for a cable whose files are given.
+std::array<SheetDrawing, 7> SheetDrawings(const CableFiles& files);
 
 // The cable list.
 constexpr const char* CableListTitle = "Strandor! 1.02 cablelist";

@@ -16,9 +16,9 @@ void printSheet(CWnd* owner, int cableNumber, CDC& printer) {
     PrintCableSheet(owner, cable.name, cable.startPlug, cable.endPlug, cable.startPinouts, cable.endPinouts,
                     cableNumber, printer);
 }
-}  // namespace
 
-void PrintCables(CWnd* owner, int currentCable) {
+// `currentCable`: the table's number of the current cable, -1 for one of the user's own.
+void printCables(CWnd* owner, const CableFiles& current, int currentCable) {
     int choice = AskPrintChoice(owner);
     if (choice < 0) return;
 
@@ -29,7 +29,10 @@ void PrintCables(CWnd* owner, int currentCable) {
     }
 
     try {
-        for (int cableNumber : SheetsToPrint(choice, currentCable)) printSheet(owner, cableNumber, printer);
+        if (choice == PrintOption::CurrentCable && currentCable < 0)
+            PrintCableSheet(owner, current, printer);
+        else
+            for (int cableNumber : SheetsToPrint(choice, currentCable)) printSheet(owner, cableNumber, printer);
         if (choice == PrintOption::CableList) {
             std::vector<const char*> names = CableListNames();
             PrintCableList(owner, names.data(), static_cast<int>(names.size()), printer);
@@ -41,3 +44,8 @@ void PrintCables(CWnd* owner, int currentCable) {
         owner->MessageBox(error.what(), "Strandor!", MB_OK | MB_ICONHAND);
     }
 }
+}  // namespace
+
+void PrintCables(CWnd* owner, int currentCable) { printCables(owner, TableCableFiles(currentCable), currentCable); }
+
+void PrintCables(CWnd* owner, const CableFiles& current) { printCables(owner, current, -1); }

@@ -1,5 +1,6 @@
 #include "GuiHarness.h"
 #include "ConnectorCatalogFixture.h"
+#include "EditorWindows.h"
 #include "TestDrawings.h"
 
 #include <tlhelp32.h>
@@ -14,55 +15,6 @@
 #include "external/ExternalPrograms.h"
 
 namespace {
-struct EditorWindow {
-    HWND hwnd;
-    DWORD processId;
-    std::string title;
-};
-
-BOOL CALLBACK collectEditor(HWND window, LPARAM list) {
-    char className[64] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "Notepad") {
-        EditorWindow editor{window, 0, ""};
-        ::GetWindowThreadProcessId(window, &editor.processId);
-        char title[256] = "";
-        ::GetWindowTextA(window, title, sizeof title);
-        editor.title = title;
-        reinterpret_cast<std::vector<EditorWindow>*>(list)->push_back(editor);
-    }
-    return TRUE;
-}
-
-std::vector<EditorWindow> editorWindows() {
-    std::vector<EditorWindow> editors;
-    ::EnumWindows(collectEditor, reinterpret_cast<LPARAM>(&editors));
-    return editors;
-}
-
-// Waits until `count` editor windows are up and have loaded their file (the editor is a process
-// of its own and names the file in its title once it has opened it).
-std::vector<EditorWindow> waitForEditors(size_t count) {
-    for (int i = 0; i < 100; ++i) {
-        std::vector<EditorWindow> editors = editorWindows();
-        size_t loaded = 0;
-        for (const EditorWindow& editor : editors)
-            if (editor.title.find("USERNOTE") != std::string::npos) ++loaded;
-        if (loaded >= count) return editors;
-        PumpUntilIdle(20, 100);
-        ::Sleep(50);
-    }
-    return editorWindows();
-}
-
-void endProcess(DWORD id) {
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-    if (!process) return;
-    ::TerminateProcess(process, 0);
-    ::WaitForSingleObject(process, 5000);
-    ::CloseHandle(process);
-}
-
 class ExternalProgramTest : public ProgramTest {
 protected:
     void SetUp() override {
@@ -74,7 +26,7 @@ protected:
         PressKey(startWindow(), VK_RETURN);
     }
     void TearDown() override {
-        for (const EditorWindow& editor : editorWindows()) endProcess(editor.processId);
+        for (const EditorWindow& editor : EditorWindows()) EndProcess(editor.processId);
         ProgramTest::TearDown();
     }
 };
@@ -89,18 +41,18 @@ TEST(UserNotesCommand, IsTheEditorsNameABlankAndTheUnquotedFile) {
 }
 
 TEST_F(ExternalProgramTest, F9OpensTheUserNotesOfCableZeroInTheEditorAndTwicePressedTwoEditors) {
-    ASSERT_TRUE(editorWindows().empty());
+    ASSERT_TRUE(EditorWindows().empty());
 
     ::PostMessageA(mainWindow(), WM_KEYDOWN, VK_F9, 1);
     PumpUntilIdle();
-    std::vector<EditorWindow> editors = waitForEditors(1);
+    std::vector<EditorWindow> editors = WaitForEditors(1);
     ASSERT_EQ(editors.size(), 1u) << "no editor window came up";
     EXPECT_NE(editors[0].title.find("USERNOTE.000"), std::string::npos) << editors[0].title;
     EXPECT_NE(editors[0].processId, ::GetCurrentProcessId());
 
     ::PostMessageA(mainWindow(), WM_COMMAND, 509, 0);
     PumpUntilIdle();
-    editors = waitForEditors(2);
+    editors = WaitForEditors(2);
     EXPECT_EQ(editors.size(), 2u) << "a second press starts a second editor";
 }
 
@@ -109,7 +61,7 @@ TEST_F(ExternalProgramTest, ANotepadInTheCurrentFolderIsNeverRun) {
     ::CopyFileA("C:\\windows\\system32\\cmd.exe", "NOTEPAD.EXE", FALSE);
     ::PostMessageA(mainWindow(), WM_COMMAND, 509, 0);
     PumpUntilIdle();
-    std::vector<EditorWindow> editors = waitForEditors(1);
+    std::vector<EditorWindow> editors = WaitForEditors(1);
     EXPECT_EQ(editors.size(), 1u) << "the system's editor ran";
     ::DeleteFileA("NOTEPAD.EXE");
 }

@@ -1,0 +1,75 @@
+// Compiling a user's cable as the guide does when a source in DATA\MYCABLES changes: each of the
+// table's cables, written as a user cable (the head Ctrl+N writes, then its shipped source), is
+// passed through the one entry point again and again. Prints one RESULT line for scripts/bench:
+// each cable's median compile time over the rounds; the fastest, the median and the slowest cable.
+// Usage: compile_bench <data source folder> [rounds]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cables/CableTable.h"
+#include "cables/MyCableFiles.h"
+#include "datafiles/ThreeDigits.h"
+#include "wiring/UserCable.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: compile_bench <data source folder> [rounds]\n");
+        return 2;
+    }
+    const fs::path data = argv[1];
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+
+    std::vector<wiring::SourceText> shipped;
+    for (const auto& entry : fs::directory_iterator(data / "connectors"))
+        shipped.push_back({entry.path().filename().string(), fileText(entry.path())});
+    std::vector<wiring::SourceText> cables;
+    for (int number : CablesInUse()) {
+        if (number == 0) continue;
+        const std::string source = fileText(data / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
+        cables.push_back({"cable " + ThreeDigits(number) + ".txt", NewCableSource(number, source)});
+    }
+
+    std::vector<std::vector<double>> times(cables.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t i = 0; i < cables.size(); ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            const wiring::UserCable compiled = wiring::CompileUserCable(cables[i], {}, shipped);
+            const auto end = std::chrono::steady_clock::now();
+            if (!compiled.ok) {
+                std::fprintf(stderr, "compile_bench: %s\n", compiled.error.text().c_str());
+                return 1;
+            }
+            times[i].push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+    }
+    std::vector<double> perCable;
+    for (const std::vector<double>& cableTimes : times) perCable.push_back(median(cableTimes));
+    std::sort(perCable.begin(), perCable.end());
+    std::printf("RESULT compile_one_user_cable %.3f %.3f %.3f ms\n", perCable.front(), median(perCable),
+                perCable.back());
+    return 0;
+}

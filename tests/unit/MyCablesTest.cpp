@@ -1,0 +1,157 @@
+// The user's own cables: file names, the text a new one starts with, the "My cables" category of
+// the selection list, and finding them beside the table's cables.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "cables/CableSearch.h"
+#include "cables/CategoryBrowser.h"
+#include "cables/MyCableFiles.h"
+
+namespace {
+using Rows = std::vector<std::string>;
+
+IndexedCable indexed(int number, const std::string& family, const std::string& gender, const std::string& signal) {
+    IndexedCable cable;
+    cable.number = number;
+    cable.start = {family, gender, family + " (x)", family};
+    cable.end = {"DB-25", "male", "DB-25 (y)", "DB-25"};
+    cable.wires.push_back({"wire", "S2", signal, "E3", signal, ""});
+    return cable;
+}
+}  // namespace
+
+TEST(MyCables, FileNamesHoldOnlyWhatWindowsTakes) {
+    const struct {
+        std::string text, name;
+    } cases[] = {
+        {"nullmodem, DB9-DB9 - copy", "nullmodem, DB9-DB9 - copy"},
+        {"SCART (VHS)-DIN5 audio in/out - copy", "SCART (VHS)-DIN5 audio in_out - copy"},
+        {"a\\b:c*d?e\"f<g>h|i\tj", "a_b_c_d_e_f_g_h_i_j"},
+        {"  dots and blanks at the end. . ", "dots and blanks at the end"},
+        {"...", "cable"},
+        {"com3.txt", "com3.txt_"},
+        {"lpt0", "lpt0"},
+        {std::string(300, 'x'), std::string(100, 'x')},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileNameFor(c.text), c.name) << "for " << c.text;
+}
+
+TEST(MyCables, FreeNamesCountFromTwo) {
+    std::set<std::string> taken;
+    const auto isTaken = [&taken](const std::string& name) { return taken.count(name) > 0; };
+    Rows made;
+    for (int i = 0; i < 4; ++i) {
+        made.push_back(FreeFileName("adapter - copy", isTaken));
+        taken.insert(made.back());
+    }
+    EXPECT_EQ(made, (Rows{"adapter - copy.txt", "adapter - copy (2).txt", "adapter - copy (3).txt",
+                          "adapter - copy (4).txt"}));
+    taken.erase("adapter - copy (2).txt");
+    EXPECT_EQ(FreeFileName("adapter - copy", isTaken), "adapter - copy (2).txt") << "a freed name is taken again";
+}
+
+TEST(MyCables, OnlyTextFilesThatAreNoConnectorsAreCableSources) {
+    const struct {
+        const char* name;
+        bool cable, connector;
+    } cases[] = {
+        {"ADAPTER.TXT", true, false}, {"PINOUTS-x.TXT", false, true},     {"adapter.notes", false, false},
+        {".txt", false, false},       {"plugs.txt", true, false},          {"adapter.txt.bak", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsCableSourceName(c.name), c.cable) << c.name;
+        EXPECT_EQ(IsConnectorSourceName(c.name), c.connector) << c.name;
+    }
+    EXPECT_EQ(NotesFileNameFor("DE-9 adapter.txt"), "DE-9 adapter.notes");
+}
+
+TEST(MyCables, ANewCableTakesItsHeadFromTheTableAndItsWiringFromTheShippedSource) {
+    const std::string shipped = "title Null modem\r\nwire 3 2 TxD RxD\r\npinouts end 3\r\nuse Joins two PCs\n";
+    const std::string text = NewCableSource(6, shipped);
+    // The head names the table's connectors and pinouts, the source's own 'pinouts' line wins.
+    EXPECT_NE(text.find("name nullmodem, DB9-DB9 - copy\r\nconnector start 9\r\nconnector end 9\r\n"
+                        "pinouts start 1\r\npinouts end 3\r\ntitle Null modem\r\nwire 3 2 TxD RxD\r\nuse Joins two PCs\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("pinouts end 3"), text.rfind("pinouts end 3")) << "the source's line is not kept twice";
+
+    const std::string skeleton = NewCableSource(0, "");
+    for (const char* line : {"\nname My cable\r\n", "\nconnector start 9\r\n", "\ngender end male\r\n", "\nsource "})
+        EXPECT_NE(skeleton.find(line), std::string::npos) << line;
+    EXPECT_EQ(skeleton[0], '#') << "the skeleton explains itself first";
+}
+
+TEST(MyCables, ACopyIsRenamedInItsNameLine) {
+    const struct {
+        std::string text, renamed;
+    } cases[] = {
+        {"# mine\r\nname Old\r\ntitle X\r\n", "# mine\r\nname Old - copy\r\ntitle X\r\n"},
+        {"\xEF\xBB\xBFname Old\ntitle X\n", "\xEF\xBB\xBFname Old - copy\r\ntitle X\n"},
+        {"title X\n", "name Old - copy\r\ntitle X\n"},
+        {std::string("\xFF\xFEn\0a", 6), std::string("\xFF\xFEn\0a", 6)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RenamedSource(c.text, "Old - copy"), c.renamed) << c.text;
+}
+
+TEST(MyCables, TheRootListsMyCablesLastOnlyWhileThereAreAny) {
+    EXPECT_EQ(ListRows(0, {}), (Rows{"[   ] Cables", "[+] Computer", "[+] Audio-Video", "[+] AC Power adapters"}));
+    const Rows mine = {"DE-9 to DB-25 adapter", "broken.txt (error)"};
+    EXPECT_EQ(ListRows(0, mine), (Rows{"[   ] Cables", "[+] Computer", "[+] Audio-Video", "[+] AC Power adapters",
+                                       "[+] My cables"}));
+    EXPECT_EQ(ListRows(1, mine), ListRows(1)) << "below the root nothing changes";
+
+    int node = 0;
+    EXPECT_EQ(Choose(node, 4, 0).kind, ChooseResult::Ignored) << "no row 4 without user cables";
+    EXPECT_EQ(node, 0);
+    EXPECT_EQ(Choose(node, 4, mine.size()).kind, ChooseResult::MovedDown);
+    EXPECT_EQ(node, MyCablesNode);
+    EXPECT_EQ(CategoryPath(node), ">Cables\\My cables");
+    EXPECT_EQ(ListRows(node, mine), (Rows{"[ - ] My cables", "      DE-9 to DB-25 adapter", "      broken.txt (error)"}));
+
+    const struct {
+        int row;
+        ChooseResult::Kind kind;
+        int cable;
+    } choices[] = {{1, ChooseResult::Picked, MyCableFirstNumber},
+                   {2, ChooseResult::Picked, MyCableFirstNumber + 1},
+                   {3, ChooseResult::Ignored, -1},
+                   {-1, ChooseResult::Ignored, -1}};
+    for (const auto& c : choices) {
+        ChooseResult result = Choose(node, c.row, mine.size());
+        EXPECT_EQ(result.kind, c.kind) << "row " << c.row;
+        EXPECT_EQ(result.cableNumber, c.cable) << "row " << c.row;
+        EXPECT_EQ(node, MyCablesNode);
+    }
+    EXPECT_EQ(Choose(node, 0, mine.size()).kind, ChooseResult::MovedUp);
+    EXPECT_EQ(node, 0);
+}
+
+TEST(MyCables, FindAndTheConnectorChoicesTakeTheUsersCablesWithTheirNames) {
+    CableIndex index;
+    index.cables.push_back(indexed(3, "DE-9", "female", "TxD"));  // a table cable: nullmodem, 3-Wire, DB9-DB9
+    index.cables.push_back(indexed(MyCableFirstNumber, "Mini-DIN 6", "male", "CLK"));
+    index.cables.push_back(indexed(MyCableFirstNumber + 1, "DE-9", "female", "TxD"));
+    index.cables.push_back(indexed(MyCableFirstNumber + 2, "RJ-45", "male", "TxD"));  // no name: not listed
+    const Rows names = {"Keyboard 10 lead", "Keyboard 9 adapter"};
+
+    const struct {
+        CableQuery query;
+        std::vector<int> found;
+    } cases[] = {
+        {{"keyboard", "", "", false}, {MyCableFirstNumber + 1, MyCableFirstNumber}},
+        {{"my cables", "", "", false}, {MyCableFirstNumber + 1, MyCableFirstNumber}},
+        {{"txd", "DE-9 female", "", false}, {MyCableFirstNumber + 1, 3}},
+        {{"clk", "", "DB-25 male", false}, {MyCableFirstNumber}},
+        {{"", "Mini-DIN 6 female", "", true}, {MyCableFirstNumber}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FindCables(index, c.query, names), c.found) << c.query.words;
+    EXPECT_EQ(FindCables(index, {"keyboard", "", "", false}), std::vector<int>{}) << "without names, none of them";
+    EXPECT_EQ(FoundCableName(MyCableFirstNumber + 1, names), "Keyboard 9 adapter");
+    EXPECT_EQ(FoundCableName(3, names), "nullmodem, 3-Wire, DB9-DB9");
+
+    const std::vector<std::string> choices = ConnectorChoices(index);
+    EXPECT_EQ(choices, (Rows{"DB-25 male", "DE-9 female", "Mini-DIN 6 male", "RJ-45 male"}));
+    EXPECT_EQ(CategoryOfCable(MyCableFirstNumber + 1), MyCablesNode);
+}
