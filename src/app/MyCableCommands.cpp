@@ -32,7 +32,7 @@ void MainFrame::RefreshMyCables() {
     const std::vector<std::string> changed = myCables.Refresh();
     if (myCableFile.empty() || std::find(changed.begin(), changed.end(), myCableFile) == changed.end()) return;
     const MyCable* shown = myCables.Find(myCableFile);
-    if (!shown) return;  // its source is gone: what is shown stays until another cable is picked
+    if (!shown) return ShowCable(0);  // its source is gone: nothing is left to print, copy or edit
     const MyCable cable = *shown;
     if (cable.drawable) ShowMyCable(cable);
     if (cable.broken) OfferToEdit(cable);

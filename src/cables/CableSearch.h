@@ -13,9 +13,9 @@
 std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating = false);
 
 struct CableQuery {
-    std::string words;  // every word must occur, in any case
-    std::string start;  // a connector choice, or empty for any
-    std::string end;
+    std::string words{};  // every word must occur, in any case
+    std::string start{};  // a connector choice, or empty for any
+    std::string end{};
     // The choices name the connectors the user holds: an end fits when it plugs into one, the same
     // family of the other gender ("DE-9 female" in hand takes a cable's "DE-9 male").
     bool mating = false;

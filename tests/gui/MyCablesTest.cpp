@@ -296,6 +296,12 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
     PumpUntilIdle(150);
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter, second ]");
+
+    ::DeleteFileA("DATA\\MYCABLES\\adapter.txt");
+    ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
+    PumpUntilIdle(150);
+    EXPECT_EQ(title(), "Strandor! [ No cable ]") << "its source deleted, the cable goes";
+    EXPECT_TRUE(frame().myCableFile.empty());
 }
 
 TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
