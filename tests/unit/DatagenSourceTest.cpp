@@ -172,7 +172,7 @@ TEST(DatagenSource, FailedBuildLeavesTheOldFolderAlone) {
     EXPECT_FALSE(fs::exists(out.path / "DATA.partial"));
 }
 
-TEST(DatagenSource, RebuildReplacesTheFolderAndKeepsTheUsersNotes) {
+TEST(DatagenSource, RebuildReplacesTheFolderAndKeepsTheUsersNotesAndCables) {
     TempFolder out;
     const fs::path target = out.path / "DATA";
     OutputSet first;
@@ -180,6 +180,8 @@ TEST(DatagenSource, RebuildReplacesTheFolderAndKeepsTheUsersNotes) {
     first["USERNOTE/USERNOTE.001"] = {{}, "test"};
     writeDataTree(first, target.string());
     std::ofstream(target / "USERNOTE/USERNOTE.001") << "red wire is pin 1";
+    fs::create_directories(target / "MYCABLES/CACHE");
+    std::ofstream(target / "MYCABLES/adapter.txt") << "name Adapter";
     OutputSet second;
     second["PLUG/PLUG.002"] = {{2}, "test"};
     second["USERNOTE/USERNOTE.001"] = {{}, "test"};
@@ -189,6 +191,8 @@ TEST(DatagenSource, RebuildReplacesTheFolderAndKeepsTheUsersNotes) {
     EXPECT_TRUE(fs::exists(target / "PLUG/PLUG.002"));
     EXPECT_EQ(fs::file_size(target / "USERNOTE/USERNOTE.001"), 17u);
     EXPECT_EQ(fs::file_size(target / "USERNOTE/USERNOTE.002"), 0u);
+    EXPECT_EQ(fs::file_size(target / "MYCABLES/adapter.txt"), 12u);
+    EXPECT_TRUE(fs::is_directory(target / "MYCABLES/CACHE"));
     EXPECT_FALSE(fs::exists(out.path / "DATA.old"));
     EXPECT_FALSE(fs::exists(out.path / "DATA.partial"));
 }

@@ -45,6 +45,9 @@ void writeDataTree(const OutputSet& files, const std::string& outDir) {
             if (isUserNote(path) && fs::is_regular_file(kept)) bytes = readFile(kept);
             writeFile(partial / path, bytes);
         }
+        // The user's own cables are the user's, like the notes: carried over whole.
+        if (fs::is_directory(target / "MYCABLES"))
+            fs::copy(target / "MYCABLES", partial / "MYCABLES", fs::copy_options::recursive);
         if (fs::exists(target)) fs::rename(target, old);
         fs::rename(partial, target);
     } catch (const fs::filesystem_error& e) {
