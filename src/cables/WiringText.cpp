@@ -57,7 +57,15 @@ std::string ContinuityText(const IndexedCable& cable) {
     std::string text = std::string(ContinuityHeading) + ". " + ContinuityBeeps + Eol;
     for (const std::string& pair : ContinuityPairs(cable)) text += pair + Eol;
     for (const std::string& check : cable.checks) text += check + Eol;
-    return text + ContinuityNoOtherBeep + Eol;
+    return text + QuietText(cable) + ContinuityNoOtherBeep + Eol;
+}
+
+std::string QuietText(const IndexedCable& cable) {
+    const std::vector<std::string> lines = QuietChainLines(cable.quiet);
+    if (lines.empty()) return std::string();
+    std::string text = std::string(ContinuityQuiet) + ":" + Eol;
+    for (const std::string& line : lines) text += line + Eol;
+    return text;
 }
 
 std::string WiringCsv(const IndexedCable& cable) {

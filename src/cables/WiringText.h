@@ -10,8 +10,13 @@
 // the shield and the continuity checklist; lines ended with CR LF.
 std::string WiringText(const IndexedCable& cable, const std::string& name);
 
-// The continuity checklist: its heading, the pairs, the extra checks and the closing line.
+// The continuity checklist: its heading, the pairs, the extra checks, the neighbours that must
+// stay silent and the closing line.
 std::string ContinuityText(const IndexedCable& cable);
+
+// The neighbours that must stay silent, one line an end after a line that says so; empty where
+// the cable has none.
+std::string QuietText(const IndexedCable& cable);
 
 // A heading row, then one row per wire, jumper and shield: start contact, start signal, end contact,
 // end signal, colour, kind; fields quoted where they need it, rows ended with CR LF.

@@ -59,6 +59,7 @@ public:
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
+        if (tag == "QUIET") return quiet(fields);
         return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
     }
 
@@ -160,6 +161,19 @@ private:
         current()->notes.push_back({f[1], f[2]});
         return true;
     }
+    bool quiet(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: QUIET, contact, contact")) return false;
+        if ((f[1] == "S" || f[1] == "E") && f[2] == "-") {
+            current()->unplacedEnds.push_back(f[1]);
+            return true;
+        }
+        for (const std::string& contact : {f[1], f[2]})
+            if (!isContact(contact)) return fail("'" + contact + "' is not a contact such as S3 or E2");
+        if (f[1][0] != f[2][0]) return fail("a quiet pair lies on one end: " + f[1] + " and " + f[2] + " do not");
+        current()->quiet.push_back({f[1], f[2]});
+        return true;
+    }
+
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -179,7 +193,8 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
-        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n";
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n"
+        "; QUIET contact contact: neighbours that must stay silent (QUIET S - : the start gives no positions)\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
@@ -190,6 +205,8 @@ std::string FormatCableIndex(const CableIndex& index) {
         for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
         if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
         for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
+        for (const std::string& end : cable.unplacedEnds) text += joinFields({"QUIET", end, "-"});
+        for (const QuietPair& pair : cable.quiet) text += joinFields({"QUIET", pair.from, pair.to});
     }
     return text;
 }

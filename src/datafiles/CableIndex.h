@@ -14,6 +14,8 @@
 //     WIRE <tab> jumper <tab> E6 <tab> DSR <tab> E1 <tab> DCD <tab>
 //     WIRE <tab> shield <tab> SSHELL <tab> <tab> - <tab> <tab>
 //     CHECK <tab> one more line of the continuity checklist
+//     QUIET <tab> S2 <tab> S3      two neighbouring contacts that must stay silent, in chain order
+//     QUIET <tab> E <tab> -        the end's drawing gives no positions: no neighbours to ask
 //     WORDS <tab> the words of the notes, each once
 //     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
 
@@ -52,6 +54,15 @@ struct IndexedWire {
     }
 };
 
+// Two neighbouring contacts of one end that the wiring does not join: a meter must stay silent
+// between them, or a solder bridge joins them. Named as the list names contacts ("S2", "EL:C").
+struct QuietPair {
+    std::string from;
+    std::string to;
+    std::string text() const { return from + " - " + to; }
+    bool operator==(const QuietPair& o) const { return from == o.from && to == o.to; }
+};
+
 struct IndexedBranch {
     std::string name;
     std::string text;
@@ -74,10 +85,14 @@ struct IndexedCable {
     std::vector<std::string> checks;
     std::string words;
     std::vector<IndexedNote> notes;  // the paragraphs of the notes drawing, in its order
+    // Neighbouring contacts of each end that the wiring does not join, start first, in chain order;
+    // and the ends ("S", "E") whose drawing gives no positions.
+    std::vector<QuietPair> quiet;
+    std::vector<std::string> unplacedEnds;
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
                branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
-               notes == o.notes;
+               notes == o.notes && quiet == o.quiet && unplacedEnds == o.unplacedEnds;
     }
 };
 

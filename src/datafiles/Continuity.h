@@ -23,7 +23,16 @@ std::vector<ContinuityPair> ContinuityList(const std::vector<IndexedWire>& wires
 // The list as text, "S3 - E2", one entry a pair.
 std::vector<std::string> ContinuityPairs(const IndexedCable& cable);
 
+// The quiet pairs of one end (or one plug of a branched end), written as the chains a probe
+// walks: "Start: 1-2-3-4-5, 6-7-8-9, 1-6-2-7-3-8-4-9-5". A long even chain is shortened around
+// "...", as is a long run of like chains ("1-2, 3-4, ..., 39-40"); one entry an end.
+std::vector<std::string> QuietChainLines(const std::vector<QuietPair>& quiet);
+
+// "Start", "End", "End L": the end a contact name ("S3", "EL:C") belongs to.
+std::string QuietEndName(const std::string& contact);
+
 constexpr const char* ContinuityHeading = "Continuity check";
 constexpr const char* ContinuitySides = "S: start (left), E: end (right).";
 constexpr const char* ContinuityBeeps = "The meter beeps on each pair:";
 constexpr const char* ContinuityNoOtherBeep = "No beep between any other two contacts.";
+constexpr const char* ContinuityQuiet = "Silent along each chain";

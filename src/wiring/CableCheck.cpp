@@ -5,6 +5,7 @@
 
 #include "datafiles/ThreeDigits.h"
 #include "wiring/CoreCount.h"
+#include "wiring/QuietPairs.h"
 #include "wiring/WiringChecks.h"
 
 namespace wiring {
@@ -83,6 +84,7 @@ CableSource readCable(const std::vector<SourceLine>& lines, const std::string& s
     pinouts.start = endPinouts(connectors, cable, Side::Start, head.startPlug, head.startPinouts);
     pinouts.end = endPinouts(connectors, cable, Side::End, head.endPlug, head.endPinouts);
     checkWiring(cable, pinouts);
+    fillQuietPairs(cable, *connectors.plug(head.startPlug), *connectors.plug(head.endPlug), pinouts);
     return cable;
 }
 

@@ -61,6 +61,8 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
+    entry.quiet = cable.quietPairs;
+    entry.unplacedEnds = cable.unplacedEnds;
     return entry;
 }
 

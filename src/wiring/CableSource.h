@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/CableIndex.h"
 #include "wiring/ConnectorSource.h"
 #include "wiring/Face.h"
 #include "wiring/SourceText.h"
@@ -101,6 +102,10 @@ struct CableSource {
     std::vector<SignalAlias> aliases;
     CableEndFacts startEnd;
     CableEndFacts endEnd;
+    // The neighbouring contacts of each end that must stay silent, and the ends ("S", "E") whose
+    // drawing gives no positions; filled once the wiring is checked (QuietPairs.h).
+    std::vector<QuietPair> quietPairs;
+    std::vector<std::string> unplacedEnds;
 
     const CableEndFacts& facts(Side side) const { return side == Side::Start ? startEnd : endEnd; }
     const CableText& heading(Side side) const { return side == Side::Start ? startTitle : endTitle; }

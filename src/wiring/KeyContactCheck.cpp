@@ -2,19 +2,12 @@
 // pinout drawing marks as the key (a blocked hole or a missing pin) or leaves out, since no
 // probe reaches it there.
 
-#include <algorithm>
-
 #include "wiring/PinoutRows.h"
 #include "wiring/WiringChecks.h"
 
 namespace wiring {
 
 namespace {
-
-bool isKey(const PinRow& row) {
-    const std::vector<std::string> names = signalNames(row.signal);
-    return std::find(names.begin(), names.end(), "key") != names.end();
-}
 
 void checkEnd(const CableSource& cable, const EndPinouts& pinouts, const PinRef& pin, int line) {
     const ConnectorSource* drawing = pinouts.of(pin.side);
@@ -26,7 +19,7 @@ void checkEnd(const CableSource& cable, const EndPinouts& pinouts, const PinRef&
     if (!row)
         why = " is left out of the pinout drawing " + shortName(*drawing) +
               ": no wire, jumper or continuity pair may end on a contact the drawing does not show";
-    else if (isKey(*row))
+    else if (isKeyRow(*row))
         why = " is the key on the pinout drawing " + shortName(*drawing) + " (\"" + row->signal +
               "\"): no probe reaches it, so no wire, jumper or continuity pair may end there";
     else

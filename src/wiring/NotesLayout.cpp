@@ -53,9 +53,9 @@ std::pair<std::string, int> paragraph(const CableSource& cable, NoteSection sect
     return {text, line};
 }
 
-// A heading and its paragraph at y, which moves below them; false when they run past the bottom.
-bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string& text, int line, TextSize size, int& y,
-                   int& failedLine) {
+// A heading and its paragraphs at y, which moves below them; false when they run past the bottom.
+bool leftParagraphs(Sketch& sketch, const std::string& heading, const std::vector<std::string>& texts, int line,
+                    TextSize size, int& y, int& failedLine) {
     sketch.setSourceLine(line);
     if (y < LowestBaseline) {
         failedLine = line;
@@ -63,26 +63,51 @@ bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string
     }
     sketch.text({Left, y}, size.height, Align::Left, heading, true);
     y -= size.pitch;
-    for (const std::string& l : wrapText(text, size.height, false, LeftWidth)) {
-        if (y < LowestBaseline) {
-            failedLine = line;
-            return false;
+    for (const std::string& text : texts) {
+        for (const std::string& l : wrapText(text, size.height, false, LeftWidth)) {
+            if (y < LowestBaseline) {
+                failedLine = line;
+                return false;
+            }
+            sketch.text({Left, y}, size.height, Align::Left, l);
+            y -= size.pitch;
         }
-        sketch.text({Left, y}, size.height, Align::Left, l);
-        y -= size.pitch;
     }
     y -= size.pitch / 3;
     return true;
+}
+
+bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string& text, int line, TextSize size, int& y,
+                   int& failedLine) {
+    return leftParagraphs(sketch, heading, {text}, line, size, y, failedLine);
 }
 
 // Lays out the left column; false when it runs past the bottom.
 // The connectors and their genders stand on the left after what the cable is for, or, where the
 // left column is full, at the head of the continuity check.
 enum class EndsPlace { Left, Right };
+// The neighbours that must stay silent close the checklist, or, where it is full, the left column;
+// where neither holds them, the checklist counts them (Copy wiring and the bench test list them),
+// and where not even that fits, the notes stand as they would without them.
+enum class QuietPlace { Right, Left, Counted, Out };
+
+std::string quietCount(const CableSource& cable) {
+    std::vector<std::pair<std::string, int>> ends;
+    for (const QuietPair& pair : cable.quietPairs) {
+        const std::string end = QuietEndName(pair.from);
+        if (ends.empty() || ends.back().first != end) ends.emplace_back(end, 0);
+        ++ends.back().second;
+    }
+    std::string text = std::string(ContinuityQuiet) + ", too many to list here (Copy wiring lists them):";
+    for (std::size_t i = 0; i < ends.size(); ++i)
+        text += (i ? ", " : " ") + ends[i].first + " " + std::to_string(ends[i].second);
+    return text + " pairs.";
+}
 
 int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLine == 0 ? 1 : cable.startEnd.genderLine; }
 
-bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
+bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, QuietPlace quiet,
+                int& failedLine) {
     int y = top;
     for (const Section& s : LeftSections) {
         if (s.section == NoteSection::Variant && ends == EndsPlace::Left &&
@@ -92,6 +117,9 @@ bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top
         if (text.empty()) continue;
         if (!leftParagraph(sketch, s.heading, text, line, size, y, failedLine)) return false;
     }
+    const std::vector<std::string> quietLines = QuietChainLines(cable.quietPairs);
+    if (quiet == QuietPlace::Left && !quietLines.empty())
+        return leftParagraphs(sketch, ContinuityQuiet, quietLines, 1, size, y, failedLine);
     return true;
 }
 
@@ -126,7 +154,8 @@ std::string contactList(const std::vector<std::string>& contacts) {
     return out;
 }
 
-bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, int& failedLine) {
+bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, QuietPlace quietPlace,
+                 int& failedLine) {
     int y = top;
     sketch.setSourceLine(1);
     sketch.text({RightX, y}, size.height, Align::Left, ContinuityHeading, true);
@@ -202,6 +231,11 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     sketch.setSourceLine(line == 0 ? 1 : line);
     if (!checks.empty()) rightParagraph(sketch, checks, size, false, y);
     sketch.setSourceLine(1);
+    const std::vector<std::string> quiet =
+        quietPlace == QuietPlace::Right ? QuietChainLines(cable.quietPairs) : std::vector<std::string>();
+    if (!quiet.empty()) rightParagraph(sketch, std::string(ContinuityQuiet) + ":", size, false, y);
+    for (const std::string& end : quiet) rightParagraph(sketch, end, size, false, y);
+    if (quietPlace == QuietPlace::Counted && !cable.quietPairs.empty()) rightParagraph(sketch, quietCount(cable), size, false, y);
     rightParagraph(sketch, ContinuityNoOtherBeep, size, false, y);
     if (y + size.pitch < LowestBaseline) {
         failedLine = line == 0 ? 1 : line;
@@ -216,19 +250,21 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
     int titleHeight = 340;
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
-    for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
-        for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
-            Sketch sketch;
-            sketch.setSourceLine(1);
-            sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
-            sketch.setPen(20);
-            sketch.line({-4700, 3370}, {4700, 3370});
-            sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
-            sketch.setPen(25);
-            const int top = 3370 - 330;
-            if (leftColumn(sketch, cable, size, top, ends, failedLine) &&
-                rightColumn(sketch, cable, size, top, ends, failedLine))
-                return sketch;
+    for (QuietPlace quiet : {QuietPlace::Right, QuietPlace::Left, QuietPlace::Counted, QuietPlace::Out}) {
+        for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
+            for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
+                Sketch sketch;
+                sketch.setSourceLine(1);
+                sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
+                sketch.setPen(20);
+                sketch.line({-4700, 3370}, {4700, 3370});
+                sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
+                sketch.setPen(25);
+                const int top = 3370 - 330;
+                if (leftColumn(sketch, cable, size, top, ends, quiet, failedLine) &&
+                    rightColumn(sketch, cable, size, top, ends, quiet, failedLine))
+                    return sketch;
+            }
         }
     }
     fail(cable, failedLine, "the notes do not fit the notes drawing; shorten them");

@@ -76,4 +76,9 @@ std::string shortName(const ConnectorSource& pinouts) {
     return slash == std::string::npos ? pinouts.file : pinouts.file.substr(slash + 1);
 }
 
+bool isKeyRow(const PinRow& row) {
+    const std::vector<std::string> names = signalNames(row.signal);
+    return std::find(names.begin(), names.end(), "key") != names.end();
+}
+
 }  // namespace wiring

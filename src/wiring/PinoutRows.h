@@ -19,6 +19,9 @@ std::vector<std::string> signalNames(const std::string& rowText);
 // A wire's signal name folded the same way: no spaces, lower case.
 std::string foldedName(const std::string& name);
 
+// A row that marks the key: a blocked hole or a missing pin, where no probe reaches.
+bool isKeyRow(const PinRow& row);
+
 // A row of a ground, shield or protective earth, or of a supply voltage.
 bool isReturnOrSupply(const std::string& rowText);
 
