@@ -39,7 +39,7 @@ endif()
 # The rooms both programs are built from (docs/architecture.md), then each program's own room.
 file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
     src/framework/*.cpp src/datafiles/*.cpp src/ui/*.cpp src/wiring/*.cpp src/cables/*.cpp src/drawing/*.cpp src/print/*.cpp
-    src/external/*.cpp src/mycables/*.cpp)
+    src/external/*.cpp src/mycables/*.cpp src/benchtest/*.cpp)
 add_library(strandor_core STATIC ${CORE_SOURCES})
 target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 # comdlg32 and shell32 are loaded on first use (framework/LateLibrary.h), not linked.

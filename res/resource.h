@@ -19,6 +19,7 @@
 #define IDD_PRINT_OPTIONS 131
 #define IDD_ABOUT_NAME "ID_ABOUT"
 #define IDD_FIND_CABLE 140
+#define IDD_BENCH_TEST 150
 
 // Start window buttons
 #define IDC_START_OK 105
@@ -34,6 +35,12 @@
 #define IDC_FIND_LIST 1104
 #define IDC_FIND_PATH 1105
 #define IDC_FIND_MATING 1106
+
+// Test at the bench
+#define IDC_BENCH_STEP 1201
+#define IDC_BENCH_BEEPS 1202
+#define IDC_BENCH_SILENT 1203
+#define IDC_BENCH_BACK 1204
 
 // Print options
 #define IDC_PRINT_CURRENT 1008
@@ -58,6 +65,7 @@
 #define ID_COPY_WIRING 40021
 #define ID_NEW_CABLE 40022
 #define ID_EDIT_CABLE 40023
+#define ID_BENCH_TEST 40029
 
 // The connector catalog program (CATALOG.EXE): its menu, accelerators, controls and commands
 #define IDR_CATALOG_MENU 2200

@@ -6,6 +6,7 @@
 #include "cables/CableTable.h"
 #include "cables/CategoryBrowser.h"
 #include "cables/FindCableDialog.h"
+#include "benchtest/BenchTestDialog.h"
 #include "cables/WiringClipboard.h"
 #include "resource.h"
 
@@ -65,12 +66,27 @@ void MainFrame::OnCopyWiring() {
     ShowStatus("Wiring of " + name + " copied");
 }
 
-// Before a menu opens and before an accelerator runs its command: Copy wiring is grey for cable 0,
+// Test at the bench (Ctrl+T): the meter test of the shown cable, the table's or the user's own.
+void MainFrame::OnBenchTest() {
+    if (const MyCable* mine = shownMyCable()) return RunBenchTest(this, mine->index, mine->files);
+    const int cable = Current.cableIndex;
+    if (cable <= 0 || cable >= CableRowCount) return;  // the welcome drawings have no wiring
+    const CableIndex* index = cableIndexFile.Get(this);
+    if (!index) return;
+    if (const IndexedCable* entry = index->find(cable)) return RunBenchTest(this, *entry, TableCableFiles(cable));
+    const std::string text = "The cable index " + std::string(CableIndexPath) + " has no wiring of " +
+                             Catalog.cables[cable].name + ".";
+    MessageBox(text.c_str(), "Strandor!", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Before a menu opens and before an accelerator runs its command: Copy wiring and Test at the
+// bench are grey for cable 0,
 // Edit this cable for every cable but the user's own.
 void MainFrame::OnInitMenu(HMENU menu) {
     const bool mine = shownMyCable() != nullptr;
     const bool hasWiring = mine || (Current.cableIndex > 0 && Current.cableIndex < CableRowCount);
     ::EnableMenuItem(menu, ID_COPY_WIRING, MF_BYCOMMAND | (hasWiring ? MF_ENABLED : MF_GRAYED));
+    ::EnableMenuItem(menu, ID_BENCH_TEST, MF_BYCOMMAND | (hasWiring ? MF_ENABLED : MF_GRAYED));
     ::EnableMenuItem(menu, ID_EDIT_CABLE, MF_BYCOMMAND | (mine ? MF_ENABLED : MF_GRAYED));
 }
 

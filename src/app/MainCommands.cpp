@@ -29,6 +29,7 @@ void MainFrame::OnCommand(UINT id) {
         case DiagramPanelId: OnCableNotes(); break;
         case ID_FIND_CABLE: OnFindCable(); break;
         case ID_COPY_WIRING: OnCopyWiring(); break;
+        case ID_BENCH_TEST: OnBenchTest(); break;
         case ID_NEW_CABLE: OnNewCable(); break;
         case ID_EDIT_CABLE: OnEditCable(); break;
         default: break;  // F11 and F12 are in the accelerator table and do nothing

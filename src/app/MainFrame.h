@@ -103,6 +103,7 @@ private:
     // Find cable and Copy wiring (CableCommands.cpp).
     void OnFindCable();
     void OnCopyWiring();
+    void OnBenchTest();
     void OnInitMenu(HMENU menu);
 
     // The user's own cables (MyCableCommands.cpp).

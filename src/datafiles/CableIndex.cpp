@@ -60,6 +60,8 @@ public:
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
         if (tag == "QUIET") return quiet(fields);
+        if (tag == "FACE") return face(fields);
+        if (tag == "SPOT") return spot(fields);
         return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
     }
 
@@ -174,6 +176,32 @@ private:
         return true;
     }
 
+    bool face(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: FACE, S or E, what the drawing shows")) return false;
+        if (f[1] != "S" && f[1] != "E") return fail("a FACE line names the end S or E, not '" + f[1] + "'");
+        (f[1] == "S" ? current()->startFace : current()->endFace) = f[2];
+        return true;
+    }
+
+    bool spot(const std::vector<std::string>& f) {
+        if (!fields(f, 5, "five fields: SPOT, S or E, contact, x, y")) return false;
+        if (f[1] != "S" && f[1] != "E") return fail("a SPOT line names the end S or E, not '" + f[1] + "'");
+        int x = 0, y = 0;
+        if (f[2].empty() || !coordinate(f[3], x) || !coordinate(f[4], y))
+            return fail("a SPOT line needs a contact and two whole numbers");
+        current()->spots.push_back({f[1], f[2], x, y});
+        return true;
+    }
+
+    static bool coordinate(const std::string& field, int& value) {
+        std::size_t i = field.size() > 1 && field[0] == '-' ? 1 : 0;
+        if (field.size() - i == 0 || field.size() - i > 5) return false;
+        for (std::size_t k = i; k < field.size(); ++k)
+            if (!std::isdigit(static_cast<unsigned char>(field[k]))) return false;
+        value = std::stoi(field);
+        return true;
+    }
+
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -188,13 +216,24 @@ const IndexedCable* CableIndex::find(int number) const {
     return nullptr;
 }
 
+const IndexedSpot* IndexedCable::spotOf(const std::string& contact) const {
+    if (contact.size() < 2) return nullptr;
+    const std::string end = contact.substr(0, 1);
+    const std::size_t colon = contact.find(':');
+    const std::string id = contact.substr(colon == std::string::npos ? 1 : colon + 1);
+    for (const IndexedSpot& spot : spots)
+        if (spot.end == end && spot.contact == id) return &spot;
+    return nullptr;
+}
+
 std::string FormatCableIndex(const CableIndex& index) {
     std::string text =
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
         "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n"
-        "; QUIET contact contact: neighbours that must stay silent (QUIET S - : the start gives no positions)\r\n";
+        "; QUIET contact contact: neighbours that must stay silent (QUIET S - : the start gives no positions)\r\n"
+        "; FACE end what its drawing shows; SPOT end contact x y: where the contact sits in that drawing\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
@@ -207,6 +246,10 @@ std::string FormatCableIndex(const CableIndex& index) {
         for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
         for (const std::string& end : cable.unplacedEnds) text += joinFields({"QUIET", end, "-"});
         for (const QuietPair& pair : cable.quiet) text += joinFields({"QUIET", pair.from, pair.to});
+        if (!cable.startFace.empty()) text += joinFields({"FACE", "S", cable.startFace});
+        if (!cable.endFace.empty()) text += joinFields({"FACE", "E", cable.endFace});
+        for (const IndexedSpot& spot : cable.spots)
+            text += joinFields({"SPOT", spot.end, spot.contact, std::to_string(spot.x), std::to_string(spot.y)});
     }
     return text;
 }

@@ -16,6 +16,8 @@
 //     CHECK <tab> one more line of the continuity checklist
 //     QUIET <tab> S2 <tab> S3      two neighbouring contacts that must stay silent, in chain order
 //     QUIET <tab> E <tab> -        the end's drawing gives no positions: no neighbours to ask
+//     FACE <tab> S <tab> Female, mating face    what the end's connector drawing shows
+//     SPOT <tab> S <tab> 3 <tab> -640 <tab> 1200  where contact 3 sits in that drawing's units
 //     WORDS <tab> the words of the notes, each once
 //     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
 
@@ -63,6 +65,15 @@ struct QuietPair {
     bool operator==(const QuietPair& o) const { return from == o.from && to == o.to; }
 };
 
+// Where a contact sits in the connector drawing of one end ("S" or "E"), in its drawing units.
+struct IndexedSpot {
+    std::string end;
+    std::string contact;  // as the drawing numbers it: "3", "C"
+    int x = 0;
+    int y = 0;
+    bool operator==(const IndexedSpot& o) const { return end == o.end && contact == o.contact && x == o.x && y == o.y; }
+};
+
 struct IndexedBranch {
     std::string name;
     std::string text;
@@ -89,11 +100,18 @@ struct IndexedCable {
     // and the ends ("S", "E") whose drawing gives no positions.
     std::vector<QuietPair> quiet;
     std::vector<std::string> unplacedEnds;
+    // What each end's connector drawing shows ("Female, mating face") and where its contacts sit.
+    std::string startFace;
+    std::string endFace;
+    std::vector<IndexedSpot> spots;
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
                branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
-               notes == o.notes && quiet == o.quiet && unplacedEnds == o.unplacedEnds;
+               notes == o.notes && quiet == o.quiet && unplacedEnds == o.unplacedEnds &&
+               startFace == o.startFace && endFace == o.endFace && spots == o.spots;
     }
+    // The spot of a contact named as the continuity list names it ("S3", "EL:C"); null if none.
+    const IndexedSpot* spotOf(const std::string& contact) const;
 };
 
 struct CableIndex {

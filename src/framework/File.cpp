@@ -17,7 +17,9 @@ std::string CFileException::describe(DWORD systemError) {
 
 CFile::CFile(const std::string& path, unsigned flags) : path(path) {
     DWORD share = (flags & shareDenyNone) ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
-    handle = ::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool append = (flags & modeAppend) != 0;
+    handle = ::CreateFileA(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_READ, share, nullptr,
+                           append ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw CFileException(path, ::GetLastError());
 }
 
@@ -25,6 +27,12 @@ UINT CFile::Read(void* buffer, UINT count) {
     DWORD read = 0;
     if (!::ReadFile(handle, buffer, count, &read, nullptr)) throw CFileException(path, ::GetLastError());
     return read;
+}
+
+void CFile::Write(const void* buffer, UINT count) {
+    DWORD written = 0;
+    if (!::WriteFile(handle, buffer, count, &written, nullptr) || written != count)
+        throw CFileException(path, ::GetLastError());
 }
 
 void CFile::Close() {
@@ -37,4 +45,9 @@ std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
     std::string bytes(maxBytes + 1, '\0');
     bytes.resize(input.Read(bytes.data(), static_cast<UINT>(bytes.size())));
     return bytes;
+}
+
+void AppendToFile(const std::string& path, const std::string& bytes) {
+    CFile output(path, CFile::modeAppend);
+    output.Write(bytes.data(), static_cast<UINT>(bytes.size()));
 }

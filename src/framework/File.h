@@ -26,6 +26,8 @@ public:
         modeRead = 0x0000,
         shareExclusive = 0x0010,
         shareDenyNone = 0x0040,
+        // Writes go to the end; a missing file is made.
+        modeAppend = 0x1000,
     };
 
     CFile(const std::string& path, unsigned flags);
@@ -35,6 +37,8 @@ public:
 
     // Reads up to count bytes; returns how many came.
     UINT Read(void* buffer, UINT count);
+    // Writes all bytes (at the end, in modeAppend) or throws.
+    void Write(const void* buffer, UINT count);
     void Close();
 
 private:
@@ -45,3 +49,6 @@ private:
 // The file's first `maxBytes + 1` bytes at most (one more than a file of its kind may hold, so the
 // reader can tell a file that is too long); throws CFileException.
 std::string ReadFileStart(const std::string& path, std::size_t maxBytes);
+
+// Adds the bytes at the end of the file, making it where there is none; throws CFileException.
+void AppendToFile(const std::string& path, const std::string& bytes);

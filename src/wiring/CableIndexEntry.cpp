@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 
+#include "wiring/ConnectorLayout.h"
 #include "wiring/Netlist.h"
 #include "wiring/NotesLayout.h"
 
@@ -38,6 +39,17 @@ std::string noteWords(const CableSource& cable) {
     }
     return words;
 }
+// The middle of each contact the connector drawing draws, by its number.
+std::vector<std::pair<std::string, Point>> contactSpots(const Sketch& sketch) {
+    const std::string mark = "contact ";
+    std::vector<std::pair<std::string, Point>> spots;
+    for (const Shape& shape : sketch.shapes()) {
+        if (shape.contact.compare(0, mark.size(), mark) != 0) continue;
+        const Box box = shapeBox(shape);
+        spots.emplace_back(shape.contact.substr(mark.size()), Point{(box.left + box.right) / 2, (box.bottom + box.top) / 2});
+    }
+    return spots;
+}
 }  // namespace
 
 std::string connectorFamily(const std::string& title) {
@@ -63,6 +75,10 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
     entry.quiet = cable.quietPairs;
     entry.unplacedEnds = cable.unplacedEnds;
+    entry.startFace = genderLine(startPlug);
+    entry.endFace = genderLine(endPlug);
+    for (const auto& [end, plug] : {std::pair("S", &startPlug), std::pair("E", &endPlug)})
+        for (const auto& [contact, at] : contactSpots(layoutConnector(*plug))) entry.spots.push_back({end, contact, at.x, at.y});
     return entry;
 }
 

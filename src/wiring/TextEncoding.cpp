@@ -15,6 +15,15 @@ constexpr char16_t HighCodes[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+}  // namespace
+
+char16_t unicodeOfCodePage1252(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0 || HighCodes[byte - 0x80] == 0) return byte;
+    return HighCodes[byte - 0x80];
+}
+
+namespace {
+
 std::string codeName(std::uint32_t code) {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));

@@ -11,4 +11,7 @@ namespace wiring {
 // none of the encodings, or a character code page 1252 does not have.
 std::string decodeToCodePage1252(const std::string& bytes, const std::string& file);
 
+// The character a code page 1252 byte stands for (an undefined byte stands for itself).
+char16_t unicodeOfCodePage1252(unsigned char byte);
+
 }  // namespace wiring

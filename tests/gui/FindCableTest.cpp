@@ -14,9 +14,14 @@
 
 namespace {
 IndexedCable sampleCable(int number, IndexedEnd start, IndexedEnd end) {
-    const std::vector<IndexedWire> wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"},
-                                            {"shield", "SSHELL", "", "-", "", ""}, {"jumper", "E6", "DSR", "E1", "DCD", ""}};
-    return {number, "Test cable", start, end, {}, wires, {}, "", {}};
+    IndexedCable cable;
+    cable.number = number;
+    cable.title = "Test cable";
+    cable.start = start;
+    cable.end = end;
+    cable.wires = {{"wire", "S3", "TxD", "E2", "RxD", "brown"},
+                   {"shield", "SSHELL", "", "-", "", ""}, {"jumper", "E6", "DSR", "E1", "DCD", ""}};
+    return cable;
 }
 
 void writeSampleIndex() {

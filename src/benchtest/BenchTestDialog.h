@@ -1,0 +1,58 @@
+#pragma once
+// Test at the bench (Ctrl+T): walks the builder through the meter test of one cable, one step at a
+// time, in letters large enough to read at arm's length, the step's two contacts marked on the
+// connector drawings either side. Space or Y: the meter beeps; N: silent; Backspace: back one
+// step; Esc: stop, asking whether to keep the answers. At the end the verdict, dated, is added to
+// the user's notes of the cable.
+
+#include <memory>
+#include <string>
+
+#include "benchtest/BenchLayout.h"
+#include "benchtest/BenchRun.h"
+#include "cables/CableTable.h"
+#include "framework/Dialog.h"
+#include "framework/GdiObjects.h"
+
+class BenchStepView;
+
+class BenchTestDialog : public CDialog {
+public:
+    // `files`: the cable's drawings and its user notes file, where the verdict goes.
+    BenchTestDialog(CWnd* owner, const IndexedCable& cable, const CableFiles& files);
+    ~BenchTestDialog() override;
+
+    // The words the step view shows now: what a screen reader reads.
+    std::string Text() const;
+    bool describe(AccessibleFacts& facts) const override;
+
+    // Called by the step view for the keys it takes.
+    void OnAnswer(BenchAnswer answer);
+    void OnBack();
+    void OnStop();
+
+    bool Finished() const { return run.finished(); }
+    // Whether the verdict was added to the notes file.
+    bool Saved() const { return saved; }
+
+private:
+    BOOL OnInitDialog() override;
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCancel() override { OnStop(); }
+    void Paint(CDC& dc) override;
+    void paintDrawing(CDC& dc, const std::string& path, const BenchBox& box, const std::string& end) const;
+    void placeParts();
+    void stepChanged();
+    void finish();
+    bool saveVerdict();
+
+    const IndexedCable cable;
+    const CableFiles files;
+    BenchRun run;
+    std::unique_ptr<BenchStepView> stepView;
+    std::string saveProblem;
+    bool saved = false;
+};
+
+// Runs the test of the cable modally over `owner`.
+void RunBenchTest(CWnd* owner, const IndexedCable& cable, const CableFiles& files);
