@@ -22,6 +22,12 @@ std::string nowText() {
     return text;
 }
 
+// "Female, mating face" -> "female, mating face".
+std::string lowered(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
 // "S3" is on the start connector, "EL:C" on the end one.
 std::string endOf(const std::string& contact) { return contact.substr(0, 1); }
 }  // namespace
@@ -163,12 +169,12 @@ void BenchTestDialog::stepChanged() {
         view.head = "Step " + std::to_string(run.stepNumber()) + " of " + std::to_string(run.stepCount()) +
                     (step->wantsBeep() ? ": every connection beeps" : ": no solder bridges");
         view.largeText = step->question();
-        view.below = "Marked on the drawings as the panels show them: start " + cable.startFace + ", end " +
-                     cable.endFace + ". From the solder side the face is mirrored: left and right swap.";
+        view.below = "Drawn as the panels draw them: start " + lowered(cable.startFace) + "; end " +
+                     lowered(cable.endFace) + ". Seen from the solder side, left and right swap.";
         for (const std::string& end : cable.unplacedEnds)
             view.below += std::string(" The ") + (end == "S" ? "start" : "end") +
                           " connector's drawing gives no positions: only its connections are asked.";
-        view.below += "\nSpace or Y: beeps    N: silent    Backspace: back    Esc: stop";
+        view.below += "\n\nSpace or Y: beeps    N: silent    Backspace: back    Esc: stop";
     } else {
         const std::vector<std::string> verdict = run.verdict();
         view.head = "Test at the bench of " + files.name + ": done";
@@ -176,7 +182,7 @@ void BenchTestDialog::stepChanged() {
         view.below.clear();
         for (std::size_t i = 1; i < verdict.size(); ++i) view.below += verdict[i] + "\n";
         view.below += saved ? "Added to the notes of this cable (F9)." : saveProblem;
-        view.below += "\nEnter or Esc: close";
+        view.below += "\n\nEnter or Esc: close";
     }
     const bool asking = !run.finished();
     ::EnableWindow(GetDlgItem(IDC_BENCH_BEEPS), asking);
@@ -208,8 +214,8 @@ void BenchTestDialog::OnStop() {
         EndDialog(run.finished() ? IDOK : IDCANCEL);
         return;
     }
-    const std::string question = "Keep the " + std::to_string(run.answered()) + " answers given so far in the notes of " +
-                                 files.name + "?";
+    const std::string answers = run.answered() == 1 ? "the answer" : "the " + std::to_string(run.answered()) + " answers";
+    const std::string question = "Keep " + answers + " given so far in the notes of " + files.name + "?";
     switch (MessageBox(question.c_str(), "Strandor! - Test at the bench", MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
             if (!saveVerdict()) {
