@@ -104,13 +104,13 @@ private:
     CFont small;
 };
 
-BenchTestDialog::BenchTestDialog(CWnd* owner, const IndexedCable& cable, const CableFiles& files)
-    : CDialog(IDD_BENCH_TEST, owner), cable(cable), files(files), run(BenchSteps(cable)) {}
+BenchTestDialog::BenchTestDialog(CWnd* owner, const Cable& cable)
+    : CDialog(IDD_BENCH_TEST, owner), cable(cable), run(BenchSteps(cable.entry)) {}
 
 BenchTestDialog::~BenchTestDialog() = default;
 
 BOOL BenchTestDialog::OnInitDialog() {
-    SetWindowText("Strandor! - Test at the bench: " + files.name);
+    SetWindowText("Strandor! - Test at the bench: " + cable.name);
     stepView = std::make_unique<BenchStepView>(*this);
     stepView->CreateEx(0, DefaultChildClass(), "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{0, 0, 10, 10}, hwnd,
                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_BENCH_STEP)));
@@ -169,15 +169,15 @@ void BenchTestDialog::stepChanged() {
         view.head = "Step " + std::to_string(run.stepNumber()) + " of " + std::to_string(run.stepCount()) +
                     (step->wantsBeep() ? ": every connection beeps" : ": no solder bridges");
         view.largeText = step->question();
-        view.below = "Drawn as the panels draw them: start " + lowered(cable.startFace) + "; end " +
-                     lowered(cable.endFace) + ". Seen from the solder side, left and right swap.";
-        for (const std::string& end : cable.unplacedEnds)
+        view.below = "Drawn as the panels draw them: start " + lowered(cable.entry.startFace) + "; end " +
+                     lowered(cable.entry.endFace) + ". Seen from the solder side, left and right swap.";
+        for (const std::string& end : cable.entry.unplacedEnds)
             view.below += std::string(" The ") + (end == "S" ? "start" : "end") +
                           " connector's drawing gives no positions: only its connections are asked.";
         view.below += "\n\nSpace or Y: beeps    N: silent    Backspace: back    Esc: stop";
     } else {
         const std::vector<std::string> verdict = run.verdict();
-        view.head = "Test at the bench of " + files.name + ": done";
+        view.head = "Test at the bench of " + cable.name + ": done";
         view.largeText = verdict.front();
         view.below.clear();
         for (std::size_t i = 1; i < verdict.size(); ++i) view.below += verdict[i] + "\n";
@@ -215,7 +215,7 @@ void BenchTestDialog::OnStop() {
         return;
     }
     const std::string answers = run.answered() == 1 ? "the answer" : "the " + std::to_string(run.answered()) + " answers";
-    const std::string question = "Keep " + answers + " given so far in the notes of " + files.name + "?";
+    const std::string question = "Keep " + answers + " given so far in the notes of " + cable.name + "?";
     switch (MessageBox(question.c_str(), "Strandor! - Test at the bench", MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
             if (!saveVerdict()) {
@@ -235,15 +235,15 @@ void BenchTestDialog::OnStop() {
 bool BenchTestDialog::saveVerdict() {
     std::string existing;
     try {
-        existing = ReadFileStart(files.userNotes, NotesReadLimit);
+        existing = ReadFileStart(cable.userNotes, NotesReadLimit);
     } catch (const CFileException& e) {
         if (e.systemError() != ERROR_FILE_NOT_FOUND) {
-            saveProblem = "The verdict could not be added to " + files.userNotes + ": " + e.what();
+            saveProblem = "The verdict could not be added to " + cable.userNotes + ": " + e.what();
             return false;
         }
     }
     try {
-        AppendToFile(files.userNotes, NotesAppendBytes(existing, VerdictBlock(run.verdict(), nowText())));
+        AppendToFile(cable.userNotes, NotesAppendBytes(existing, VerdictBlock(run.verdict(), nowText())));
     } catch (const CFileException& e) {
         saveProblem = "The verdict could not be added to the notes: " + std::string(e.what());
         return false;
@@ -258,8 +258,8 @@ void BenchTestDialog::Paint(CDC& dc) {
     ::GetWindowRect(GetDlgItem(IDC_BENCH_BEEPS), &button);
     ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&button), 2);
     const BenchLayout layout = LayoutBench(client.right, button.top, dpi());
-    paintDrawing(dc, files.startPlug, layout.startDrawing, "S");
-    paintDrawing(dc, files.endPlug, layout.endDrawing, "E");
+    paintDrawing(dc, cable.start.plug, layout.startDrawing, "S");
+    paintDrawing(dc, cable.end.plug, layout.endDrawing, "E");
 }
 
 // The end's connector drawing on white, and a ring around each contact of the step on this end.
@@ -276,7 +276,7 @@ void BenchTestDialog::paintDrawing(CDC& dc, const std::string& path, const Bench
     const HGDIOBJ oldBrush = dc.SelectObject(::GetStockObject(NULL_BRUSH));
     const int radius = ScaleForDpi(11, dpi());
     for (const std::string& contact : {step->from, step->to}) {
-        const IndexedSpot* spot = endOf(contact) == end ? cable.spotOf(contact) : nullptr;
+        const IndexedSpot* spot = endOf(contact) == end ? cable.entry.spotOf(contact) : nullptr;
         if (!spot) continue;
         const int x = fit.pixelX(spot->x), y = fit.pixelY(spot->y);
         ::Ellipse(dc, x - radius, y - radius, x + radius + 1, y + radius + 1);
@@ -284,7 +284,7 @@ void BenchTestDialog::paintDrawing(CDC& dc, const std::string& path, const Bench
     dc.SelectObject(oldBrush);
 }
 
-void RunBenchTest(CWnd* owner, const IndexedCable& cable, const CableFiles& files) {
-    BenchTestDialog dialog(owner, cable, files);
+void RunBenchTest(CWnd* owner, const Cable& cable) {
+    BenchTestDialog dialog(owner, cable);
     dialog.DoModal();
 }

@@ -10,7 +10,7 @@
 
 #include "benchtest/BenchLayout.h"
 #include "benchtest/BenchRun.h"
-#include "cables/CableTable.h"
+#include "cables/Cable.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
 
@@ -18,8 +18,9 @@ class BenchStepView;
 
 class BenchTestDialog : public CDialog {
 public:
-    // `files`: the cable's drawings and its user notes file, where the verdict goes.
-    BenchTestDialog(CWnd* owner, const IndexedCable& cable, const CableFiles& files);
+    // The cable's index entry gives the steps, its connector drawings are shown, and its user
+    // notes file takes the verdict.
+    BenchTestDialog(CWnd* owner, const Cable& cable);
     ~BenchTestDialog() override;
 
     // The words the step view shows now: what a screen reader reads.
@@ -46,8 +47,7 @@ private:
     void finish();
     bool saveVerdict();
 
-    const IndexedCable cable;
-    const CableFiles files;
+    const Cable cable;
     BenchRun run;
     std::unique_ptr<BenchStepView> stepView;
     std::string saveProblem;
@@ -55,4 +55,4 @@ private:
 };
 
 // Runs the test of the cable modally over `owner`.
-void RunBenchTest(CWnd* owner, const IndexedCable& cable, const CableFiles& files);
+void RunBenchTest(CWnd* owner, const Cable& cable);
