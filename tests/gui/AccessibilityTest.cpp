@@ -74,13 +74,6 @@ std::string valueOf(HWND window) { return spoken(window).value; }
 const char* const SpokenFiles[] = {"MISC\\CONNECT.LST", "MISC\\CABLES.IDX", "CABLE\\CABLE.000",
                                    "CABLE\\CABLE.006",   "PLUG\\PLUG.009",    "PINOUTS\\PINOUTS.001"};
 
-std::string generatedData(const char* file) {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\')) + "\\DATA\\" + file;
-}
-
 int valueChanges = 0;
 std::map<HWND, int> changesOf;
 void CALLBACK onWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
@@ -94,7 +87,7 @@ protected:
     void SetUp() override {
         MakeDataFolders();
         for (const char* file : SpokenFiles)
-            ASSERT_TRUE(::CopyFileA(generatedData(file).c_str(), (std::string("DATA\\") + file).c_str(), FALSE)) << file;
+            ASSERT_TRUE(::CopyFileA(GeneratedDataFile(file).c_str(), (std::string("DATA\\") + file).c_str(), FALSE)) << file;
         ProgramTest::SetUp();
         PressKey(startWindow(), VK_RETURN);
     }
@@ -218,6 +211,28 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     EXPECT_EQ(notes.rfind("What it is for: Joins two PCs by their 9-pin serial ports", 0), 0u) << notes;
     EXPECT_NE(notes.find("\r\nCaution: The shield goes to the metal shell at the start only"), std::string::npos) << notes;
     EXPECT_NE(notes.find("No beep between any other two contacts."), std::string::npos) << notes;
+}
+
+TEST_F(AccessibilityTest, TheTestAtTheBenchIsReadStepByStep) {
+    frame().ShowCable(6);
+    Spoken first, view, second;
+    DialogWaiter waiter([&](HWND dialog) {
+        const HWND step = ::GetDlgItem(dialog, IDC_BENCH_STEP);
+        first = spoken(dialog);
+        view = spoken(step);
+        ::SendMessageA(step, WM_KEYDOWN, 'Y', 1);
+        second = spoken(dialog);
+        ::SendMessageA(step, WM_KEYDOWN, VK_BACK, 1);
+        ::SendMessageA(step, WM_KEYDOWN, VK_ESCAPE, 1);  // nothing answered: it closes without asking
+    });
+    command(ID_BENCH_TEST);
+    ASSERT_TRUE(waiter.seen());
+    EXPECT_EQ(first.name, "Probes on S3 (TxD) and E2 (RxD): does the meter beep?");
+    EXPECT_EQ(first.value.substr(0, 37), "Step 1 of 37: every connection beeps\n") << first.value;
+    EXPECT_EQ(view.role, ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(view.name, first.value);
+    EXPECT_EQ(second.name, "Probes on S2 (RxD) and E3 (TxD): does the meter beep?");
+    EXPECT_EQ(::FindWindowA(nullptr, "Strandor! - Test at the bench: nullmodem, DB9-DB9"), nullptr);
 }
 
 TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgramWorking) {

@@ -74,12 +74,13 @@ TEST_F(MainWindowTest, IsCentredAt640x480WithTitleAndMenu) {
     // Find cable and Copy wiring stand between Select cable and Print.
     EXPECT_EQ(menuText(cable, 1), "&Find cable...\tCtrl+F");
     EXPECT_EQ(menuText(cable, 2), "&Copy wiring\tCtrl+C");
+    EXPECT_EQ(menuText(cable, 3), "&Test at the bench...\tCtrl+T");
     // and then the two commands of the user's own cables.
-    EXPECT_EQ(menuText(cable, 3), "&New cable from this one...\tCtrl+N");
-    EXPECT_EQ(menuText(cable, 4), "&Edit this cable");
-    EXPECT_EQ(menuText(cable, 5), "&Print\tF3");
-    EXPECT_EQ(::GetMenuItemID(cable, 7), 504u);
-    EXPECT_EQ(menuText(cable, 7), "E&xit \tF4");
+    EXPECT_EQ(menuText(cable, 4), "&New cable from this one...\tCtrl+N");
+    EXPECT_EQ(menuText(cable, 5), "&Edit this cable");
+    EXPECT_EQ(menuText(cable, 6), "&Print\tF3");
+    EXPECT_EQ(::GetMenuItemID(cable, 8), 504u);
+    EXPECT_EQ(menuText(cable, 8), "E&xit \tF4");
     HMENU view = ::GetSubMenu(menu, 1);
     EXPECT_EQ(menuText(view, 0), "&Start pinouts \t F6");
     EXPECT_EQ(menuText(view, 5), "C&onnector catalog \tF10");
@@ -90,8 +91,9 @@ TEST_F(MainWindowTest, AcceleratorTableHasTwelveFunctionKeys) {
     HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), "MainAccelTable");
     ASSERT_NE(table, nullptr);
     ACCEL entries[16];
-    // The twelve function keys, then Ctrl+F (Find cable), Ctrl+C (Copy wiring) and Ctrl+N (New cable).
-    ASSERT_EQ(::CopyAcceleratorTableA(table, entries, 16), 15);
+    // The twelve function keys, then Ctrl+F (Find cable), Ctrl+C (Copy wiring), Ctrl+N (New cable)
+    // and Ctrl+T (Test at the bench).
+    ASSERT_EQ(::CopyAcceleratorTableA(table, entries, 16), 16);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(entries[i].key, VK_F1 + i);
         EXPECT_EQ(entries[i].cmd, 501 + i);
@@ -100,7 +102,8 @@ TEST_F(MainWindowTest, AcceleratorTableHasTwelveFunctionKeys) {
     EXPECT_EQ(entries[12].key, 'F');
     EXPECT_EQ(entries[13].key, 'C');
     EXPECT_EQ(entries[14].key, 'N');
-    for (int i : {12, 13, 14}) EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL), FVIRTKEY | FCONTROL);
+    EXPECT_EQ(entries[15].key, 'T');
+    for (int i : {12, 13, 14, 15}) EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL), FVIRTKEY | FCONTROL);
 }
 
 TEST_F(MainWindowTest, FirstLayoutAndPanelScaleFromTheFirstSizeEvent) {

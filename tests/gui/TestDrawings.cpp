@@ -34,6 +34,13 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+std::string GeneratedDataFile(const std::string& file) {
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\')) + "\\DATA\\" + file;
+}
+
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;

@@ -14,6 +14,8 @@ void WriteRectangleDrawing(const std::string& path, int left, int top, int right
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// A file of the DATA tree generated beside the test program ("MISC\\CABLES.IDX").
+std::string GeneratedDataFile(const std::string& file);
 
 // The files (not folders) in a folder, with their paths.
 std::vector<std::string> FilesIn(const std::string& folder);
