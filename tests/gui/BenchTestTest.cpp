@@ -127,7 +127,9 @@ TEST_F(BenchTestTest, EscAsksWhetherToKeepTheAnswersAndNoLeavesTheNotesAsTheyWer
             PumpUntilIdle(150);
         });
         EXPECT_EQ(question, "Keep the 2 answers given so far in the notes of nullmodem, 3-Wire, DB9-DB9?");
-        if (button == IDNO) EXPECT_EQ(ReadBytes(Notes), "Mine.\r\n");
+        if (button == IDNO) {
+            EXPECT_EQ(ReadBytes(Notes), "Mine.\r\n");
+        }
     }
     const std::string notes = ReadBytes(Notes);
     EXPECT_EQ(notes.substr(0, 9), "Mine.\r\n\r\n") << notes;
