@@ -5,22 +5,11 @@
 
 #include <algorithm>
 
-#include "Build.h"
-#include "CableIndexWriter.h"
+#include "RealCableIndex.h"
 #include "benchtest/BenchLayout.h"
 #include "benchtest/BenchRun.h"
 
 namespace {
-const CableIndex& realIndex() {
-    static const CableIndex index = [] {
-        OutputSet out;
-        addCableIndex(loadSourceSet(std::string(SOURCE_DIR) + "/data"), out);
-        const auto& bytes = out.at(cableIndexPath()).bytes;
-        return ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
-    }();
-    return index;
-}
-
 std::vector<std::string> questions(int cable, std::size_t from, std::size_t count) {
     const std::vector<BenchStep> steps = BenchSteps(*realIndex().find(cable));
     std::vector<std::string> asked;

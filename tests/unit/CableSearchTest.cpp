@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Build.h"
-#include "CableIndexWriter.h"
+#include "RealCableIndex.h"
 #include "cables/CableSearch.h"
 #include "cables/CableTable.h"
 #include "cables/WiringText.h"
@@ -12,16 +11,6 @@
 using namespace wiring;
 
 namespace {
-const CableIndex& realIndex() {
-    static const CableIndex index = [] {
-        OutputSet out;
-        addCableIndex(loadSourceSet(std::string(SOURCE_DIR) + "/data"), out);
-        const auto& bytes = out.at(cableIndexPath()).bytes;
-        return ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
-    }();
-    return index;
-}
-
 // The cables in use whose two ends are families a and b, either way round.
 std::vector<int> withEnds(const std::string& a, const std::string& b) {
     std::vector<int> numbers;

@@ -1,6 +1,7 @@
 // The program's cable index, DATA\MISC\CABLES.IDX: whatever it accepts, it writes back and reads
 // the same, and Find cable and Copy wiring take every cable of it without a fault.
 #include "FuzzShared.h"
+#include "cables/Cable.h"
 #include "cables/CableSearch.h"
 #include "cables/WiringText.h"
 #include "datafiles/CableIndex.h"
@@ -24,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WiringCsv(cable);
         ContinuityPairs(cable);
     }
-    for (const std::string& choice : ConnectorChoices(read.index, true))
-        FindCables(read.index, {"a", choice, "", true});
-    FindCables(read.index, {"de-9 txd", "", ""});
+    const std::vector<Cable> cables = TableCables(read.index);
+    for (const std::string& choice : ConnectorChoices(cables, true)) FindCables(cables, {"a", choice, "", true});
+    FindCables(cables, {"de-9 txd", "", ""});
     return 0;
 }
