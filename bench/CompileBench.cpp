@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "cables/CableTable.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/TextEncoding.h"
 #include "wiring/UserCable.h"
 
 namespace fs = std::filesystem;
@@ -50,7 +51,9 @@ int main(int argc, char** argv) {
     for (int number : CablesInUse()) {
         if (number == 0) continue;
         const std::string source = fileText(data / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
-        cables.push_back({"cable " + ThreeDigits(number) + ".txt", NewCableSource(number, source)});
+        const std::string file = "cable " + ThreeDigits(number) + ".txt";
+        const std::string text = NewCableSource(number, wiring::decodeToCodePage1252(source, file));
+        cables.push_back({file, wiring::encodeUtf8WithMark(text)});
     }
 
     std::vector<std::vector<double>> times(cables.size());

@@ -15,6 +15,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
 #include "mycables/MyCableShelf.h"
+#include "mycables/WindowsFolder.h"
 #include "ui/Contrast.h"
 #include "ui/HintTarget.h"
 
@@ -43,7 +44,8 @@ public:
 
     int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
     // The user's own cables, read from DATA\MYCABLES when F5 first opens.
-    MyCableShelf myCables;
+    WindowsFolder myCableFiles;
+    MyCableShelf myCables{myCableFiles};
 
     RECT clientRect{};
     RECT StatusRect{};

@@ -5,7 +5,7 @@
 
 #include "app/MainFrame.h"
 #include "cables/CategoryBrowser.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
 #include "external/ExternalPrograms.h"
 
 // The one message of a source that does not compile: where and why, and the editor for it.

@@ -11,4 +11,7 @@ namespace wiring {
 // none of the encodings, or a character code page 1252 does not have.
 std::string decodeToCodePage1252(const std::string& bytes, const std::string& file);
 
+// Code page 1252 text as UTF-8 with a byte order mark, the one encoding the guide writes sources in.
+std::string encodeUtf8WithMark(const std::string& codePage1252);
+
 }  // namespace wiring

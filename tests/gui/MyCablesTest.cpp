@@ -310,7 +310,9 @@ TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
     const Pixels shipped = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
     PumpUntilIdle(150);
-    const std::string written = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
+    const std::string bytes = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), 0u) << "written as UTF-8 with a byte order mark";
+    const std::string written = bytes.substr(std::min<std::size_t>(3, bytes.size()));
     EXPECT_EQ(written.rfind("# Made from \"nullmodem, DB9-DB9\"", 0), 0u) << written;
     EXPECT_NE(written.find("\nconnector start 9\r\nconnector end 9\r\npinouts start 1\r\npinouts end 1\r\n"),
               std::string::npos);
@@ -396,7 +398,8 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     copyShippedSources();
     writeSource("adapter.txt", manualExample());
     WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
-    MyCableShelf shelf;
+    WindowsFolder files;
+    MyCableShelf shelf(files);
     shelf.Refresh();
     ASSERT_EQ(shelf.Cables().size(), 1u);
     ASSERT_TRUE(shelf.Cables()[0].drawable) << shelf.Cables()[0].errorText();
