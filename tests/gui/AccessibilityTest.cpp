@@ -231,6 +231,68 @@ TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgram
     EXPECT_EQ(frame().startPanel.showFirst, 0) << "the toggle still works";
 }
 
+TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATableCableIs) {
+    // A router's console port to a PC's DE-9, saved as UTF-8 without a mark, its connector and its
+    // pinout drawing the user's own; the DE-9 end the shipped ones, whose sources the guide reads.
+    const std::string shipped = generatedData("SOURCES\\connectors\\");
+    for (const char* folder : {"DATA\\MYCABLES", "DATA\\SOURCES", "DATA\\SOURCES\\connectors"}) ::CreateDirectoryA(folder, nullptr);
+    for (const char* file : {"plug-009.txt", "pinouts-001.txt"})
+        WriteBytes(std::string("DATA\\SOURCES\\connectors\\") + file, ReadBytes(shipped + file));
+    WriteBytes("DATA\\MYCABLES\\plug-console.txt", "title Console plug (8P8C)\nface modular 8\ngender male\n");
+    WriteBytes("DATA\\MYCABLES\\pinouts-console.txt",
+               "title Console port, \xC2\xB1" "12 V\nface plug console\npin 1 RTS out\npin 2 DTR out\npin 3 TxD out\n"
+               "pin 4 GND\npin 5 GND\npin 6 RxD in\npin 7 DSR in\npin 8 CTS in\n");
+    WriteBytes("DATA\\MYCABLES\\console.txt",
+               "name C\xC3\xA2" "ble console RJ-45 to DE-9\nconnector start console\nconnector end 9\n"
+               "pinouts start console\npinouts end 1\ntitle Router console\nstart RJ-45 router\nend DE-9 (PC)\n"
+               "gender start male\ngender end female\nwire 1 8 RTS CTS\nwire 2 6 DTR DSR\nwire 3 2 TxD RxD\n"
+               "wire 4 5 GND GND\njumper start 4 5 GND GND\nwire 6 3 RxD TxD\nwire 7 4 DSR DTR\nwire 8 7 CTS RTS\n"
+               "use Connects the console port of a router to a PC's serial port.\n");
+    struct Cleanup {
+        ~Cleanup() {
+            RemoveTree("DATA\\MYCABLES");
+            RemoveTree("DATA\\SOURCES");
+        }
+    } cleanup;
+    DialogWaiter picker([](HWND dialog) {
+        HWND list = ::GetDlgItem(dialog, IDC_CABLE_LIST);
+        ::SendMessageA(list, LB_SETCURSEL, ::SendMessageA(list, LB_GETCOUNT, 0, 0) - 1, 0);  // "[+] My cables"
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_SELECT_CABLE, 0);
+    PumpUntilIdle(300);
+    ASSERT_TRUE(picker.seen());
+    char title[256] = "";
+    ::GetWindowTextA(mainWindow(), title, sizeof title);
+    ASSERT_EQ(std::string(title), "Strandor! [ C\xE2" "ble console RJ-45 to DE-9 ]");
+
+    MainFrame& f = frame();
+    EXPECT_EQ(valueOf(f.startPanel), "Console plug (8P8C), male, mating face");
+    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(f.diagramPanel);
+    EXPECT_EQ(diagram.rfind("C\xE2" "ble console RJ-45 to DE-9\r\nRouter console\r\n", 0), 0u) << diagram;
+    for (const char* words : {"S3 TxD -> E2 RxD\r\n", "S4 GND -> E5 GND\r\n", "S4 - S5\r\n"})
+        EXPECT_NE(diagram.find(words), std::string::npos) << words << " in:\n" << diagram;
+    command(ID_START_PINOUTS);
+    EXPECT_EQ(valueOf(f.startPanel), "Console port, \xB1" "12 V: 1 RTS out; 2 DTR out; 3 TxD out; 4 GND; 5 GND; 6 RxD in; "
+                                     "7 DSR in; 8 CTS in");
+    command(ID_END_PINOUTS);
+    EXPECT_EQ(valueOf(f.endPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(f.endPanel);
+
+    std::string notes;
+    DialogWaiter waiter([&](HWND dialog) {
+        notes = valueOf(dialog);
+        PressButton(dialog, IDOK);
+    });
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
+    PumpUntilIdle(300);
+    EXPECT_EQ(notes.rfind("What it is for: Connects the console port of a router to a PC's serial port.\r\n", 0), 0u) << notes;
+    EXPECT_NE(notes.find("S3 - E2"), std::string::npos) << "the continuity checklist:\n" << notes;
+}
+
 TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
     SystemColours system;
     system.buttonFace = RGB(0, 0, 0);

@@ -41,23 +41,6 @@ std::string manualExample() {
     return text;
 }
 
-void removeTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(folder + "\\" + name);
-            else
-                ::DeleteFileA((folder + "\\" + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-
 // The rows of a list box (or, with CB_ messages, of a drop-down list) of the dialog.
 Rows rowsOf(HWND dialog, int id = ListId, UINT count = LB_GETCOUNT, UINT get = LB_GETTEXT) {
     HWND list = ::GetDlgItem(dialog, id);
@@ -114,8 +97,8 @@ std::string renamedExample(const std::string& name) {
 // What the tests of the user's cables leave behind goes, so that later tests find the folder as
 // a new installation has it.
 void removeWrittenFiles() {
-    removeTree("DATA\\MYCABLES");
-    removeTree("DATA\\SOURCES");
+    RemoveTree("DATA\\MYCABLES");
+    RemoveTree("DATA\\SOURCES");
     for (const char* file : {"DATA\\PLUG\\PLUG.009", "DATA\\PLUG\\PLUG.011", "DATA\\PINOUTS\\PINOUTS.001",
                              "DATA\\PINOUTS\\PINOUTS.002", "DATA\\CABLE\\CABLE.006", "DATA\\MISC\\CABLES.IDX"})
         ::DeleteFileA(file);
@@ -130,7 +113,7 @@ void writeSource(const std::string& file, const std::string& text) {
 class MyCablesTest : public ProgramTest {
 protected:
     void SetUp() override {
-        removeTree("DATA\\MYCABLES");
+        RemoveTree("DATA\\MYCABLES");
         writeShippedDrawings();
         copyShippedSources();
         ProgramTest::SetUp();

@@ -17,3 +17,6 @@ std::string ReadBytes(const std::string& path);
 
 // The files (not folders) in a folder, with their paths.
 std::vector<std::string> FilesIn(const std::string& folder);
+
+// Deletes a folder with everything in it.
+void RemoveTree(const std::string& folder);
