@@ -24,6 +24,7 @@
 #include "drawing/NotesDialog.h"
 #include "framework/GdiObjects.h"
 #include "print/CableSheet.h"
+#include "resource.h"
 
 namespace {
 double now() {
@@ -74,20 +75,22 @@ void benchSwitching(MainFrame* frame) {
 }
 
 void benchPainting(MainFrame* frame) {
-    HWND panel = frame->startPanel.GetSafeHwnd();
+    HWND panel = frame->View().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> paints;
     const char* folders[][2] = {{"DATA\\PLUG\\PLUG.", "PLUG"}, {"DATA\\PINOUTS\\PINOUTS.", "PINOUTS"},
                                 {"DATA\\CABLE\\CABLE.", "CABLE"}, {"DATA\\NOTES\\NOTES.", "NOTES"}};
     int files = 0;
-    frame->startPanel.showFirst = 1;
+    if (frame->View().startPanel.showFirst != 1) frame->SendMessage(WM_COMMAND, ID_START_PINOUTS);
     for (auto& folder : folders) {
         for (int n = 0; n < 1000; ++n) {
             std::string path = DataFileName(folder[0], n);
             if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
             ++files;
-            frame->startPanel.firstPath = path;
+            Cable drawing = TableCable(0);
+            drawing.start.plug = path;
+            frame->ShowCable(drawing);
             std::vector<double> one;
             for (int i = 0; i < 5; ++i) {
                 double start = now();
@@ -122,7 +125,7 @@ void benchPainting(MainFrame* frame) {
 
 // Where a panel paint's time goes, step by step, for one drawing file.
 void benchPaintSteps(MainFrame* frame, const char* path) {
-    HWND panel = frame->startPanel.GetSafeHwnd();
+    HWND panel = frame->View().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> canvas, fill, play, copy;
@@ -139,7 +142,7 @@ void benchPaintSteps(MainFrame* frame, const char* path) {
         double t2 = now();
         ::SetMapMode(memory, MM_ANISOTROPIC);
         ::SetWindowExtEx(memory, 20800, 15600, nullptr);
-        ::SetViewportExtEx(memory, frame->PanelScale.x, frame->PanelScale.y, nullptr);
+        ::SetViewportExtEx(memory, frame->View().PanelScale.x, frame->View().PanelScale.y, nullptr);
         CDC borrowed = CDC::FromHandle(memory);
         PlayCheckedMetafile(borrowed, path);
         ::SetMapMode(memory, MM_TEXT);
@@ -220,11 +223,11 @@ Usage usage() {
 
 void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round) {
     frame->ShowCable(cables[round % cables.size()]);
-    frame->startPanel.Toggle();
-    frame->endPanel.Toggle();
-    OpenNotes(frame, frame->ShownCable());
-    ::SendMessageA(frame->startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    ::SendMessageA(frame->KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    frame->SendMessage(WM_COMMAND, ID_START_PINOUTS);
+    frame->SendMessage(WM_COMMAND, ID_END_PINOUTS);
+    OpenNotes(frame, frame->View().shownCable);
+    ::SendMessageA(frame->View().startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageA(frame->View().KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(frame->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));
     PumpUntilIdle(0, 50);
 }

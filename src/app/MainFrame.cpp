@@ -57,6 +57,12 @@ void MainFrame::setPanelRects(const PanelRects& panels) {
 
 MainFrame::~MainFrame() = default;
 
+MainFrameView MainFrame::View() const {
+    return {dpi,           FrameMemDC,   LogoBitmap,    shown,         browseNode,       clientRect,
+            StatusRect,    StatusText,   CurrentHintId, PanelScale,    colours,          startPanelRect,
+            diagramPanelRect, endPanelRect, startPanel, diagramPanel, endPanel, KeyButtons};
+}
+
 LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:

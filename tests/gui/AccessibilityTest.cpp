@@ -175,7 +175,7 @@ TEST_F(AccessibilityTest, EveryChildOfTheMainWindowAndEveryTickAndCrossHasARoleA
 
 TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     MainFrame& f = frame();
-    EXPECT_NE(valueOf(f.diagramPanel).find("Press F5"), std::string::npos) << "the welcome: " << valueOf(f.diagramPanel);
+    EXPECT_NE(valueOf(view().diagramPanel).find("Press F5"), std::string::npos) << "the welcome: " << valueOf(view().diagramPanel);
 
     valueChanges = 0;
     changesOf.clear();
@@ -185,10 +185,10 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     f.ShowCable(3);  // the 3-wire DE-9 null modem
     PumpUntilIdle();
     EXPECT_EQ(valueChanges, 3);
-    EXPECT_EQ(changesOf[f.startPanel] + changesOf[f.diagramPanel] + changesOf[f.endPanel], 3);
-    EXPECT_EQ(valueOf(f.startPanel), "DE-9 (9-pin D-sub), female, mating face");
-    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face");
-    const std::string diagram = valueOf(f.diagramPanel);
+    EXPECT_EQ(changesOf[view().startPanel] + changesOf[view().diagramPanel] + changesOf[view().endPanel], 3);
+    EXPECT_EQ(valueOf(view().startPanel), "DE-9 (9-pin D-sub), female, mating face");
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(view().diagramPanel);
     for (const char* words : {"Null modem, 3 wires, handshake looped back\r\n", "Start: DE-9 female, DE-9 (PC 1)\r\n",
                               "S3 TxD -> E2 RxD\r\n", "S2 RxD -> E3 TxD\r\n", "S5 GND -> E5 GND\r\n",
                               "S7 RTS -> S8 CTS\r\n", "E6 - E1\r\n"})
@@ -197,14 +197,14 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
 
     command(ID_START_PINOUTS);
     EXPECT_EQ(valueChanges, 4);
-    EXPECT_EQ(changesOf[f.startPanel], 2);
-    EXPECT_EQ(valueOf(f.startPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
-        << valueOf(f.startPanel);
-    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face") << "F6 leaves the end alone";
+    EXPECT_EQ(changesOf[view().startPanel], 2);
+    EXPECT_EQ(valueOf(view().startPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(view().startPanel);
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face") << "F6 leaves the end alone";
     command(ID_END_PINOUTS);
     EXPECT_EQ(valueChanges, 5);
-    EXPECT_EQ(changesOf[f.endPanel], 2);
-    EXPECT_EQ(valueOf(f.endPanel), valueOf(f.startPanel));
+    EXPECT_EQ(changesOf[view().endPanel], 2);
+    EXPECT_EQ(valueOf(view().endPanel), valueOf(view().startPanel));
     ::UnhookWinEvent(hook);
 
     // The notes dialog holds the notes in full as its value.
@@ -225,10 +225,10 @@ TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgram
     ::DeleteFileA("DATA\\MISC\\CABLES.IDX");
     frame().ShowCable(3);
     command(ID_START_PINOUTS);
-    EXPECT_EQ(valueOf(frame().startPanel), "");
-    EXPECT_EQ(valueOf(frame().diagramPanel), "");
-    EXPECT_EQ(spoken(frame().diagramPanel).name, "Circuit diagram");
-    EXPECT_EQ(frame().startPanel.showFirst, 0) << "the toggle still works";
+    EXPECT_EQ(valueOf(view().startPanel), "");
+    EXPECT_EQ(valueOf(view().diagramPanel), "");
+    EXPECT_EQ(spoken(view().diagramPanel).name, "Circuit diagram");
+    EXPECT_EQ(view().startPanel.showFirst, 0) << "the toggle still works";
 }
 
 TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATableCableIs) {
@@ -268,19 +268,18 @@ TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATable
     ::GetWindowTextA(mainWindow(), title, sizeof title);
     ASSERT_EQ(std::string(title), "Strandor! [ C\xE2" "ble console RJ-45 to DE-9 ]");
 
-    MainFrame& f = frame();
-    EXPECT_EQ(valueOf(f.startPanel), "Console plug (8P8C), male, mating face");
-    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face");
-    const std::string diagram = valueOf(f.diagramPanel);
+    EXPECT_EQ(valueOf(view().startPanel), "Console plug (8P8C), male, mating face");
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(view().diagramPanel);
     EXPECT_EQ(diagram.rfind("C\xE2" "ble console RJ-45 to DE-9\r\nRouter console\r\n", 0), 0u) << diagram;
     for (const char* words : {"S3 TxD -> E2 RxD\r\n", "S4 GND -> E5 GND\r\n", "S4 - S5\r\n"})
         EXPECT_NE(diagram.find(words), std::string::npos) << words << " in:\n" << diagram;
     command(ID_START_PINOUTS);
-    EXPECT_EQ(valueOf(f.startPanel), "Console port, \xB1" "12 V: 1 RTS out; 2 DTR out; 3 TxD out; 4 GND; 5 GND; 6 RxD in; "
+    EXPECT_EQ(valueOf(view().startPanel), "Console port, \xB1" "12 V: 1 RTS out; 2 DTR out; 3 TxD out; 4 GND; 5 GND; 6 RxD in; "
                                      "7 DSR in; 8 CTS in");
     command(ID_END_PINOUTS);
-    EXPECT_EQ(valueOf(f.endPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
-        << valueOf(f.endPanel);
+    EXPECT_EQ(valueOf(view().endPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(view().endPanel);
 
     std::string notes;
     DialogWaiter waiter([&](HWND dialog) {
@@ -302,13 +301,13 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     MainFrame& f = frame();
     f.ShowCable(6);
     command(ID_START_PINOUTS);
-    f.colours = SurfaceColoursFor(true, system);
+    MainFrameProbe::Colours(f) = SurfaceColoursFor(true, system);
     f.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpUntilIdle();
 
     const Pixels main = Pixels::OfClient(mainWindow());
     saveShot(Pixels::OfScreen(mainWindow()));
-    const RECT client = f.clientRect, status = f.StatusRect;
+    const RECT client = view().clientRect, status = view().StatusRect;
     EXPECT_EQ(ColourName(main.at(150, client.bottom - 30)), ColourName(system.buttonFace)) << "the surface";
     EXPECT_EQ(ColourName(main.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
     EXPECT_EQ(ColourName(main.at(300, 0)), ColourName(system.buttonHighlight)) << "the top edge";
@@ -317,7 +316,7 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     EXPECT_EQ(main.countOf(RGB(128, 128, 128), status) + main.countOf(RGB(255, 255, 255), status), 0)
         << "no embossing";
 
-    const Pixels panel = Pixels::OfClient(f.startPanel);
+    const Pixels panel = Pixels::OfClient(view().startPanel);
     EXPECT_EQ(ColourName(panel.at(0, 50)), ColourName(system.buttonShadow)) << "the frame's outer line";
     EXPECT_EQ(ColourName(panel.at(1, 50)), ColourName(system.buttonText)) << "its inner outline";
     EXPECT_EQ(ColourName(panel.at(10, 10)), ColourName(RGB(255, 255, 255))) << "the drawing's white ground";
@@ -325,7 +324,7 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     // The colours read again, with high contrast off (as Wine always answers): the program's own look.
     ::SendMessageA(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
     PumpUntilIdle();
-    EXPECT_TRUE(f.colours == ClassicColours());
+    EXPECT_TRUE(view().colours == ClassicColours());
     EXPECT_EQ(ColourName(Pixels::OfClient(mainWindow()).at(150, client.bottom - 30)), ColourName(RGB(192, 192, 192)));
-    EXPECT_EQ(ColourName(Pixels::OfClient(f.startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
+    EXPECT_EQ(ColourName(Pixels::OfClient(view().startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
 }

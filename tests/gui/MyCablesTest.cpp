@@ -184,7 +184,7 @@ TEST_F(MyCablesTest, TheRootOffersMyCablesOnlyWhileTheFolderHoldsASourceSortedBy
     EXPECT_EQ(root, withMine);
     EXPECT_EQ(mine, (Rows{"[ - ] My cables", "      adapter 9", "      adapter 10", "      Adapter Z",
                           "      broken.txt (error)"}));
-    EXPECT_EQ(frame().browseNode, 0) << "back at the root";
+    EXPECT_EQ(view().browseNode, 0) << "back at the root";
 
     for (const char* file : {"a.txt", "b.txt", "c.txt", "broken.txt", "plug-mine.txt"})
         ::DeleteFileA((std::string("DATA\\MYCABLES\\") + file).c_str());
@@ -197,32 +197,32 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
     // The table's cable 52 has the same two connectors: its panels are what the example must show.
     frame().ShowCable(52);
     PumpUntilIdle();
-    const Pixels start52 = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
-    const Pixels end52 = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    const Pixels start52 = Pixels::OfClient(view().startPanel.GetSafeHwnd());
+    const Pixels end52 = Pixels::OfClient(view().endPanel.GetSafeHwnd());
     frame().ShowCable(0);
 
     writeSource("DE-9 to DB-25 adapter.txt", example);
     EXPECT_FALSE(pick(1).empty()) << "the selection dialog opened";
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 0);
-    EXPECT_EQ(frame().ShownCable().origin.myFile, "DE-9 to DB-25 adapter.txt");
-    EXPECT_EQ(frame().browseNode, MyCablesNode);
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().startPanel.GetSafeHwnd()), start52)) << "start connector";
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().endPanel.GetSafeHwnd()), end52)) << "end connector";
-    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
-    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
+    EXPECT_EQ(view().shownCable.origin.tableRow, 0);
+    EXPECT_EQ(view().shownCable.origin.myFile, "DE-9 to DB-25 adapter.txt");
+    EXPECT_EQ(view().browseNode, MyCablesNode);
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().startPanel.GetSafeHwnd()), start52)) << "start connector";
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().endPanel.GetSafeHwnd()), end52)) << "end connector";
+    EXPECT_EQ(view().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
+    EXPECT_EQ(view().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
 
     // The diagram and the notes are compiled into the cache and pass the check every drawing passes.
-    for (const std::string& path : Rows{frame().diagramPanel.firstPath, frame().ShownCable().notes}) {
+    for (const std::string& path : Rows{view().diagramPanel.firstPath, view().shownCable.notes}) {
         EXPECT_EQ(path.rfind("DATA\\MYCABLES\\CACHE\\", 0), 0u) << path;
         EXPECT_TRUE(IsPlayableMetafile(path.c_str())) << path;
     }
-    const Pixels diagram = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
+    const Pixels diagram = Pixels::OfClient(view().diagramPanel.GetSafeHwnd());
     EXPECT_GT(diagram.countOf(RGB(0, 0, 0), {0, 0, diagram.width(), diagram.height()}), 200) << "a drawn diagram";
 
     // F6 turns the start connector into its pinouts, as for any cable.
     PressKey(mainWindow(), VK_F6);
-    const Pixels pinouts = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
+    const Pixels pinouts = Pixels::OfClient(view().startPanel.GetSafeHwnd());
     EXPECT_GT(pinouts.countOf(RGB(0, 160, 0), {0, 0, pinouts.width(), pinouts.height()}), 100);
     PressKey(mainWindow(), VK_F6);
 }
@@ -230,8 +230,8 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
 TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawings) {
     writeSource("adapter.txt", manualExample());
     pick(1);
-    ASSERT_EQ(frame().ShownCable().origin.myFile, "adapter.txt");
-    const std::string endPlug = frame().endPanel.firstPath;
+    ASSERT_EQ(view().shownCable.origin.myFile, "adapter.txt");
+    const std::string endPlug = view().endPanel.firstPath;
 
     // Saved broken while shown: the third head line names no drawing.
     std::string broken = manualExample();
@@ -244,7 +244,7 @@ TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawi
     EXPECT_EQ(answers.seen()[0].caption, "Strandor!");
     EXPECT_EQ(answers.seen()[0].text.rfind("adapter.txt, line 3: ", 0), 0u) << answers.seen()[0].text;
     EXPECT_NE(answers.seen()[0].text.find("Open it in the text editor?"), std::string::npos);
-    EXPECT_EQ(frame().endPanel.firstPath, endPlug) << "the last good drawings stay";
+    EXPECT_EQ(view().endPanel.firstPath, endPlug) << "the last good drawings stay";
     EXPECT_TRUE(EditorWindows().empty()) << "No opens no editor";
 
     // Activated again with nothing changed: no second message.
@@ -271,7 +271,7 @@ TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawi
 TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     writeSource("adapter.txt", manualExample());
     pick(1);
-    const Pixels before = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    const Pixels before = Pixels::OfClient(view().endPanel.GetSafeHwnd());
     const RECT all = {0, 0, before.width(), before.height()};
     EXPECT_GT(before.countOf(RGB(0, 0, 255), all), 100) << "the DB-25 drawing at the end";
 
@@ -284,13 +284,13 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
     PumpUntilIdle(150);
     EXPECT_EQ(title(), "Strandor! [ No cable ]") << "its source deleted, the cable goes";
-    EXPECT_TRUE(frame().ShownCable().origin.myFile.empty());
+    EXPECT_TRUE(view().shownCable.origin.myFile.empty());
 }
 
 TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
     ::CopyFileA((programFolder() + "\\DATA\\CABLE\\CABLE.006").c_str(), "DATA\\CABLE\\CABLE.006", FALSE);
     frame().ShowCable(6);
-    const Pixels shipped = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
+    const Pixels shipped = Pixels::OfClient(view().diagramPanel.GetSafeHwnd());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
     PumpUntilIdle(150);
     const std::string bytes = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
@@ -302,7 +302,7 @@ TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
     EXPECT_NE(written.find(ReadBytes("DATA\\SOURCES\\cables\\cable-006.txt").substr(0, 40)), std::string::npos)
         << "the shipped source follows the head";
     EXPECT_EQ(title(), "Strandor! [ nullmodem, DB9-DB9 - copy ]");
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().diagramPanel.GetSafeHwnd()), shipped))
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().diagramPanel.GetSafeHwnd()), shipped))
         << "the copy draws cable 6's diagram";
     EXPECT_EQ(WaitForEditors(1, "copy").size(), 1u) << "opened in the editor";
 
@@ -347,13 +347,13 @@ TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
     EXPECT_NE(std::find(found.begin(), found.end(), "DE-9 to DB-25 adapter"), found.end());
     EXPECT_NE(std::find(ends.begin(), ends.end(), "DB-25 male"), ends.end());
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
-    EXPECT_EQ(frame().browseNode, MyCablesNode) << "F5 opens next where it is listed";
+    EXPECT_EQ(view().browseNode, MyCablesNode) << "F5 opens next where it is listed";
     EXPECT_FALSE(grey(ID_EDIT_CABLE));
 
     // Ctrl+C: its wiring, as the continuity list names the contacts.
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
     PumpUntilIdle();
-    EXPECT_EQ(frame().StatusText, "Wiring of DE-9 to DB-25 adapter copied");
+    EXPECT_EQ(view().StatusText, "Wiring of DE-9 to DB-25 adapter copied");
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HANDLE data = ::GetClipboardData(CF_TEXT);
     const char* text = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;

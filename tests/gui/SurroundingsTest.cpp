@@ -85,8 +85,8 @@ TEST_F(SurroundingsTest, AwkwardFoldersAndNotesFilesLoseNothingAndEveryRefusalNa
         {
             Undo arranged = c.arrange();
             const std::map<std::string, std::string> before = below(folder);
-            ::RedrawWindow(frame().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            EXPECT_GT(Pixels::OfClient(frame().diagramPanel.GetSafeHwnd()).countOf(RGB(255, 0, 0), RECT{0, 0, 400, 600}), 100)
+            ::RedrawWindow(view().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_GT(Pixels::OfClient(view().diagramPanel.GetSafeHwnd()).countOf(RGB(255, 0, 0), RECT{0, 0, 400, 600}), 100)
                 << c.folder << ": the panel shows no drawing";
 
             std::vector<DialogInfo> boxes;
