@@ -183,7 +183,7 @@ std::string MyCableShelf::WriteNewCable(const Cable& cable, std::string& error) 
         const std::string name = cable.name + " - copy";
         return writeSource(name, wiring::encodeUtf8WithMark(RenamedSource(text, name)), error);
     }
-    const int row = cable.IsNoCable() ? 0 : cable.origin.tableRow;
+    const int row = cable.origin.tableRow;
     if (row != 0 && !readable)
         text = "# The wiring of this cable was to come from " + cable.source + ", which cannot be read.\r\n";
     const std::string made = NewCableSource(row, text);

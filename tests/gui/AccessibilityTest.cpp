@@ -106,6 +106,17 @@ protected:
         ::SendMessageA(mainWindow(), WM_COMMAND, id, 0);
         PumpUntilIdle();
     }
+    // F8, and the value of the notes dialog it opens.
+    std::string notesHeard() {
+        std::string notes;
+        DialogWaiter waiter([&](HWND dialog) {
+            notes = valueOf(dialog);
+            PressButton(dialog, IDOK);
+        });
+        ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
+        PumpUntilIdle(300);
+        return notes;
+    }
 };
 
 constexpr long Push = ROLE_SYSTEM_PUSHBUTTON;
@@ -208,13 +219,7 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     ::UnhookWinEvent(hook);
 
     // The notes dialog holds the notes in full as its value.
-    std::string notes;
-    DialogWaiter waiter([&](HWND dialog) {
-        notes = valueOf(dialog);
-        PressButton(dialog, IDOK);
-    });
-    ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
-    PumpUntilIdle(300);
+    const std::string notes = notesHeard();
     EXPECT_EQ(notes.rfind("What it is for: Joins two PCs by their 9-pin serial ports", 0), 0u) << notes;
     EXPECT_NE(notes.find("\r\nCaution: The shield goes to the metal shell at the start only"), std::string::npos) << notes;
     EXPECT_NE(notes.find("No beep between any other two contacts."), std::string::npos) << notes;
@@ -281,13 +286,7 @@ TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATable
     EXPECT_EQ(valueOf(view().endPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
         << valueOf(view().endPanel);
 
-    std::string notes;
-    DialogWaiter waiter([&](HWND dialog) {
-        notes = valueOf(dialog);
-        PressButton(dialog, IDOK);
-    });
-    ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
-    PumpUntilIdle(300);
+    const std::string notes = notesHeard();
     EXPECT_EQ(notes.rfind("What it is for: Connects the console port of a router to a PC's serial port.\r\n", 0), 0u) << notes;
     EXPECT_NE(notes.find("S3 - E2"), std::string::npos) << "the continuity checklist:\n" << notes;
 }
