@@ -16,10 +16,10 @@
 #include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
-#include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 #include "ui/HintTarget.h"
 
-class MainFrame : public CFrameWnd, public HintTarget {
+class MainFrame : public SurfaceFrame, public HintTarget {
 public:
     // Creates the window, hidden until the start window's OK shows it with `showCommand`.
     explicit MainFrame(int showCommand);
@@ -35,7 +35,7 @@ public:
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
 
-    int dpi = DefaultDpi;  // the DPI the window is laid out for
+    using SurfaceFrame::dpi;  // the DPI the window is laid out for
     CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
     CBitmap LogoBitmap;
     int SavedShowCommand;  // the show command the program was launched with
@@ -52,9 +52,7 @@ public:
     std::string StatusText = WelcomeText;
     int CurrentHintId = HintWelcome;
     Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
-    SurfaceColours colours = ClassicColours();  // of the surface, status line and frames; high contrast's when on
-    // Reads the colours again (high contrast turned on or off) and repaints what changed.
-    void OnColoursChanged();
+    using SurfaceFrame::colours;  // of the surface, status line and frames; high contrast's when on
     RECT startPanelRect{};
     RECT diagramPanelRect{};
     RECT endPanelRect{};
@@ -75,7 +73,7 @@ private:
     void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
-    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void OnDpiChanged(int newDpi) override;
     void layOut();
     void setPanelRects(const PanelRects& panels);
 

@@ -37,12 +37,11 @@ void addString(HWND control, UINT message, const std::string& text) {
 }  // namespace
 
 FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames)
-    : CDialog(IDD_FIND_CABLE, parent), index(index), myNames(std::move(myNames)) {}
+    : SurfaceDialog(IDD_FIND_CABLE, parent), index(index), myNames(std::move(myNames)) {}
 
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
-    colours = ReadSurfaceColours();
     NameOkNoButtons(*this, okButton, noButton);
     LoadOkNoBitmaps(okButton, noButton, dpi());
 
@@ -53,8 +52,7 @@ BOOL FindCableDialog::OnInitDialog() {
 }
 
 // The controls are the template's: the dialog manager moves them; the bitmaps are this dialog's.
-void FindCableDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
-    CDialog::OnDpiChanged(newDpi, suggested);
+void FindCableDialog::OnDpiChanged(int) {
     LoadOkNoBitmaps(okButton, noButton, dpi());
 }
 
@@ -89,11 +87,6 @@ INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
             if (colours.embossed) return reinterpret_cast<INT_PTR>(::GetStockObject(LTGRAY_BRUSH));
             ::SetTextColor(reinterpret_cast<HDC>(wParam), colours.plainText);  // high contrast: the system's
             return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
-        case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            colours = ReadSurfaceColours();
-            ::InvalidateRect(hwnd, nullptr, TRUE);
-            return FALSE;
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;

@@ -8,16 +8,16 @@
 #include "datafiles/CableIndex.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
-#include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 
-class FindCableDialog : public CDialog {
+class FindCableDialog : public SurfaceDialog {
 public:
     // `myNames`: the names of the user's own cables in the index, as FindCables takes them.
     FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames = {});
 
 protected:
     BOOL OnInitDialog() override;
-    void OnDpiChanged(int newDpi, const RECT& suggested) override;
+    void OnDpiChanged(int newDpi) override;
     void OnOK() override;
     void OnCancel() override;
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,7 +33,6 @@ private:
     const CableIndex& index;
     const std::vector<std::string> myNames;
     std::vector<int> shown;  // the cable number of each list row
-    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;
     CBitmapButton noButton;
 };

@@ -7,7 +7,7 @@
 #include "cables/WiringText.h"
 #include "drawing/MetafileCheck.h"
 #include "drawing/SpokenText.h"
-#include "framework/File.h"
+#include "framework/FileBytes.h"
 
 namespace {
 // The number a data file name ends with, or -1.
@@ -29,11 +29,9 @@ std::string metafileWords(const std::string& path) {
 
 const ConnectorList* DrawingWords::connectors() {
     if (connectorList) return &*connectorList;
-    try {
-        ConnectorListReading reading = ParseConnectorList(ReadFileStart(connectorListPath, MaxConnectorListBytes));
-        if (reading.ok) connectorList = std::move(reading.list);
-    } catch (const CFileException&) {
-    }
+    const FileBytes file = ReadFileBytes(connectorListPath, MaxConnectorListBytes);
+    ConnectorListReading reading = ParseConnectorList(file.bytes);
+    if (file.ok() && reading.ok) connectorList = std::move(reading.list);
     return connectorList ? &*connectorList : nullptr;
 }
 
