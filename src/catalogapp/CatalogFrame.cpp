@@ -239,7 +239,7 @@ void CatalogFrame::showRow(int row) {
     }
     const ConnectorEntry& entry = list.connectors[connector];
     connectorView.SetPath(DataFileName(DataPrefix::Plug, entry.number));
-    connectorView.SetWords(ConnectorWords(list, entry.number));
+    connectorView.SetWords(ConnectorWords(entry));
     for (int pinout : entry.pinouts) pinoutList.AddString(PinoutRowText(pinout, list.pinoutName(pinout)));
     showPinout(0);
 }
@@ -250,7 +250,8 @@ void CatalogFrame::showPinout(int index) {
     int connector = shownConnector();
     int pinout = shownPinout();
     pinoutView.SetPath(pinout < 0 ? "" : DataFileName(DataPrefix::Pinouts, pinout));
-    pinoutView.SetWords(pinout < 0 ? std::string() : PinoutWords(list, pinout));
+    const PinoutEntry* pinoutEntry = pinout < 0 ? nullptr : list.pinout(pinout);
+    pinoutView.SetWords(pinoutEntry ? PinoutWords(*pinoutEntry) : std::string());
     if (pinout >= 0) {
         pinoutList.SetCurSel(index);
         for (int cable : CablesUsing(list.connectors[connector].number, pinout))
