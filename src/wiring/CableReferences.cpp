@@ -48,11 +48,12 @@ std::vector<std::pair<std::size_t, std::string>> quotedPhrases(const std::string
     return phrases;
 }
 
-void refuseCutNames(const CableSource& cable, const CableNames& names) {
+void refuseCutNames(const CableSource& cable, const std::string& ownName, const CableNames& names) {
     for (NoteSection section : {NoteSection::Unconfirmed, NoteSection::Use, NoteSection::Variant, NoteSection::Cable,
                                 NoteSection::Caution, NoteSection::Check}) {
         const NoteParagraph notes = joinNotes(cable, section);
         for (const auto& [at, phrase] : quotedPhrases(notes.text)) {
+            if (holdsWords(lower(ownName), lower(phrase))) continue;
             std::string cut;
             for (const auto& [number, name] : names) {
                 if (number == cable.number || !cutFrom(name, phrase)) continue;
@@ -68,8 +69,8 @@ void refuseCutNames(const CableSource& cable, const CableNames& names) {
 
 }  // namespace
 
-void resolveCableReferences(CableSource& cable, const CableNames& names) {
-    refuseCutNames(cable, names);
+void resolveCableReferences(CableSource& cable, const std::string& ownName, const CableNames& names) {
+    refuseCutNames(cable, ownName, names);
     static const std::regex reference("\\{cable ([0-9]{1,3})\\}");
     for (CableNote& note : cable.notes) {
         std::string written;

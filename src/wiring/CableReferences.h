@@ -14,8 +14,9 @@ namespace wiring {
 using CableNames = std::map<int, std::string>;
 
 // Refuses a "{cable N}" that names no cable of `names` or the cable itself, and a quoted phrase of
-// a note (the sources' words apart) that is part of another cable's name but not the whole of it;
-// then writes each "{cable N}" as "<its name>", cable N. Throws DataError with the note's line.
-void resolveCableReferences(CableSource& cable, const CableNames& names);
+// a note (the sources' words apart) that is part of another cable's name but not the whole of it
+// (a part of the cable's own name, `ownName`, is its own word); then writes each "{cable N}" as
+// "<its name>", cable N. Throws DataError with the note's line.
+void resolveCableReferences(CableSource& cable, const std::string& ownName, const CableNames& names);
 
 }  // namespace wiring
