@@ -41,7 +41,7 @@ struct Offer {
 // Every shield the 'cable' notes offer, in their order.
 std::vector<Offer> offers(const CableSource& cable) {
     static const std::regex offer(
-        "\\b((an? |with an? )?(overall |outer )?(shield|screen)(ed|s)?|coax(ial)?)\\b");
+        "\\b((an? |with an? )?(overall |outer )?(shield|screen)(ed|s|ing)?|coax(ial)?)\\b");
     static const std::regex perCoreAfter("^ ((audio|signal|stereo) )?(cores?|pairs?|cables)\\b");
     std::vector<Offer> found;
     for (const CableNote& note : cable.notes) {
