@@ -59,6 +59,7 @@ public:
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
+        if (tag == "UNCONFIRMED") return unconfirmed(fields);
         return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
     }
 
@@ -160,6 +161,13 @@ private:
         current()->notes.push_back({f[1], f[2]});
         return true;
     }
+    bool unconfirmed(const std::vector<std::string>& f) {
+        if (!fields(f, 2, "two fields: UNCONFIRMED, why")) return false;
+        if (f[1].empty()) return fail("an UNCONFIRMED line gives no reason");
+        if (!current()->unconfirmed.empty()) return fail("a second UNCONFIRMED line for cable " + ThreeDigits(current()->number));
+        current()->unconfirmed = f[1];
+        return true;
+    }
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -182,6 +190,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
+        if (!cable.unconfirmed.empty()) text += joinFields({"UNCONFIRMED", cable.unconfirmed});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
             text += joinFields({tag, end->family, end->gender, end->title, end->label});
         for (const IndexedBranch& branch : cable.branches) text += joinFields({"BRANCH", branch.name, branch.text});

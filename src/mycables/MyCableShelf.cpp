@@ -7,6 +7,7 @@
 #include "mycables/MyCableCache.h"
 #include "mycables/MyCableFiles.h"
 #include "wiring/TextEncoding.h"
+#include "cables/CableTable.h"
 
 namespace {
 // More sources than this are not listed: the list is for reading, not a dump.
@@ -19,6 +20,13 @@ std::string lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
+
+// The table's cables, which a user cable's notes may name with {cable N}.
+const wiring::CableNames& TableNames() {
+    static const wiring::CableNames names = CableNamesByNumber();
+    return names;
+}
+
 }  // namespace
 
 std::string MyCable::errorText() const {
@@ -127,7 +135,7 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
     if (!files.Read(folderPath + "\\" + file, wiring::MaxUserSourceBytes + 1, source.bytes))
         compiled.error = {file, 0, "the file cannot be read"};
     else
-        compiled = wiring::CompileUserCable(source, userConnectors, shippedConnectors());
+        compiled = wiring::CompileUserCable(source, userConnectors, shippedConnectors(), TableNames());
     if (compiled.ok) {
         if (WriteCache(files, cache, stamp, compiled, cable.cable)) {
             cable.drawable = true;

@@ -61,6 +61,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
+    entry.unconfirmed = unconfirmedText(cable);
     return entry;
 }
 

@@ -183,7 +183,7 @@ EndDrawing endDrawing(const EndChoice& choice, const ConnectorSet& set, bool plu
 }
 
 UserCable compile(const SourceText& source, const std::vector<SourceText>& userConnectors,
-                  const std::vector<SourceText>& shippedConnectors) {
+                  const std::vector<SourceText>& shippedConnectors, const CableNames& listNames) {
     const std::string& file = source.name;
     if (source.bytes.size() > MaxUserSourceBytes)
         throw DataError(file, 0, "the file is larger than " + std::to_string(MaxUserSourceBytes / 1024) +
@@ -192,7 +192,7 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
     ConnectorShelf shelf(userConnectors, shippedConnectors);
     const Head head = readHead(lines, shelf, file);
     const CableHead table{0, head.name.text, head.plugs[0].number, head.plugs[1].number, head.pinouts[0].number,
-                          head.pinouts[1].number};
+                          head.pinouts[1].number, &listNames};
     CableRules rules;
     rules.editorialLines = false;
     rules.maxWires = MaxUserWires;
@@ -218,10 +218,10 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
 }  // namespace
 
 UserCable CompileUserCable(const SourceText& source, const std::vector<SourceText>& userConnectors,
-                           const std::vector<SourceText>& shippedConnectors) {
+                           const std::vector<SourceText>& shippedConnectors, const CableNames& listNames) {
     UserCable failed;
     try {
-        return compile(source, userConnectors, shippedConnectors);
+        return compile(source, userConnectors, shippedConnectors, listNames);
     } catch (const DataError& e) {
         failed.error = e.error();
     } catch (const std::exception& e) {

@@ -40,7 +40,8 @@ protected:
         return fileText(fs::path(SOURCE_DIR) / "data" / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
     }
     static UserCable compile(const std::string& text, const std::vector<SourceText>& user = {}) {
-        return CompileUserCable({"my cable.txt", text}, user, *shipped);
+        static const CableNames names = CableNamesByNumber();
+        return CompileUserCable({"my cable.txt", text}, user, *shipped, names);
     }
     static OutputSet* built;
     static std::vector<SourceText>* shipped;
