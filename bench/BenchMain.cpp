@@ -222,7 +222,7 @@ void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round)
     frame->ShowCable(cables[round % cables.size()]);
     frame->startPanel.Toggle();
     frame->endPanel.Toggle();
-    OpenNotes(frame, frame->Current.cableIndex);
+    OpenNotes(frame, frame->ShownCable());
     ::SendMessageA(frame->startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(frame->KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(frame->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));

@@ -3,7 +3,6 @@
 
 #include "app/MainFrame.h"
 #include "cables/CableSelectDialog.h"
-#include "cables/CategoryBrowser.h"
 #include "drawing/NotesDialog.h"
 #include "external/ExternalPrograms.h"
 #include "framework/Dialog.h"
@@ -47,10 +46,8 @@ void MainFrame::OnAbout() {
 
 void MainFrame::OnPrint() {
     // A copy: the user's cables are read again when a dialog of the command gives back the focus.
-    if (const MyCable* mine = shownMyCable())
-        PrintCables(this, CableFiles(mine->files));
-    else
-        PrintCables(this, Current.cableIndex);
+    const Cable cable = shown;
+    PrintCables(this, cable);
 }
 
 void MainFrame::OnExit() { OnClose(); }
@@ -59,10 +56,7 @@ void MainFrame::OnExit() { OnClose(); }
 // again first, so the dialog lists them as they are now.
 void MainFrame::SwitchCable() {
     RefreshMyCables();
-    int number = PickCable(this, browseNode, myCables.Rows());
-    if (IsMyCableNumber(number)) return pickMyCable(number);
-    if (number < 0 || number >= CableRowCount) return;
-    ShowCable(number);
+    if (const std::optional<CableOrigin> picked = PickCable(this, browseNode, myCables.Rows())) showPicked(*picked);
 }
 
 void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
@@ -70,17 +64,13 @@ void MainFrame::OnStartPinouts() { startPanel.Toggle(); }
 void MainFrame::OnEndPinouts() { endPanel.Toggle(); }
 
 void MainFrame::OnCableNotes() {
-    if (const MyCable* mine = shownMyCable())
-        OpenNotes(this, mine->files.notes, drawingWords.Words(mine->files.notes));
-    else
-        OpenNotes(this, Current.cableIndex, drawingWords.Words(DataFileName(DataPrefix::Notes, Current.cableIndex)));
+    const Cable cable = shown;
+    OpenNotes(this, cable);
 }
 
 void MainFrame::OnUserNotes() {
-    if (const MyCable* mine = shownMyCable())
-        OpenInEditor(this, myCables.NotesPath(*mine));
-    else
-        OpenUserNotes(this, Current.cableIndex);
+    myCables.MakeNotesFile(shown);
+    OpenUserNotes(this, shown);
 }
 
 void MainFrame::OnConnectorCatalog() { StartConnectorCatalog(this); }

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "drawing/DrawingWords.h"
 #include "framework/Accessible.h"
 #include "ui/Surface.h"
 #include "ui/WindowGeometry.h"
@@ -38,11 +39,14 @@ MainFrame::MainFrame(int showCommand) : dpi(SystemDpi()), SavedShowCommand(showC
     startPanel.Create(this, "Connector", StartPanelId, startPanelRect);
     diagramPanel.Create(this, "Cable", DiagramPanelId, diagramPanelRect);
     endPanel.Create(this, "Connector", EndPanelId, endPanelRect);
-    DrawingPanel* panels[] = {&startPanel, &diagramPanel, &endPanel};
-    for (DrawingPanel* panel : panels) panel->words = &drawingWords;
-    for (DrawingPanel* panel : panels) panel->colours = &colours;
-    for (DrawingPanel* panel : panels) panel->ShowWindow(SW_SHOW);
-    for (DrawingPanel* panel : panels) panel->UpdateWindow();
+    // The welcome drawings, each panel's two paths the same, say what they write.
+    shown = TableCable(0);
+    const std::pair<DrawingPanel*, CableDrawing> panels[] = {
+        {&startPanel, CableDrawing::StartPlug}, {&diagramPanel, CableDrawing::Diagram}, {&endPanel, CableDrawing::EndPlug}};
+    for (const auto& [panel, drawing] : panels) panel->firstWords = panel->secondWords = DrawingWords(shown, drawing);
+    for (const auto& placed : panels) placed.first->colours = &colours;
+    for (const auto& placed : panels) placed.first->ShowWindow(SW_SHOW);
+    for (const auto& placed : panels) placed.first->UpdateWindow();
 }
 
 void MainFrame::setPanelRects(const PanelRects& panels) {

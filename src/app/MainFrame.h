@@ -6,16 +6,15 @@
 
 #include "app/Layout.h"
 #include "app/StatusLine.h"
-#include "cables/CableIndexFile.h"
-#include "mycables/MyCableShelf.h"
-#include "cables/CableTable.h"
+#include "cables/Cable.h"
+#include "cables/ShippedCables.h"
 #include "drawing/DrawingPanel.h"
-#include "drawing/DrawingWords.h"
 #include "drawing/KeyButton.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
+#include "mycables/MyCableShelf.h"
 #include "ui/Contrast.h"
 #include "ui/HintTarget.h"
 
@@ -28,10 +27,12 @@ public:
     void ShowHint(int hintId, const std::string& text) override;
     // The quit confirmation, from the close box, F4 and the start window's NO.
     void OnClose();
-    // Makes cable `number` the current one: panel paths, title, and the panels repainted at once.
+    // Makes `cable` the current one: panel paths and words, title, and the panels repainted at once.
+    void ShowCable(const Cable& cable);
+    // The same for row `number` of the table.
     void ShowCable(int number);
-    // Makes one of the user's own cables the current one, from its drawings (cableIndex becomes 0).
-    void ShowMyCable(const MyCable& cable);
+    // The cable the window shows.
+    const Cable& ShownCable() const { return shown; }
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
 
@@ -40,12 +41,9 @@ public:
     CBitmap LogoBitmap;
     int SavedShowCommand;  // the show command the program was launched with
 
-    CurrentCable Current{0};
     int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
-    // The user's own cables, read from DATA\MYCABLES when F5 first opens, and the source file of the
-    // one shown: empty while the current cable is the table's.
+    // The user's own cables, read from DATA\MYCABLES when F5 first opens.
     MyCableShelf myCables;
-    std::string myCableFile;
 
     RECT clientRect{};
     RECT StatusRect{};
@@ -105,18 +103,18 @@ private:
     void OnCopyWiring();
     void OnInitMenu(HMENU menu);
 
+    // Shows the cable a dialog picked; one of the user's that does not compile is offered to edit.
+    void showPicked(const CableOrigin& picked);
+
     // The user's own cables (MyCableCommands.cpp).
-    const MyCable* shownMyCable() const;
-    void showFiles(const CableFiles& files);
-    void pickMyCable(int number);
     void RefreshMyCables();
     void OfferToEdit(const MyCable& cable);
     void OnNewCable();
     void OnEditCable();
     void OnActivate(int state);
 
-    CableIndexFile cableIndexFile;
-    DrawingWords drawingWords{cableIndexFile};  // the panels and the notes told to a screen reader
+    Cable shown;  // the current cable
+    ShippedCables shippedCables;  // the table's cables with their index entries and connector rows
     // Tells a listening screen reader that the three panels show other drawings now.
     void panelsRetold();
 };

@@ -8,34 +8,23 @@
 #include "cables/MyCableFiles.h"
 #include "external/ExternalPrograms.h"
 
-const MyCable* MainFrame::shownMyCable() const { return myCableFile.empty() ? nullptr : myCables.Find(myCableFile); }
-
-void MainFrame::pickMyCable(int number) {
-    const std::size_t row = static_cast<std::size_t>(number - MyCableFirstNumber);
-    if (!IsMyCableNumber(number) || row >= myCables.Cables().size()) return;
-    const MyCable cable = myCables.Cables()[row];
-    if (cable.drawable) ShowMyCable(cable);  // a broken one shows its last good drawings
-    if (cable.broken) OfferToEdit(cable);
-}
-
 // The one message of a source that does not compile: where and why, and the editor for it.
 void MainFrame::OfferToEdit(const MyCable& cable) {
     const std::string text = cable.errorText() + "\n\nOpen it in the text editor?";
     if (MessageBox(text.c_str(), "Strandor!", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
     // The fault may lie in one of the user's connector drawings the cable names.
-    const bool inConnector = cable.error.file != cable.file && IsConnectorSourceName(cable.error.file) &&
+    const bool inConnector = cable.error.file != cable.file() && IsConnectorSourceName(cable.error.file) &&
                              cable.error.file.find_first_of("\\/:") == std::string::npos;
-    OpenInEditor(this, inConnector ? myCables.folder() + "\\" + cable.error.file : myCables.SourcePath(cable));
+    OpenInEditor(this, inConnector ? myCables.folder() + "\\" + cable.error.file : cable.cable.source);
 }
 
 void MainFrame::RefreshMyCables() {
     const std::vector<std::string> changed = myCables.Refresh();
-    if (myCableFile.empty() || std::find(changed.begin(), changed.end(), myCableFile) == changed.end()) return;
-    const MyCable* shown = myCables.Find(myCableFile);
-    if (!shown) return ShowCable(0);  // its source is gone: nothing is left to print, copy or edit
-    const MyCable cable = *shown;
-    if (cable.drawable) ShowMyCable(cable);
-    if (cable.broken) OfferToEdit(cable);
+    const std::string& file = shown.origin.myFile;
+    if (file.empty() || std::find(changed.begin(), changed.end(), file) == changed.end()) return;
+    // Its source gone, nothing is left to print, copy or edit.
+    if (!myCables.Find(file)) return ShowCable(0);
+    showPicked(shown.origin);
 }
 
 // Coming back from the editor: the sources are read again once the activation is over, and only
@@ -46,8 +35,7 @@ void MainFrame::OnActivate(int state) {
 
 void MainFrame::OnNewCable() {
     std::string error;
-    const MyCable* shown = shownMyCable();
-    const std::string path = shown ? myCables.WriteCopy(*shown, error) : myCables.WriteNewCable(Current.cableIndex, error);
+    const std::string path = myCables.WriteNewCable(shown, error);
     if (path.empty()) {
         MessageBox(error.c_str(), "Strandor!", MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -55,12 +43,12 @@ void MainFrame::OnNewCable() {
     myCables.Refresh();
     const std::string file = path.substr(path.find_last_of('\\') + 1);
     if (const MyCable* made = myCables.Find(file)) {
-        if (made->drawable) ShowMyCable(*made);
+        if (made->drawable) ShowCable(made->cable);
         browseNode = MyCablesNode;
     }
     OpenInEditor(this, path);
 }
 
 void MainFrame::OnEditCable() {
-    if (const MyCable* shown = shownMyCable()) OpenInEditor(this, myCables.SourcePath(*shown));
+    if (shown.origin.IsMine()) OpenInEditor(this, shown.source);
 }

@@ -21,24 +21,17 @@ void collectListingNodes(int node, int cableNumber, std::vector<int>& found, int
     }
 }
 
-std::vector<int> listingNodes(int cableNumber) {
+std::vector<int> listingNodes(const CableOrigin& cable) {
+    if (cable.IsMine()) return {MyCablesNode};
     std::vector<int> nodes;
-    collectListingNodes(0, cableNumber, nodes);
+    collectListingNodes(0, cable.tableRow, nodes);
     return nodes;
 }
 
-bool isMine(int number, const std::vector<std::string>& myNames) {
-    return IsMyCableNumber(number) && static_cast<std::size_t>(number - MyCableFirstNumber) < myNames.size();
-}
-
-bool takesPart(int number, const std::vector<std::string>& myNames) {
-    return (number < CableRowCount && IsCableInUse(number)) || isMine(number, myNames);
-}
-
-std::string searchText(const IndexedCable& cable, const std::vector<std::string>& myNames) {
-    std::string text = FoundCableName(cable.number, myNames);
-    if (isMine(cable.number, myNames)) text += "\n" + CategoryPath(MyCablesNode);
-    for (int node : listingNodes(cable.number)) text += "\n" + CategoryPath(node);
+std::string searchText(const Cable& found) {
+    const IndexedCable& cable = found.entry;
+    std::string text = found.name;
+    for (int node : listingNodes(found.origin)) text += "\n" + CategoryPath(node);
     text += "\n" + cable.title;
     for (const IndexedEnd* end : {&cable.start, &cable.end})
         text += "\n" + end->choice() + "\n" + end->title + "\n" + end->label;
@@ -66,34 +59,28 @@ bool fitsEnds(const IndexedCable& cable, const CableQuery& query) {
 
 }  // namespace
 
-std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating) {
+std::vector<std::string> ConnectorChoices(const std::vector<Cable>& cables, bool mating) {
     std::set<std::string> choices;
-    for (const IndexedCable& cable : index.cables) {
-        if (!IsCableInUse(cable.number) && !IsMyCableNumber(cable.number)) continue;
-        for (const IndexedEnd* end : {&cable.start, &cable.end}) choices.insert(mating ? matingChoice(*end) : end->choice());
+    for (const Cable& cable : cables) {
+        if (!cable.indexed) continue;
+        for (const IndexedEnd* end : {&cable.entry.start, &cable.entry.end})
+            choices.insert(mating ? matingChoice(*end) : end->choice());
     }
     std::vector<std::string> sorted(choices.begin(), choices.end());
     std::sort(sorted.begin(), sorted.end(), NaturalLess);
     return sorted;
 }
 
-std::vector<int> FindCables(const CableIndex& index, const CableQuery& query, const std::vector<std::string>& myNames) {
-    std::vector<int> found;
-    for (const IndexedCable& cable : index.cables) {
-        if (!takesPart(cable.number, myNames)) continue;
-        if (fitsEnds(cable, query) && HoldsEveryWord(searchText(cable, myNames), query.words))
-            found.push_back(cable.number);
+std::vector<std::size_t> FindCables(const std::vector<Cable>& cables, const CableQuery& query) {
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < cables.size(); ++i) {
+        const Cable& cable = cables[i];
+        if (cable.indexed && fitsEnds(cable.entry, query) && HoldsEveryWord(searchText(cable), query.words))
+            found.push_back(i);
     }
-    std::stable_sort(found.begin(), found.end(), [&myNames](int a, int b) {
-        return NaturalLess(FoundCableName(a, myNames), FoundCableName(b, myNames));
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [&cables](std::size_t a, std::size_t b) { return NaturalLess(cables[a].name, cables[b].name); });
     return found;
-}
-
-std::string FoundCableName(int number, const std::vector<std::string>& myNames) {
-    if (isMine(number, myNames)) return myNames[static_cast<std::size_t>(number - MyCableFirstNumber)];
-    if (number < 0 || number >= CableRowCount || !Catalog.cables[number].name) return std::string();
-    return Catalog.cables[number].name;
 }
 
 bool NaturalLess(const std::string& a, const std::string& b) {
@@ -121,8 +108,7 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-int CategoryOfCable(int cableNumber) {
-    if (IsMyCableNumber(cableNumber)) return MyCablesNode;
-    const std::vector<int> nodes = listingNodes(cableNumber);
+int CategoryOfCable(const CableOrigin& cable) {
+    const std::vector<int> nodes = listingNodes(cable);
     return nodes.empty() ? -1 : nodes.front();
 }

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/CableIndex.h"
+#include "cables/Cable.h"
 
-// The choices of the connector drop-downs: every "family gender" at either end of a cable in use,
-// sorted, each once; with `mating`, the connectors those ends plug into.
-// The user's own cables in the index (numbered from MyCableFirstNumber on) count as in use.
-std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating = false);
+// The choices of the connector drop-downs: every "family gender" at either end of the cables that
+// have an index entry, sorted, each once; with `mating`, the connectors those ends plug into.
+std::vector<std::string> ConnectorChoices(const std::vector<Cable>& cables, bool mating = false);
 
 struct CableQuery {
     std::string words{};  // every word must occur, in any case
@@ -21,16 +20,11 @@ struct CableQuery {
     bool mating = false;
 };
 
-// The cables in use that the query finds, sorted by name (case ignored), then by number. A cable
-// fits the connector choices with its ends either way round. The words are looked for in the
-// cable's name, its category paths, its connectors, its signal names and the words of its notes.
-// The user's own cables take part with their names from `myNames` (number MyCableFirstNumber + k
-// is named by myNames[k]) and the category path of "My cables".
-std::vector<int> FindCables(const CableIndex& index, const CableQuery& query,
-                            const std::vector<std::string>& myNames = {});
-
-// The name a found cable is listed by.
-std::string FoundCableName(int number, const std::vector<std::string>& myNames);
+// The cables with an index entry that the query finds, as their places in `cables`, sorted by name
+// (case ignored), then by their place. A cable fits the connector choices with its ends either
+// way round. The words are looked for in the cable's name, its category paths ("My cables" for
+// the user's own), its connectors, its signal names and the words of its notes.
+std::vector<std::size_t> FindCables(const std::vector<Cable>& cables, const CableQuery& query);
 
 // Before, in the order a person expects: case ignored, runs of digits by their value ("type 2"
 // before "type 10").
@@ -38,4 +32,4 @@ bool NaturalLess(const std::string& a, const std::string& b);
 
 // The first category whose list holds the cable, walking the tree from the root as the selection
 // dialog does; -1 when no list does. One of the user's own cables is listed in "My cables".
-int CategoryOfCable(int cableNumber);
+int CategoryOfCable(const CableOrigin& cable);

@@ -9,12 +9,13 @@
 #include "ui/WindowGeometry.h"
 #include "resource.h"
 
-CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode, std::vector<std::string> myCables)
+CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode, std::vector<ListedCable> myCables)
     : CDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode), myCables(std::move(myCables)) {}
 
-int PickCable(CWnd* owner, int& browseNode, const std::vector<std::string>& myCables) {
+std::optional<CableOrigin> PickCable(CWnd* owner, int& browseNode, const std::vector<ListedCable>& myCables) {
     CableSelectDialog dialog(owner, browseNode, myCables);
-    return static_cast<int>(dialog.DoModal());
+    if (dialog.DoModal() != IDOK) return std::nullopt;
+    return dialog.Picked();
 }
 
 BOOL CableSelectDialog::OnInitDialog() {
@@ -76,7 +77,7 @@ void CableSelectDialog::FillList() {
 }
 
 void CableSelectDialog::OnChoose() {
-    ChooseResult result = Choose(browseNode, list.GetCurSel(), myCables.size());
+    ChooseResult result = Choose(browseNode, list.GetCurSel(), myCables);
     switch (result.kind) {
         case ChooseResult::AtRoot:
             MessageBox("Already in lowest level", "Strandor!", MB_OK | MB_ICONINFORMATION);
@@ -86,7 +87,8 @@ void CableSelectDialog::OnChoose() {
             FillList();
             break;
         case ChooseResult::Picked:
-            EndDialog(result.cableNumber);
+            picked = result.cable;
+            EndDialog(IDOK);
             break;
         case ChooseResult::Ignored:
             break;

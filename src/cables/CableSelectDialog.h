@@ -1,9 +1,12 @@
 #pragma once
-// The modal dialog that walks the category tree; ends with a cable number, or -1 when cancelled.
+// The modal dialog that walks the category tree; ends with the cable picked, or none when cancelled.
 // The category it shows is its owner's, kept from one opening to the next.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "cables/Cable.h"
 
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
@@ -14,8 +17,11 @@ class CDC;
 
 class CableSelectDialog : public CDialog {
 public:
-    // `myCables`: the list rows of the user's own cables; with none, "My cables" is not offered.
-    CableSelectDialog(CWnd* parent, int& browseNode, std::vector<std::string> myCables = {});
+    // `myCables`: the user's own cables; with none, "My cables" is not offered.
+    CableSelectDialog(CWnd* parent, int& browseNode, std::vector<ListedCable> myCables = {});
+
+    // The cable chosen, once the dialog has ended with IDOK.
+    const CableOrigin& Picked() const { return picked; }
 
     // Rebuilds the list for browseNode and repaints the path line.
     void FillList();
@@ -34,7 +40,8 @@ private:
     void placeControls();
 
     int& browseNode;
-    const std::vector<std::string> myCables;
+    const std::vector<ListedCable> myCables;
+    CableOrigin picked;
     SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CListBox list;
     CBitmapButton okButton;
@@ -46,7 +53,5 @@ constexpr RECT SelectOkButtonRect = {22, 211, 62, 251};
 constexpr RECT SelectListRect = {22, 42, 478, 200};
 
 // Lets the user pick a cable, starting at category `browseNode` and leaving it where the user left
-// off. The cable number, or -1 when cancelled.
-// The user's own cables are offered under "My cables" (`myCables`: their rows) and picked as
-// MyCableFirstNumber + their row.
-int PickCable(CWnd* owner, int& browseNode, const std::vector<std::string>& myCables = {});
+// off; nothing when cancelled. The user's own cables are offered under "My cables".
+std::optional<CableOrigin> PickCable(CWnd* owner, int& browseNode, const std::vector<ListedCable>& myCables = {});

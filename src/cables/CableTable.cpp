@@ -149,16 +149,3 @@ bool IsCableInUse(int cableNumber) {
 }
 
 std::string DataFileName(const char* prefix, int number) { return prefix + ThreeDigits(number); }
-
-CableFiles TableCableFiles(int number) {
-    if (number < 0 || number >= CableRowCount) number = 0;
-    const CableRecord& row = Catalog.cables[number];
-    return {row.name ? row.name : "",
-            DataFileName(DataPrefix::Cable, number),
-            DataFileName(DataPrefix::Notes, number),
-            DataFileName(DataPrefix::Plug, row.startPlug),
-            DataFileName(DataPrefix::Pinouts, row.startPinouts),
-            DataFileName(DataPrefix::Plug, row.endPlug),
-            DataFileName(DataPrefix::Pinouts, row.endPinouts),
-            DataFileName(DataPrefix::UserNote, number)};
-}

@@ -1,5 +1,5 @@
 #pragma once
-// The built-in cable table, the category tree, the current cable's type and the data file naming rule.
+// The built-in cable table, the category tree and the data file naming rule.
 // No windows.h here: the host tests reach all of it.
 
 #include <cstdint>
@@ -32,10 +32,6 @@ struct CableCatalog {
     CategoryNode nodes[CategoryNodeCount];
 };
 
-struct CurrentCable {
-    std::int32_t cableIndex;
-};
-
 // Both tables, fixed when the program is built.
 extern const CableCatalog Catalog;
 
@@ -46,23 +42,6 @@ std::vector<int> CablesInUse();
 
 // prefix + number as "%03d"; the number lies in 0..999.
 std::string DataFileName(const char* prefix, int number);
-
-// Where the files of the cable a window shows are: its five drawings, its notes drawing and the
-// user's notes, relative to the current directory. A table cable's come from its row; one of the
-// user's own cables has its own.
-struct CableFiles {
-    std::string name;
-    std::string diagram;
-    std::string notes;
-    std::string startPlug;
-    std::string startPinouts;
-    std::string endPlug;
-    std::string endPinouts;
-    std::string userNotes;
-};
-
-// The files of cable `number` of the table.
-CableFiles TableCableFiles(int number);
 
 // The data folder's prefixes, relative to the current directory.
 namespace DataPrefix {

@@ -6,11 +6,11 @@ const char* nameOf(const char* name) { return name ? name : ""; }
 bool isValidNode(int node) { return node >= 0 && node < CategoryNodeCount; }
 }  // namespace
 
-std::vector<std::string> ListRows(int node, const std::vector<std::string>& myCables) {
+std::vector<std::string> ListRows(int node, const std::vector<ListedCable>& myCables) {
     std::vector<std::string> rows;
     if (node == MyCablesNode) {
         rows.push_back(std::string("[ - ] ") + MyCablesName);
-        for (const std::string& name : myCables) rows.push_back("      " + name);
+        for (const ListedCable& cable : myCables) rows.push_back("      " + cable.row);
         return rows;
     }
     if (!isValidNode(node)) return rows;
@@ -45,32 +45,32 @@ std::string CategoryPath(int node) {
     return path;
 }
 
-ChooseResult Choose(int& node, int row, std::size_t myCableCount) {
+ChooseResult Choose(int& node, int row, const std::vector<ListedCable>& myCables) {
     if (node == MyCablesNode) {
         if (row == 0) {
             node = 0;
-            return {ChooseResult::MovedUp, -1};
+            return {ChooseResult::MovedUp};
         }
-        if (row < 1 || static_cast<std::size_t>(row) > myCableCount) return {ChooseResult::Ignored, -1};
-        return {ChooseResult::Picked, MyCableFirstNumber + row - 1};
+        if (row < 1 || static_cast<std::size_t>(row) > myCables.size()) return {ChooseResult::Ignored};
+        return {ChooseResult::Picked, myCables[static_cast<std::size_t>(row) - 1].origin};
     }
-    if (!isValidNode(node)) return {ChooseResult::Ignored, -1};
+    if (!isValidNode(node)) return {ChooseResult::Ignored};
     const CategoryNode& shown = Catalog.nodes[node];
     if (row == 0) {
-        if (shown.parent == -1) return {ChooseResult::AtRoot, -1};
+        if (shown.parent == -1) return {ChooseResult::AtRoot};
         node = shown.parent;
-        return {ChooseResult::MovedUp, -1};
+        return {ChooseResult::MovedUp};
     }
     // The root's row after its own children opens the user's cables.
-    if (shown.parent == -1 && myCableCount > 0 && row == shown.childCount + 1) {
+    if (shown.parent == -1 && !myCables.empty() && row == shown.childCount + 1) {
         node = MyCablesNode;
-        return {ChooseResult::MovedDown, -1};
+        return {ChooseResult::MovedDown};
     }
-    if (row < 1 || row > shown.childCount || row > CategoryChildSlots) return {ChooseResult::Ignored, -1};
+    if (row < 1 || row > shown.childCount || row > CategoryChildSlots) return {ChooseResult::Ignored};
     int child = shown.children[row - 1];
     if (shown.holdsCategories == 1) {
         node = child;
-        return {ChooseResult::MovedDown, -1};
+        return {ChooseResult::MovedDown};
     }
-    return {ChooseResult::Picked, child};
+    return {ChooseResult::Picked, TableRow(child)};
 }

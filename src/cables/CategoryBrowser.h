@@ -6,20 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "cables/Cable.h"
 #include "cables/CableTable.h"
 
 // The user's own cables (DATA\MYCABLES) have a category of their own below the root, listed as its
-// last row only while there is one; the cables in it are numbered from MyCableFirstNumber on, in
-// the order of its list.
+// last row only while there is one.
 constexpr int MyCablesNode = CategoryNodeCount;
-constexpr int MyCableFirstNumber = 1000;
 constexpr const char* MyCablesName = "My cables";
-inline bool IsMyCableNumber(int number) { return number >= MyCableFirstNumber; }
 
 // Row 0 is the heading ("[   ] " at the root, "[ - ] " below it), then one row per child in slot
-// order: "[+] " + category name, or six blanks + cable name. `myCables` are the rows of the user's
-// own cables, in list order; with none, the tree is the built-in one alone.
-std::vector<std::string> ListRows(int node, const std::vector<std::string>& myCables = {});
+// order: "[+] " + category name, or six blanks + cable name. `myCables` are the user's own cables,
+// in list order; with none, the tree is the built-in one alone.
+std::vector<std::string> ListRows(int node, const std::vector<ListedCable>& myCables = {});
 
 // ">" + the root's name, then "\" + each name down to the node.
 std::string CategoryPath(int node);
@@ -30,11 +28,11 @@ struct ChooseResult {
         AtRoot,     // the heading row at the root: nowhere to go up to
         MovedUp,    // the node is now its parent
         MovedDown,  // the node is now the chosen category
-        Picked,     // a cable was chosen: cableNumber
+        Picked,     // a cable was chosen: `cable`
     } kind;
-    int cableNumber;
+    CableOrigin cable{};
 };
 
 // What choosing list row `row` does while `node` is shown; updates node when it moves.
-// `myCableCount`: how many of the user's own cables the list shows.
-ChooseResult Choose(int& node, int row, std::size_t myCableCount = 0);
+// `myCables`: the user's own cables the list shows.
+ChooseResult Choose(int& node, int row, const std::vector<ListedCable>& myCables = {});

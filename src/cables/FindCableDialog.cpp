@@ -36,8 +36,14 @@ void addString(HWND control, UINT message, const std::string& text) {
 }
 }  // namespace
 
-FindCableDialog::FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames)
-    : CDialog(IDD_FIND_CABLE, parent), index(index), myNames(std::move(myNames)) {}
+FindCableDialog::FindCableDialog(CWnd* parent, std::vector<Cable> cables)
+    : CDialog(IDD_FIND_CABLE, parent), cables(std::move(cables)) {}
+
+std::optional<CableOrigin> FindCable(CWnd* owner, std::vector<Cable> cables) {
+    FindCableDialog dialog(owner, std::move(cables));
+    if (dialog.DoModal() != IDOK) return std::nullopt;
+    return dialog.Picked();
+}
 
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
@@ -107,7 +113,7 @@ void FindCableDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID == IDC_FIND_PATH) {
         dc.FillSolidRect(item.rcItem, colours.surface);
         const int cable = SelectedCable();
-        const int node = cable < 0 ? -1 : CategoryOfCable(cable);
+        const int node = cable < 0 ? -1 : CategoryOfCable(cables[static_cast<std::size_t>(cable)].origin);
         if (node >= 0) DrawPathLine(dc, item.rcItem.left, item.rcItem.top, CategoryPath(node), colours);
         return;
     }
@@ -121,7 +127,7 @@ bool FindCableDialog::Mating() const {
 // The drop-downs offer the ends of the cables, or with the check box the connectors they plug into;
 // a choice that is offered again stays chosen, any other falls back to "(any)".
 void FindCableDialog::FillConnectorChoices() {
-    const std::vector<std::string> choices = ConnectorChoices(index, Mating());
+    const std::vector<std::string> choices = ConnectorChoices(cables, Mating());
     for (int id : {IDC_FIND_START, IDC_FIND_END}) {
         HWND combo = GetDlgItem(id);
         const std::string kept = choiceOf(combo);
@@ -141,13 +147,13 @@ void FindCableDialog::Refill() {
     query.start = choiceOf(GetDlgItem(IDC_FIND_START));
     query.end = choiceOf(GetDlgItem(IDC_FIND_END));
     query.mating = Mating();
-    shown = FindCables(index, query, myNames);
+    shown = FindCables(cables, query);
 
     HWND list = GetDlgItem(IDC_FIND_LIST);
     ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (int cable : shown) addString(list, LB_ADDSTRING, FoundCableName(cable, myNames));
-    const auto kept = std::find(shown.begin(), shown.end(), keep);
+    for (std::size_t cable : shown) addString(list, LB_ADDSTRING, cables[cable].name);
+    const auto kept = std::find(shown.begin(), shown.end(), static_cast<std::size_t>(keep));
     const int row = kept != shown.end() ? static_cast<int>(kept - shown.begin()) : 0;
     ::SendMessageA(list, LB_SETCURSEL, shown.empty() ? -1 : row, 0);
     ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
@@ -157,12 +163,14 @@ void FindCableDialog::Refill() {
 
 int FindCableDialog::SelectedCable() const {
     const LRESULT row = ::SendMessageA(GetDlgItem(IDC_FIND_LIST), LB_GETCURSEL, 0, 0);
-    return row >= 0 && row < static_cast<LRESULT>(shown.size()) ? shown[static_cast<std::size_t>(row)] : -1;
+    return row >= 0 && row < static_cast<LRESULT>(shown.size()) ? static_cast<int>(shown[static_cast<std::size_t>(row)]) : -1;
 }
 
 void FindCableDialog::OnOK() {
     const int cable = SelectedCable();
-    if (cable >= 0) EndDialog(cable);
+    if (cable < 0) return;
+    picked = cables[static_cast<std::size_t>(cable)].origin;
+    EndDialog(IDOK);
 }
 
 void FindCableDialog::OnCancel() { EndDialog(-1); }

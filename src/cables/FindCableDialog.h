@@ -1,19 +1,23 @@
 #pragma once
 // Find cable: words and the connectors at the ends narrow the list of cables as the user types;
-// ends with the chosen cable's number, or -1 when cancelled.
+// ends with the chosen cable, or none when cancelled.
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "datafiles/CableIndex.h"
+#include "cables/Cable.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "ui/Contrast.h"
 
 class FindCableDialog : public CDialog {
 public:
-    // `myNames`: the names of the user's own cables in the index, as FindCables takes them.
-    FindCableDialog(CWnd* parent, const CableIndex& index, std::vector<std::string> myNames = {});
+    // `cables`: what it searches, the table's and the user's own, each with its index entry.
+    FindCableDialog(CWnd* parent, std::vector<Cable> cables);
+
+    // The cable chosen, once the dialog has ended with IDOK.
+    const CableOrigin& Picked() const { return picked; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -27,13 +31,17 @@ private:
     void Refill();
     void FillConnectorChoices();
     bool Mating() const;
+    // The place in `cables` of the cable selected in the list, or -1.
     int SelectedCable() const;
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
-    const CableIndex& index;
-    const std::vector<std::string> myNames;
-    std::vector<int> shown;  // the cable number of each list row
+    const std::vector<Cable> cables;
+    std::vector<std::size_t> shown;  // the place in `cables` of each list row
+    CableOrigin picked;
     SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;
     CBitmapButton noButton;
 };
+
+// Runs the dialog over `cables`: the cable chosen, or none when cancelled.
+std::optional<CableOrigin> FindCable(CWnd* owner, std::vector<Cable> cables);

@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cables/Cable.h"
 #include "cables/CableTable.h"
-
-constexpr const char* MyCablesFolder = "DATA\\MYCABLES";
-constexpr const char* ShippedSourcesFolder = "DATA\\SOURCES";
 
 // A cable source is a .txt file of the folder that is not one of the user's own connector or pinout
 // drawings (plug-<name>.txt, pinouts-<name>.txt).

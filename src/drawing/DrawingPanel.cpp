@@ -1,6 +1,5 @@
 #include "drawing/DrawingPanel.h"
 
-#include "drawing/DrawingWords.h"
 #include "framework/Accessible.h"
 
 DrawingPanel::DrawingPanel(const Scale& scale, const int& dpi, HintTarget& mainWindow, std::string path,
@@ -29,7 +28,7 @@ void DrawingPanel::Toggle() {
 bool DrawingPanel::describe(AccessibleFacts& facts) const {
     facts.role = AccessibleRoleGraphic;
     facts.name = panelId == StartPanelId ? "Start connector" : panelId == EndPanelId ? "End connector" : "Circuit diagram";
-    if (words) facts.value = words->Words(shownPath());
+    facts.value = showFirst == 1 ? firstWords : secondWords;
     facts.description = hintText;
     return true;
 }

@@ -4,8 +4,6 @@
 
 #include <string>
 
-class DrawingWords;
-
 #include "drawing/DrawingView.h"
 #include "ui/HintTarget.h"
 
@@ -24,11 +22,12 @@ public:
 
     std::string firstPath;   // connector drawing, or the circuit diagram
     std::string secondPath;  // the connector's pinout drawing
+    std::string firstWords;  // what each shows, told to a screen reader
+    std::string secondWords;
     std::string hintText;
     int panelId;
     HintTarget& mainWindow;
     int showFirst = 1;
-    DrawingWords* words = nullptr;  // the main window's; tells the shown drawing in words
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,61 +1,40 @@
 #include "drawing/DrawingWords.h"
 
-#include <cctype>
 #include <vector>
 
-#include "cables/CableTable.h"
 #include "cables/WiringText.h"
 #include "drawing/MetafileCheck.h"
 #include "drawing/SpokenText.h"
-#include "framework/File.h"
 
 namespace {
-// The number a data file name ends with, or -1.
-int numberOf(const std::string& path) {
-    if (path.size() < 3) return -1;
-    int number = 0;
-    for (std::size_t i = path.size() - 3; i < path.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(path[i]))) return -1;
-        number = number * 10 + (path[i] - '0');
-    }
-    return number;
-}
-
 std::string metafileWords(const std::string& path) {
     const std::vector<std::uint8_t> bytes = ReadMetafileBytes(path.c_str());
     return MetafileWords(bytes.data(), bytes.size());
 }
+
+const std::string& pathOf(const Cable& cable, CableDrawing drawing) {
+    switch (drawing) {
+        case CableDrawing::StartPlug: return cable.start.plug;
+        case CableDrawing::StartPinouts: return cable.start.pinouts;
+        case CableDrawing::Diagram: return cable.diagram;
+        case CableDrawing::Notes: return cable.notes;
+        case CableDrawing::EndPlug: return cable.end.plug;
+        case CableDrawing::EndPinouts: break;
+    }
+    return cable.end.pinouts;
+}
 }  // namespace
 
-const ConnectorList* DrawingWords::connectors() {
-    if (connectorList) return &*connectorList;
-    try {
-        ConnectorListReading reading = ParseConnectorList(ReadFileStart(connectorListPath, MaxConnectorListBytes));
-        if (reading.ok) connectorList = std::move(reading.list);
-    } catch (const CFileException&) {
-    }
-    return connectorList ? &*connectorList : nullptr;
-}
-
-std::string DrawingWords::Words(const std::string& path) {
-    const int number = numberOf(path);
-    if (number < 0) return std::string();
-    const auto is = [&](const char* prefix) { return path == DataFileName(prefix, number); };
+std::string DrawingWords(const Cable& cable, CableDrawing drawing) {
     // The welcome drawings are sketches no list describes: they say what they write.
-    if (number == 0) return is(DataPrefix::Plug) || is(DataPrefix::Pinouts) || is(DataPrefix::Cable) || is(DataPrefix::Notes)
-                                ? metafileWords(path)
-                                : std::string();
-    if (is(DataPrefix::Plug) || is(DataPrefix::Pinouts)) {
-        const ConnectorList* list = connectors();
-        if (!list) return std::string();
-        return is(DataPrefix::Plug) ? ConnectorWords(*list, number) : PinoutWords(*list, number);
+    if (cable.IsNoCable()) return metafileWords(pathOf(cable, drawing));
+    switch (drawing) {
+        case CableDrawing::StartPlug: return ConnectorWords(cable.start.connector);
+        case CableDrawing::StartPinouts: return PinoutWords(cable.start.pinoutRows);
+        case CableDrawing::EndPlug: return ConnectorWords(cable.end.connector);
+        case CableDrawing::EndPinouts: return PinoutWords(cable.end.pinoutRows);
+        case CableDrawing::Diagram: return cable.indexed ? WiringText(cable.entry, cable.name) : std::string();
+        case CableDrawing::Notes: break;
     }
-    if ((is(DataPrefix::Cable) || is(DataPrefix::Notes)) && number < CableRowCount) {
-        const CableIndex* cables = index.Quietly();
-        const IndexedCable* cable = cables ? cables->find(number) : nullptr;
-        if (!cable) return std::string();
-        return is(DataPrefix::Cable) ? WiringText(*cable, Catalog.cables[number].name ? Catalog.cables[number].name : "")
-                                     : NotesWords(*cable);
-    }
-    return std::string();
+    return cable.indexed ? NotesWords(cable.entry) : std::string();
 }

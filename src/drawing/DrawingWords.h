@@ -1,29 +1,13 @@
 #pragma once
-// What a drawing file of the DATA folder shows, in words, for a screen reader: a connector drawing
-// from the connector list, a pinout drawing's rows from it too, a circuit diagram as Copy wiring
-// words it and the notes in full from the cable index, and the welcome drawings (number 000) by
-// the texts they write. The lists are read the first time they are needed; a missing or damaged
-// one leaves the words empty and says nothing.
+// What each drawing of a cable shows, in words, for a screen reader: a connector drawing and a
+// pinout drawing from the cable's connector rows, the circuit diagram as Copy wiring words it and
+// the notes in full from its index entry, and the welcome drawings of row 0 by the texts they
+// write. Whatever the cable does not know stays "".
 
-#include <optional>
 #include <string>
 
-#include "cables/CableIndexFile.h"
-#include "datafiles/ConnectorList.h"
+#include "cables/Cable.h"
 
-class DrawingWords {
-public:
-    // `index` is the owner's, shared with Find cable and Copy wiring.
-    explicit DrawingWords(CableIndexFile& index, const char* connectorListPath = ConnectorListPath)
-        : index(index), connectorListPath(connectorListPath) {}
+enum class CableDrawing { StartPlug, StartPinouts, Diagram, Notes, EndPlug, EndPinouts };
 
-    // The words of the drawing at `path` (a DataFileName); "" when the DATA folder cannot say.
-    std::string Words(const std::string& path);
-
-private:
-    const ConnectorList* connectors();
-
-    CableIndexFile& index;
-    const char* connectorListPath;
-    std::optional<ConnectorList> connectorList;
-};
+std::string DrawingWords(const Cable& cable, CableDrawing drawing);

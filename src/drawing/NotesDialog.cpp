@@ -1,6 +1,6 @@
 #include "drawing/NotesDialog.h"
 
-#include "cables/CableTable.h"
+#include "drawing/DrawingWords.h"
 #include "drawing/DrawMetafile.h"
 #include "drawing/Placement.h"
 #include "framework/Accessible.h"
@@ -8,14 +8,11 @@
 #include "framework/DpiScale.h"
 #include "resource.h"
 
-NotesDialog::NotesDialog(CWnd* owner, int number, std::string spoken)
+NotesDialog::NotesDialog(CWnd* owner, const Cable& cable, std::string spoken)
     : CDialog(IDD_CABLE_NOTES, owner),
-      notesNumber(number),
-      notesPath(DataFileName(DataPrefix::Notes, number)),
+      notesNumber(cable.origin.IsMine() ? -1 : cable.origin.tableRow),
+      notesPath(cable.notes),
       spokenNotes(std::move(spoken)) {}
-
-NotesDialog::NotesDialog(CWnd* owner, std::string path, std::string spoken)
-    : CDialog(IDD_CABLE_NOTES, owner), notesNumber(-1), notesPath(std::move(path)), spokenNotes(std::move(spoken)) {}
 
 // The dialog keeps its role and name (its caption); its value and description are the notes.
 bool NotesDialog::describe(AccessibleFacts& facts) const {
@@ -36,12 +33,7 @@ void NotesDialog::Paint(CDC& dc) {
     ::RestoreDC(dc, saved);
 }
 
-void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes) {
-    NotesDialog dialog(owner, number, spokenNotes);
-    dialog.DoModal();
-}
-
-void OpenNotes(CWnd* owner, const std::string& path, const std::string& spokenNotes) {
-    NotesDialog dialog(owner, path, spokenNotes);
+void OpenNotes(CWnd* owner, const Cable& cable) {
+    NotesDialog dialog(owner, cable, DrawingWords(cable, CableDrawing::Notes));
     dialog.DoModal();
 }

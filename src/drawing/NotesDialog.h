@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cables/Cable.h"
 #include "framework/Dialog.h"
 
 class CDC;
@@ -11,11 +12,9 @@ class CDC;
 class NotesDialog : public CDialog {
 public:
     // `spokenNotes`: the notes in words, what a screen reader is told the dialog shows.
-    NotesDialog(CWnd* owner, int notesNumber, std::string spokenNotes = std::string());
-    // The notes drawing in a file of its own (one of the user's cables): notesNumber is -1.
-    NotesDialog(CWnd* owner, std::string notesPath, std::string spokenNotes = std::string());
+    NotesDialog(CWnd* owner, const Cable& cable, std::string spokenNotes = std::string());
 
-    const int notesNumber;  // the notes drawing the dialog shows
+    const int notesNumber;  // the table's notes drawing the dialog shows; -1 for one of the user's own
     const std::string notesPath;
     bool describe(AccessibleFacts& facts) const override;
 
@@ -25,7 +24,5 @@ private:
     std::string spokenNotes;
 };
 
-// Shows the notes of cable `number` modally over `owner`; `spokenNotes` as in NotesDialog.
-void OpenNotes(CWnd* owner, int number, const std::string& spokenNotes = std::string());
-// Shows the notes drawing in file `path` the same way.
-void OpenNotes(CWnd* owner, const std::string& path, const std::string& spokenNotes = std::string());
+// Shows the notes of `cable` modally over `owner`, with the notes in words for a screen reader.
+void OpenNotes(CWnd* owner, const Cable& cable);

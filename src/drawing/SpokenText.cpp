@@ -20,21 +20,19 @@ std::string recordText(std::uint16_t function, const std::uint8_t* p) {
 }
 }  // namespace
 
-std::string ConnectorWords(const ConnectorList& list, int number) {
-    const ConnectorEntry* entry = list.connector(number);
-    if (!entry) return std::string();
-    std::string words = entry->name;
-    if (!entry->gender.empty()) words += ", " + entry->gender;
-    if (!entry->view.empty()) words += ", " + entry->view;
+std::string ConnectorWords(const ConnectorEntry& entry) {
+    if (entry.name.empty()) return std::string();
+    std::string words = entry.name;
+    if (!entry.gender.empty()) words += ", " + entry.gender;
+    if (!entry.view.empty()) words += ", " + entry.view;
     return words;
 }
 
-std::string PinoutWords(const ConnectorList& list, int number) {
-    const PinoutEntry* entry = list.pinout(number);
-    if (!entry) return std::string();
+std::string PinoutWords(const PinoutEntry& entry) {
+    if (entry.name.empty()) return std::string();
     std::string rows;
-    for (const PinoutRow& row : entry->rows) rows += (rows.empty() ? "" : "; ") + row.contacts + " " + row.text;
-    return rows.empty() ? entry->name : entry->name + ": " + rows;
+    for (const PinoutRow& row : entry.rows) rows += (rows.empty() ? "" : "; ") + row.contacts + " " + row.text;
+    return rows.empty() ? entry.name : entry.name + ": " + rows;
 }
 
 std::string NotesWords(const IndexedCable& cable) {

@@ -1,7 +1,7 @@
 #pragma once
 // The drawings told in words, for a screen reader: what a connector drawing, a pinout drawing and
-// the notes drawing show, from the DATA folder's lists, and the texts any drawing writes. No
-// windows.h here.
+// the notes drawing show, from a cable's connector rows and index entry, and the texts any drawing
+// writes. No windows.h here.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,12 +10,12 @@
 #include "datafiles/CableIndex.h"
 #include "datafiles/ConnectorList.h"
 
-// "DE-9 (9-pin D-sub), female, mating face"; "" when the list does not know the connector.
-std::string ConnectorWords(const ConnectorList& list, int number);
+// "DE-9 (9-pin D-sub), female, mating face"; "" for an entry without a name (nothing known).
+std::string ConnectorWords(const ConnectorEntry& entry);
 
-// "DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); ..."; "" when the list does not
-// know the pinout drawing.
-std::string PinoutWords(const ConnectorList& list, int number);
+// "DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); ..."; "" for an entry without a
+// name.
+std::string PinoutWords(const PinoutEntry& entry);
 
 // The notes drawing: each paragraph under its heading ("What it is for: ..."), then the continuity
 // checklist; lines ended with CR LF.

@@ -3,8 +3,11 @@
 
 #include <string>
 
-// "NOTEPAD.EXE DATA\USERNOTE\USERNOTE.nnn": the editor's name, one blank, the unquoted file name.
-std::string UserNotesCommandLine(int cableNumber);
+struct Cable;
+
+// "NOTEPAD.EXE DATA\USERNOTE\USERNOTE.nnn": the editor's name, one blank and the cable's notes
+// file, unquoted as the table's are; quoted when its name holds a blank.
+std::string UserNotesCommandLine(const Cable& cable);
 // "NOTEPAD.EXE "DATA\MYCABLES\my cable.txt"": a file whose name may hold blanks, quoted.
 std::string EditorCommandLine(const std::string& path);
 

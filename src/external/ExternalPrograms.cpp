@@ -69,7 +69,7 @@ void startEditor(CWnd* owner, const std::string& commandLine) {
 }
 }  // namespace
 
-void OpenUserNotes(CWnd* owner, int cableNumber) { startEditor(owner, UserNotesCommandLine(cableNumber)); }
+void OpenUserNotes(CWnd* owner, const Cable& cable) { startEditor(owner, UserNotesCommandLine(cable)); }
 
 void OpenInEditor(CWnd* owner, const std::string& path) { startEditor(owner, EditorCommandLine(path)); }
 

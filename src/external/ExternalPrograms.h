@@ -7,7 +7,9 @@
 
 class CWnd;
 
-void OpenUserNotes(CWnd* owner, int cableNumber);
+struct Cable;
+
+void OpenUserNotes(CWnd* owner, const Cable& cable);
 // Opens `path` (a file of DATA\MYCABLES: a cable source or its notes) in the text editor.
 void OpenInEditor(CWnd* owner, const std::string& path);
 void StartConnectorCatalog(CWnd* owner);

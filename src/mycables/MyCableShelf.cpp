@@ -7,6 +7,7 @@
 
 #include "cables/CableSearch.h"
 #include "cables/MyCableFiles.h"
+#include "datafiles/ConnectorList.h"
 #include "datafiles/TextRecords.h"
 #include "drawing/MetafileCheck.h"
 
@@ -112,13 +113,47 @@ std::string shippedDrawingPath(std::string path) {
 struct DrawingSlot {
     const char* key;   // its record in HEAD.TXT
     const char* file;  // its file in the cache when it is compiled
-    std::string CableFiles::*path;
+    std::string& (*path)(Cable&);
 };
 const DrawingSlot Slots[] = {
-    {"DIAGRAM", "DIAGRAM.WMF", &CableFiles::diagram},     {"NOTES", "NOTES.WMF", &CableFiles::notes},
-    {"START", "START.WMF", &CableFiles::startPlug},        {"END", "END.WMF", &CableFiles::endPlug},
-    {"STARTPINOUTS", "STARTPIN.WMF", &CableFiles::startPinouts}, {"ENDPINOUTS", "ENDPIN.WMF", &CableFiles::endPinouts},
+    {"DIAGRAM", "DIAGRAM.WMF", [](Cable& c) -> std::string& { return c.diagram; }},
+    {"NOTES", "NOTES.WMF", [](Cable& c) -> std::string& { return c.notes; }},
+    {"START", "START.WMF", [](Cable& c) -> std::string& { return c.start.plug; }},
+    {"END", "END.WMF", [](Cable& c) -> std::string& { return c.end.plug; }},
+    {"STARTPINOUTS", "STARTPIN.WMF", [](Cable& c) -> std::string& { return c.start.pinouts; }},
+    {"ENDPINOUTS", "ENDPIN.WMF", [](Cable& c) -> std::string& { return c.end.pinouts; }},
 };
+
+// The ends' connector rows as a connector list of their own, ROWS.LST: the start's entries are
+// number 1, the end's number 2; a group the user's drawing does not give is written as "-".
+std::string rowsText(const Cable& cable) {
+    ConnectorList list;
+    int number = 1;
+    for (const CableEnd* end : {&cable.start, &cable.end}) {
+        ConnectorEntry connector = end->connector;
+        connector.number = number;
+        connector.pinouts.clear();
+        if (connector.group.empty()) connector.group = "-";
+        if (!connector.name.empty()) list.connectors.push_back(connector);
+        PinoutEntry pinout = end->pinoutRows;
+        pinout.number = number++;
+        if (!pinout.name.empty()) list.pinouts.push_back(pinout);
+    }
+    return FormatConnectorList(list);
+}
+
+bool readRows(const std::string& text, Cable& cable) {
+    const ConnectorListReading reading = ParseConnectorList(text);
+    if (!reading.ok) return false;
+    int number = 1;
+    for (CableEnd* end : {&cable.start, &cable.end}) {
+        if (const ConnectorEntry* found = reading.list.connector(number)) end->connector = *found;
+        if (end->connector.group == "-") end->connector.group.clear();
+        if (const PinoutEntry* found = reading.list.pinout(number)) end->pinoutRows = *found;
+        ++number;
+    }
+    return true;
+}
 
 std::string hex(std::uint64_t value) {
     char text[17];
@@ -129,7 +164,7 @@ std::string hex(std::uint64_t value) {
 }  // namespace
 
 std::string MyCable::errorText() const {
-    const std::string where = error.file.empty() ? file : error.file;
+    const std::string where = error.file.empty() ? file() : error.file;
     return error.line > 0 ? where + ", line " + std::to_string(error.line) + ": " + error.message
                           : where + ": " + error.message;
 }
@@ -137,21 +172,22 @@ std::string MyCable::errorText() const {
 MyCableShelf::MyCableShelf(std::string folder, std::string shippedFolder)
     : folderPath(std::move(folder)), shippedPath(std::move(shippedFolder)) {}
 
-std::vector<std::string> MyCableShelf::Rows() const {
-    std::vector<std::string> rows;
-    for (const MyCable& cable : cables) rows.push_back(cable.row());
+std::vector<ListedCable> MyCableShelf::Rows() const {
+    std::vector<ListedCable> rows;
+    for (const MyCable& cable : cables) rows.push_back({cable.row(), cable.cable.origin});
     return rows;
 }
 
-std::vector<std::string> MyCableShelf::Names() const {
-    std::vector<std::string> names;
-    for (const MyCable& cable : cables) names.push_back(cable.name);
-    return names;
+std::vector<Cable> MyCableShelf::Drawable() const {
+    std::vector<Cable> drawable;
+    for (const MyCable& cable : cables)
+        if (cable.drawable) drawable.push_back(cable.cable);
+    return drawable;
 }
 
 const MyCable* MyCableShelf::Find(const std::string& file) const {
     for (const MyCable& cable : cables)
-        if (cable.file == file) return &cable;
+        if (cable.file() == file) return &cable;
     return nullptr;
 }
 
@@ -196,8 +232,8 @@ std::vector<std::string> MyCableShelf::Refresh() {
         changed.push_back(found.name);
     }
     for (const MyCable& old : cables)
-        if (std::none_of(now.begin(), now.end(), [&old](const MyCable& c) { return c.file == old.file; }))
-            changed.push_back(old.file);
+        if (std::none_of(now.begin(), now.end(), [&old](const MyCable& c) { return c.file() == old.file(); }))
+            changed.push_back(old.file());
     std::stable_sort(now.begin(), now.end(), [](const MyCable& a, const MyCable& b) { return NaturalLess(a.row(), b.row()); });
     cables = std::move(now);
     return changed;
@@ -205,9 +241,8 @@ std::vector<std::string> MyCableShelf::Refresh() {
 
 MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const MyCable* before) {
     MyCable cable;
-    cable.file = file;
+    cable.cable = unnamed(file);
     cable.stamp = stamp;
-    cable.name = file;
     if (readCache(cable, true)) return cable;
 
     wiring::SourceText source{file, {}};
@@ -215,7 +250,7 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
     if (!readFile(folderPath + "\\" + file, wiring::MaxUserSourceBytes + 1, source.bytes))
         compiled.error = {file, 0, "the file cannot be read"};
     else
-        compiled = CompileMyCable(source, userConnectors, shippedConnectors());
+        compiled = wiring::CompileUserCable(source, userConnectors, shippedConnectors());
     if (compiled.ok) {
         writeCache(cable, compiled);
         if (cable.drawable) return cable;
@@ -227,9 +262,7 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
     // The last good drawings stay until the source compiles again.
     if (before && before->drawable) {
         cable.drawable = true;
-        cable.files = before->files;
-        cable.index = before->index;
-        cable.name = before->name;
+        cable.cable = before->cable;
     } else if (readCache(cable, false)) {
         cable.broken = true;
     }
@@ -237,7 +270,7 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
 }
 
 bool MyCableShelf::readCache(MyCable& cable, bool stampMustMatch) const {
-    const std::string dir = folderPath + "\\CACHE\\" + stemOf(cable.file);
+    const std::string dir = folderPath + "\\CACHE\\" + stemOf(cable.file());
     std::string head;
     if (!readFile(dir + "\\HEAD.TXT", MaxHeadBytes + 1, head) || head.size() > MaxHeadBytes) return false;
     std::map<std::string, std::string> records;
@@ -247,34 +280,36 @@ bool MyCableShelf::readCache(MyCable& cable, bool stampMustMatch) const {
     }
     if (stampMustMatch && records["STAMP"] != hex(cable.stamp)) return false;
     if (records["NAME"].empty()) return false;
-    CableFiles files;
+    Cable read = unnamed(cable.file());
     for (const DrawingSlot& slot : Slots) {
         const std::string& how = records[slot.key];
+        std::string& path = slot.path(read);
+        path.clear();
         if (how == "CACHED") {
-            files.*slot.path = dir + "\\" + slot.file;
-            if (!IsPlayableMetafile((files.*slot.path).c_str())) return false;
+            path = dir + "\\" + slot.file;
+            if (!IsPlayableMetafile(path.c_str())) return false;
         } else if (how != "NONE") {
-            files.*slot.path = shippedDrawingPath(how);
-            if ((files.*slot.path).empty()) return false;
+            path = shippedDrawingPath(how);
+            if (path.empty()) return false;
         }
     }
-    std::string indexText;
+    std::string indexText, rows;
     if (!readFile(dir + "\\INDEX.IDX", MaxCableIndexBytes + 1, indexText)) return false;
     CableIndexReading reading = ParseCableIndex(indexText);
     if (!reading.ok || reading.index.cables.size() != 1) return false;
+    if (!readFile(dir + "\\ROWS.LST", MaxConnectorListBytes + 1, rows) || !readRows(rows, read)) return false;
 
-    cable.name = records["NAME"];
-    files.name = cable.name;
-    files.userNotes = folderPath + "\\" + NotesFileNameFor(cable.file);
-    cable.files = files;
-    cable.index = reading.index.cables.front();
+    read.name = records["NAME"];
+    read.indexed = true;
+    read.entry = reading.index.cables.front();
+    cable.cable = read;
     cable.drawable = true;
     return true;
 }
 
 void MyCableShelf::writeCache(MyCable& cable, const wiring::UserCable& compiled) const {
     const std::string cacheRoot = folderPath + "\\CACHE";
-    const std::string dir = cacheRoot + "\\" + stemOf(cable.file);
+    const std::string dir = cacheRoot + "\\" + stemOf(cable.file());
     ::CreateDirectoryA(cacheRoot.c_str(), nullptr);
     ::CreateDirectoryA(dir.c_str(), nullptr);
     const std::string* metafiles[] = {&compiled.diagram, &compiled.notes, &compiled.startPlug.metafile,
@@ -282,39 +317,41 @@ void MyCableShelf::writeCache(MyCable& cable, const wiring::UserCable& compiled)
                                       &compiled.endPinouts.metafile};
     const std::string* shippedPaths[] = {nullptr, nullptr, &compiled.startPlug.shippedPath, &compiled.endPlug.shippedPath,
                                          &compiled.startPinouts.shippedPath, &compiled.endPinouts.shippedPath};
+    // Drawn from the files about to be written, as the next start will draw them from the cache.
+    Cable made = unnamed(cable.file());
+    made.name = compiled.name;
+    made.indexed = true;
+    made.entry = compiled.index;
+    made.entry.number = 0;
+    made.start.connector = compiled.startConnector;
+    made.end.connector = compiled.endConnector;
+    made.start.pinoutRows = compiled.startPinoutRows;
+    made.end.pinoutRows = compiled.endPinoutRows;
     // The head goes last: a cache whose writing broke off has none that matches, and is made again.
     ::DeleteFileA((dir + "\\HEAD.TXT").c_str());
     std::string head = "STAMP\t" + hex(cable.stamp) + "\r\nNAME\t" + compiled.name + "\r\n";
     for (std::size_t i = 0; i < std::size(Slots); ++i) {
         std::string how = "NONE";
+        std::string& path = Slots[i].path(made);
+        path.clear();
         if (!metafiles[i]->empty()) {
             const auto* bytes = reinterpret_cast<const std::uint8_t*>(metafiles[i]->data());
             if (!IsSoundMetafile(bytes, metafiles[i]->size())) return;
             if (!writeFile(dir + "\\" + Slots[i].file, *metafiles[i], false)) return;
             how = "CACHED";
+            path = dir + "\\" + Slots[i].file;
         } else if (shippedPaths[i] && !shippedDrawingPath(*shippedPaths[i]).empty()) {
             how = *shippedPaths[i];
+            path = shippedDrawingPath(how);
         }
         head += std::string(Slots[i].key) + "\t" + how + "\r\n";
     }
     CableIndex one;
-    one.cables.push_back(compiled.index);
-    one.cables.back().number = 0;
+    one.cables.push_back(made.entry);
     if (!writeFile(dir + "\\INDEX.IDX", FormatCableIndex(one), false)) return;
+    if (!writeFile(dir + "\\ROWS.LST", rowsText(made), false)) return;
     if (!writeFile(dir + "\\HEAD.TXT", head, false)) return;
-    // Drawn from the files just written, as the next start will draw them from the cache.
-    CableFiles files;
-    for (std::size_t i = 0; i < std::size(Slots); ++i) {
-        if (!metafiles[i]->empty())
-            files.*Slots[i].path = dir + "\\" + Slots[i].file;
-        else if (shippedPaths[i])
-            files.*Slots[i].path = shippedDrawingPath(*shippedPaths[i]);
-    }
-    files.name = compiled.name;
-    files.userNotes = folderPath + "\\" + NotesFileNameFor(cable.file);
-    cable.name = compiled.name;
-    cable.files = files;
-    cable.index = one.cables.front();
+    cable.cable = made;
     cable.drawable = true;
 }
 
@@ -330,29 +367,31 @@ std::string MyCableShelf::writeSource(const std::string& stem, const std::string
     return path;
 }
 
-std::string MyCableShelf::WriteNewCable(int number, std::string& error) const {
-    const bool fromTable = number > 0 && number < CableRowCount && IsCableInUse(number);
-    std::string shippedSource;
-    if (fromTable) {
-        const std::string path = shippedPath + "\\cables\\cable-" + DataFileName("", number) + ".txt";
-        if (!readFile(path, wiring::MaxUserSourceBytes, shippedSource))
-            shippedSource = "# The wiring of this cable was to come from " + path + ", which cannot be read.\r\n";
-    }
-    const std::string stem = fromTable ? std::string(Catalog.cables[number].name) + " - copy" : "My cable";
-    return writeSource(stem, NewCableSource(fromTable ? number : 0, shippedSource), error);
-}
-
-std::string MyCableShelf::WriteCopy(const MyCable& cable, std::string& error) const {
+std::string MyCableShelf::WriteNewCable(const Cable& cable, std::string& error) const {
     std::string text;
-    if (!readFile(folderPath + "\\" + cable.file, wiring::MaxUserSourceBytes + 1, text)) {
-        error = "The file " + SourcePath(cable) + " cannot be read.";
-        return std::string();
+    const bool readable = readFile(cable.source, wiring::MaxUserSourceBytes, text);
+    if (cable.origin.IsMine()) {
+        if (!readable) {
+            error = "The file " + cable.source + " cannot be read.";
+            return std::string();
+        }
+        return writeSource(cable.name + " - copy", RenamedSource(text, cable.name + " - copy"), error);
     }
-    return writeSource(cable.name + " - copy", RenamedSource(text, cable.name + " - copy"), error);
+    const int row = cable.IsNoCable() ? 0 : cable.origin.tableRow;
+    if (row != 0 && !readable)
+        text = "# The wiring of this cable was to come from " + cable.source + ", which cannot be read.\r\n";
+    return writeSource(row != 0 ? cable.name + " - copy" : "My cable", NewCableSource(row, text), error);
 }
 
-std::string MyCableShelf::NotesPath(const MyCable& cable) const {
-    const std::string path = folderPath + "\\" + NotesFileNameFor(cable.file);
-    if (!exists(path)) writeFile(path, std::string(), true);
-    return path;
+void MyCableShelf::MakeNotesFile(const Cable& cable) const {
+    if (cable.origin.IsMine() && !exists(cable.userNotes)) writeFile(cable.userNotes, std::string(), true);
+}
+
+Cable MyCableShelf::unnamed(const std::string& file) const {
+    Cable cable;
+    cable.origin = MyCableFile(file);
+    cable.name = file;
+    cable.source = folderPath + "\\" + file;
+    cable.userNotes = folderPath + "\\" + NotesFileNameFor(file);
+    return cable;
 }

@@ -9,23 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "cables/CableTable.h"
-#include "cables/MyCableCompiler.h"
+#include "cables/Cable.h"
 #include "cables/MyCableFiles.h"
-#include "datafiles/CableIndex.h"
+#include "wiring/UserCable.h"
 
 struct MyCable {
-    std::string file;            // the source's file name, "DE-9 adapter.txt"
-    std::string name;            // its 'name' line; the file name while it has never compiled
+    // Its origin is its source's file name, "DE-9 adapter.txt"; its name the 'name' line, or the
+    // file name while it has never compiled.
+    Cable cable;
     bool broken = false;         // the source as it is now does not compile: `error` says why
     wiring::SourceError error;
-    bool drawable = false;       // `files` and `index` hold drawings: the source's, or its last good ones
-    CableFiles files;
-    IndexedCable index;          // number 0
+    bool drawable = false;       // `cable` holds drawings: the source's, or its last good ones
     std::uint64_t stamp = 0;     // what the source and the user's connectors were when last read
 
+    const std::string& file() const { return cable.origin.myFile; }
     // The row of the selection list: the name, or the file name and " (error)".
-    std::string row() const { return broken ? file + " (error)" : name; }
+    std::string row() const { return broken ? file() + " (error)" : cable.name; }
     // "<file>, line N: <message>" (no line when the fault is the whole file's).
     std::string errorText() const;
 };
@@ -42,24 +41,25 @@ public:
 
     // Sorted by name, case ignored, numbers by value.
     const std::vector<MyCable>& Cables() const { return cables; }
-    std::vector<std::string> Rows() const;
-    // The names the find dialog lists them by, in the same order.
-    std::vector<std::string> Names() const;
+    // The rows of the selection list, each with the cable it stands for.
+    std::vector<ListedCable> Rows() const;
+    // The ones that can be drawn, for Find cable.
+    std::vector<Cable> Drawable() const;
     // The cable of that source file, or null.
     const MyCable* Find(const std::string& file) const;
 
-    // Writes a new source for cable `number` of the table (its head and its shipped source; a
-    // skeleton for 0) under a free name; the path written, or "" with `error` set.
-    std::string WriteNewCable(int number, std::string& error) const;
-    // The same for a copy of one of the user's own cables.
-    std::string WriteCopy(const MyCable& cable, std::string& error) const;
-    std::string SourcePath(const MyCable& cable) const { return folderPath + "\\" + cable.file; }
-    // The user's notes file of a cable, made empty when it is not there yet.
-    std::string NotesPath(const MyCable& cable) const;
+    // Writes a new source made from `cable` (the head of a table cable and its shipped source, a
+    // skeleton for no cable, or a copy of one of the user's own) under a free name; the path
+    // written, or "" with `error` set.
+    std::string WriteNewCable(const Cable& cable, std::string& error) const;
+    // Makes the user's notes file of one of the user's cables, empty, when it is not there yet.
+    void MakeNotesFile(const Cable& cable) const;
 
     const std::string& folder() const { return folderPath; }
 
 private:
+    // A cable of the folder as its file alone says: its name, source and notes file, no drawings.
+    Cable unnamed(const std::string& file) const;
     MyCable load(const std::string& file, std::uint64_t stamp, const MyCable* before);
     bool readCache(MyCable& cable, bool stampMustMatch) const;
     void writeCache(MyCable& cable, const wiring::UserCable& compiled) const;

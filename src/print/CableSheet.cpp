@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "cables/CableTable.h"
 #include "framework/File.h"
 #include "print/PageLayout.h"
 #include "print/PrintJob.h"
@@ -30,21 +29,21 @@ void drawText(CDC& dc, PagePoint at, const char* text) { dc.TextOut(at.x, at.y, 
 
 void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, int startPinouts, int endPinouts,
                      int cableNumber, CDC& dc) {
-    CableRecord cable{name, startPlug, endPlug, startPinouts, endPinouts};
-    CableFiles files;
-    files.name = name ? name : "";
-    const auto drawings = SheetDrawings(cable, cableNumber);
-    files.startPinouts = drawings[0].path;
-    files.startPlug = drawings[1].path;
-    files.diagram = drawings[2].path;
-    files.endPlug = drawings[3].path;
-    files.endPinouts = drawings[4].path;
-    files.notes = drawings[5].path;
-    files.userNotes = DataFileName(DataPrefix::UserNote, cableNumber);
-    PrintCableSheet(owner, files, dc);
+    const CableRecord record{name, startPlug, endPlug, startPinouts, endPinouts};
+    const auto drawings = SheetDrawings(record, cableNumber);
+    Cable cable;
+    cable.name = name ? name : "";
+    cable.start.pinouts = drawings[0].path;
+    cable.start.plug = drawings[1].path;
+    cable.diagram = drawings[2].path;
+    cable.end.plug = drawings[3].path;
+    cable.end.pinouts = drawings[4].path;
+    cable.notes = drawings[5].path;
+    cable.userNotes = DataFileName(DataPrefix::UserNote, cableNumber);
+    PrintCableSheet(owner, cable, dc);
 }
 
-void PrintCableSheet(CWnd* owner, const CableFiles& files, CDC& dc) {
+void PrintCableSheet(CWnd* owner, const Cable& cable, CDC& dc) {
     WaitCursor wait;
     PrintJob job(dc);
     if (!job.start(owner)) return;
@@ -59,18 +58,18 @@ void PrintCableSheet(CWnd* owner, const CableFiles& files, CDC& dc) {
         PageInk ink(dc);
         SelectGuard fontSelected(dc, titleFont);
         dc.SetTextAlign(TA_CENTER | TA_TOP);
-        drawText(dc, TitlePosition, files.name.c_str());
+        drawText(dc, TitlePosition, cable.name.c_str());
 
         dc.SelectObject(headingFont);
         dc.SetTextAlign(TA_LEFT | TA_TOP);
         drawText(dc, NotesHeadingPosition, NotesHeading);
 
         dc.SelectObject(notesFont);
-        NotesText notes = readUserNotes(files.userNotes);
+        NotesText notes = readUserNotes(cable.userNotes);
         RECT notesRect = {NotesRect.left, NotesRect.top, NotesRect.right, NotesRect.bottom};
         dc.DrawText(notes.data(), &notesRect, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
 
-        for (const SheetDrawing& drawing : SheetDrawings(files)) PlaySheetDrawing(dc, drawing);
+        for (const SheetDrawing& drawing : SheetDrawings(cable)) PlaySheetDrawing(dc, drawing);
         dc.SetWindowOrg(0, 0);
     }
     job.finish();

@@ -2,7 +2,7 @@
 // The printed sheet of one cable: its name, its five drawings in a row, the cable notes drawing,
 // the print logo and the user's own notes, one page sent as a document of its own.
 
-#include "cables/CableTable.h"
+#include "cables/Cable.h"
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
 
@@ -11,5 +11,5 @@
 void PrintCableSheet(CWnd* owner, const char* name, int startPlug, int endPlug, int startPinouts, int endPinouts,
                      int cableNumber, CDC& dc);
 
-// The sheet of a cable whose files are given (one of the user's own).
-void PrintCableSheet(CWnd* owner, const CableFiles& files, CDC& dc);
+// The sheet of any cable, from its files.
+void PrintCableSheet(CWnd* owner, const Cable& cable, CDC& dc);

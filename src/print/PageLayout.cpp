@@ -1,25 +1,25 @@
 #include "print/PageLayout.h"
 
-std::array<SheetDrawing, 7> SheetDrawings(const CableRecord& cable, int cableNumber) {
-    CableFiles files;
-    files.startPinouts = DataFileName(DataPrefix::Pinouts, cable.startPinouts);
-    files.startPlug = DataFileName(DataPrefix::Plug, cable.startPlug);
-    files.diagram = DataFileName(DataPrefix::Cable, cableNumber);
-    files.endPlug = DataFileName(DataPrefix::Plug, cable.endPlug);
-    files.endPinouts = DataFileName(DataPrefix::Pinouts, cable.endPinouts);
-    files.notes = DataFileName(DataPrefix::Notes, cableNumber);
-    return SheetDrawings(files);
+std::array<SheetDrawing, 7> SheetDrawings(const CableRecord& record, int cableNumber) {
+    Cable cable;
+    cable.start.pinouts = DataFileName(DataPrefix::Pinouts, record.startPinouts);
+    cable.start.plug = DataFileName(DataPrefix::Plug, record.startPlug);
+    cable.diagram = DataFileName(DataPrefix::Cable, cableNumber);
+    cable.end.plug = DataFileName(DataPrefix::Plug, record.endPlug);
+    cable.end.pinouts = DataFileName(DataPrefix::Pinouts, record.endPinouts);
+    cable.notes = DataFileName(DataPrefix::Notes, cableNumber);
+    return SheetDrawings(cable);
 }
 
-std::array<SheetDrawing, 7> SheetDrawings(const CableFiles& files) {
+std::array<SheetDrawing, 7> SheetDrawings(const Cable& cable) {
     // The row of five is spaced 39 mm apart on one baseline, 73 mm down.
     return {{
-        {files.startPinouts, -2500, 7300},
-        {files.startPlug, -6400, 7300},
-        {files.diagram, -10300, 7300},
-        {files.endPlug, -14200, 7300},
-        {files.endPinouts, -18100, 7300},
-        {files.notes, -6400, 17000},
+        {cable.start.pinouts, -2500, 7300},
+        {cable.start.plug, -6400, 7300},
+        {cable.diagram, -10300, 7300},
+        {cable.end.plug, -14200, 7300},
+        {cable.end.pinouts, -18100, 7300},
+        {cable.notes, -6400, 17000},
         {DataPrefix::PrintLogo, -6400, 24700},
     }};
 }

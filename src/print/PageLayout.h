@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cables/Cable.h"
 #include "cables/CableTable.h"
 
 struct PagePoint {
@@ -56,8 +57,8 @@ struct SheetDrawing {
 // The seven drawings in the order they are drawn: start pinouts, start connector, circuit diagram,
 // end connector, end pinouts, cable notes, print logo.
 std::array<SheetDrawing, 7> SheetDrawings(const CableRecord& cable, int cableNumber);
-// The same for a cable whose files are given.
-std::array<SheetDrawing, 7> SheetDrawings(const CableFiles& files);
+// The same for any cable, by its files.
+std::array<SheetDrawing, 7> SheetDrawings(const Cable& cable);
 
 // The cable list.
 constexpr const char* CableListTitle = "Strandor! 1.02 cablelist";

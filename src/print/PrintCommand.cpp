@@ -11,14 +11,14 @@
 #include "print/PrintOptionsDialog.h"
 
 namespace {
-void printSheet(CWnd* owner, int cableNumber, CDC& printer) {
-    const CableRecord& cable = Catalog.cables[cableNumber];
-    PrintCableSheet(owner, cable.name, cable.startPlug, cable.endPlug, cable.startPinouts, cable.endPinouts,
-                    cableNumber, printer);
+void printSheets(CWnd* owner, const Cable& current, int choice, CDC& printer) {
+    if (choice == PrintOption::CurrentCable) PrintCableSheet(owner, current, printer);
+    if (choice == PrintOption::AllCables)
+        for (int row : SheetsToPrint(choice, current.origin.tableRow)) PrintCableSheet(owner, TableCable(row), printer);
 }
+}  // namespace
 
-// `currentCable`: the table's number of the current cable, -1 for one of the user's own.
-void printCables(CWnd* owner, const CableFiles& current, int currentCable) {
+void PrintCables(CWnd* owner, const Cable& current) {
     int choice = AskPrintChoice(owner);
     if (choice < 0) return;
 
@@ -29,10 +29,7 @@ void printCables(CWnd* owner, const CableFiles& current, int currentCable) {
     }
 
     try {
-        if (choice == PrintOption::CurrentCable && currentCable < 0)
-            PrintCableSheet(owner, current, printer);
-        else
-            for (int cableNumber : SheetsToPrint(choice, currentCable)) printSheet(owner, cableNumber, printer);
+        printSheets(owner, current, choice, printer);
         if (choice == PrintOption::CableList) {
             std::vector<const char*> names = CableListNames();
             PrintCableList(owner, names.data(), static_cast<int>(names.size()), printer);
@@ -44,8 +41,3 @@ void printCables(CWnd* owner, const CableFiles& current, int currentCable) {
         owner->MessageBox(error.what(), "Strandor!", MB_OK | MB_ICONHAND);
     }
 }
-}  // namespace
-
-void PrintCables(CWnd* owner, int currentCable) { printCables(owner, TableCableFiles(currentCable), currentCable); }
-
-void PrintCables(CWnd* owner, const CableFiles& current) { printCables(owner, current, -1); }

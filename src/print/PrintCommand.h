@@ -3,11 +3,10 @@
 // sheet, every cable's sheet or the cable list, one document each. Failures are told in a message
 // box over `owner`.
 
-#include "cables/CableTable.h"
+#include "cables/Cable.h"
 
 class CWnd;
 
-void PrintCables(CWnd* owner, int currentCable);
-// The same with the current cable given by its files (one of the user's own cables): its sheet is
-// the current cable's; "All cables" and the list stay the table's.
-void PrintCables(CWnd* owner, const CableFiles& current);
+// `current`: the cable the window shows, whose sheet "Current cable" prints; "All cables" and the
+// list are the table's.
+void PrintCables(CWnd* owner, const Cable& current);

@@ -10,6 +10,7 @@
 #include "wiring/CableIndexEntry.h"
 #include "wiring/CableLayout.h"
 #include "wiring/CheckedDrawing.h"
+#include "wiring/ConnectorEntries.h"
 #include "wiring/ConnectorLayout.h"
 #include "wiring/NotesLayout.h"
 #include "wiring/TextEncoding.h"
@@ -209,6 +210,10 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
     out.startPinouts = endDrawing(head.pinouts[0], shelf.set, false);
     out.endPinouts = endDrawing(head.pinouts[1], shelf.set, false);
     out.index = indexCable(cable, *shelf.set.plug(table.startPlug), *shelf.set.plug(table.endPlug));
+    out.startConnector = connectorEntry(*shelf.set.plug(table.startPlug));
+    out.endConnector = connectorEntry(*shelf.set.plug(table.endPlug));
+    if (const ConnectorSource* pinouts = shelf.set.pinout(table.startPinouts)) out.startPinoutRows = pinoutEntry(*pinouts);
+    if (const ConnectorSource* pinouts = shelf.set.pinout(table.endPinouts)) out.endPinoutRows = pinoutEntry(*pinouts);
     out.ok = true;
     return out;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "datafiles/CableIndex.h"
+#include "datafiles/ConnectorList.h"
 #include "wiring/SourceText.h"
 
 namespace wiring {
@@ -31,6 +32,10 @@ struct UserCable {
     std::string notes;      // metafile bytes of the notes, as datagen writes a NOTES drawing
     EndDrawing startPlug, endPlug, startPinouts, endPinouts;
     IndexedCable index;     // what Find cable and Copy wiring read (number 0)
+    // What the connector list would say of the ends' drawings, shipped or the user's own: the words
+    // a screen reader is told. A pinout drawing left out ('pinouts start 0') has an empty name.
+    ConnectorEntry startConnector, endConnector;
+    PinoutEntry startPinoutRows, endPinoutRows;
 };
 
 // A source over this size, or with more wires and jumpers than MaxUserWires, is refused.

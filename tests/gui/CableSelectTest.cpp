@@ -239,7 +239,7 @@ struct Snapshot {
 
 Snapshot snapshot(const MainFrame& frame) {
     return {windowText(frame.GetSafeHwnd()),
-            frame.Current.cableIndex,
+            frame.ShownCable().origin.tableRow,
             {frame.startPanel.firstPath, frame.startPanel.secondPath, frame.diagramPanel.firstPath,
              frame.diagramPanel.secondPath, frame.endPanel.firstPath, frame.endPanel.secondPath},
             {frame.startPanel.showFirst, frame.diagramPanel.showFirst, frame.endPanel.showFirst}};
@@ -308,7 +308,7 @@ protected:
             }
         });
         CableSelectDialog dialog(app->mainWindow, frame().browseNode);
-        INT_PTR result = dialog.DoModal();
+        INT_PTR result = dialog.DoModal() == IDOK ? dialog.Picked().tableRow : -1;
         EXPECT_TRUE(waiter.seen());
         return result;
     }
@@ -482,7 +482,7 @@ TEST_F(CableSelectTest, PickingCable42SetsTitlePathsAndRepaintsThePanels) {
         doubleClickRow(dialog, 3);
     }));
     EXPECT_EQ(windowText(mainWindow()), "Strandor! [ MAC - PC (DB25) serial, type 2 ]");
-    EXPECT_EQ(frame().Current.cableIndex, 42);
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 42);
     EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.042");
     EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.029");
     EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
@@ -531,7 +531,7 @@ TEST_F(CableSelectTest, NextOpeningShowsTheCategoryOfTheLastPickWithNoRowSelecte
         walkDown(dialog, {1, 1, 1, 3});
         doubleClickRow(dialog, 8);
     }));
-    EXPECT_EQ(frame().Current.cableIndex, 58);
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 58);
     Rows rows;
     int selection = 0, differs = -1;
     ASSERT_TRUE(openSelection([&](HWND dialog) {
@@ -573,7 +573,7 @@ TEST_F(CableSelectTest, CancellingByNoEscapeOrCloseBoxChangesAndRepaintsNothing)
         walkDown(dialog, {1, 3});
         doubleClickRow(dialog, 3);
     }));
-    ASSERT_EQ(frame().Current.cableIndex, 49);
+    ASSERT_EQ(frame().ShownCable().origin.tableRow, 49);
     PumpUntilIdle();
     const std::vector<std::pair<const char*, std::function<void(HWND)>>> cancels = {
         {"NO button", [](HWND dialog) { clickButton(dialog, IDCANCEL); }},
@@ -685,7 +685,7 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
             walkDown(dialog, route.categories);
             doubleClickRow(dialog, route.row);
         }));
-        int number = frame().Current.cableIndex;
+        int number = frame().ShownCable().origin.tableRow;
         ASSERT_GT(number, 0);
         ASSERT_LT(number, 100);
         picked.insert(number);

@@ -240,7 +240,7 @@ TEST_F(DpiLayoutTest, MovingToAnotherDpiLaysOutAgainAndKeepsCableTogglesAndHint)
     ::SendMessageA(mainWindow(), WM_DPICHANGED, MAKEWPARAM(next.dpi, next.dpi), reinterpret_cast<LPARAM>(&suggested));
     PumpUntilIdle();
     EXPECT_RECT(windowRect(mainWindow()), suggested);
-    EXPECT_EQ(frame().Current.cableIndex, 5);
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 5);
     EXPECT_EQ(frame().startPanel.showFirst, 0);
     EXPECT_EQ(frame().CurrentHintId, ID_SELECT_CABLE);
     EXPECT_EQ(frame().StatusText, "Cable selection");

@@ -151,7 +151,7 @@ TEST_F(DrawingPanelTest, DoubleClicksToggleConnectorsAndOpenNotesForTheDiagram) 
     ::SendMessageA(frame().endPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(frame().endPanel.showFirst, 0);
 
-    frame().Current.cableIndex = 57;
+    frame().ShowCable(57);
     HWND owner = nullptr;
     int notesNumber = -1;
     DialogWaiter notes([&](HWND dialog) {

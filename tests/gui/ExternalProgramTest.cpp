@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "cables/Cable.h"
 #include "cables/CableTable.h"
 #include "external/CommandLines.h"
 #include "external/ExternalPrograms.h"
@@ -33,8 +34,8 @@ protected:
 }  // namespace
 
 TEST(UserNotesCommand, IsTheEditorsNameABlankAndTheUnquotedFile) {
-    EXPECT_EQ(UserNotesCommandLine(0), "NOTEPAD.EXE DATA\\USERNOTE\\USERNOTE.000");
-    EXPECT_EQ(UserNotesCommandLine(57), "NOTEPAD.EXE DATA\\USERNOTE\\USERNOTE.057");
+    EXPECT_EQ(UserNotesCommandLine(TableCable(0)), "NOTEPAD.EXE DATA\\USERNOTE\\USERNOTE.000");
+    EXPECT_EQ(UserNotesCommandLine(TableCable(57)), "NOTEPAD.EXE DATA\\USERNOTE\\USERNOTE.057");
     char system[MAX_PATH];
     ::GetSystemDirectoryA(system, MAX_PATH);
     EXPECT_EQ(EditorPath(), std::string(system) + "\\NOTEPAD.EXE");

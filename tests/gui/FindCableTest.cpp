@@ -139,7 +139,7 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
     EXPECT_EQ(focusAfterTabs, list) << "words, start connector, end connector, the check box, then the list";
     EXPECT_EQ(selected, 1);
     EXPECT_EQ(title(), "Strandor! [ nullmodem, 3-Wire, DB25-DB9 ]");
-    EXPECT_EQ(frame().Current.cableIndex, 2);
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 2);
     EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.002");
     EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.011");
     EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
@@ -170,7 +170,7 @@ TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
     EXPECT_EQ(rows, (std::vector<std::string>{Catalog.cables[5].name}));
     EXPECT_EQ(inHandRows, (std::vector<std::string>{Catalog.cables[52].name, Catalog.cables[2].name}));
     EXPECT_EQ(title(), "Strandor!");
-    EXPECT_EQ(frame().Current.cableIndex, 0);
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 0);
     EXPECT_EQ(frame().browseNode, 0);
 }
 

@@ -221,8 +221,8 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
     writeSource("DE-9 to DB-25 adapter.txt", example);
     EXPECT_FALSE(pick(1).empty()) << "the selection dialog opened";
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
-    EXPECT_EQ(frame().Current.cableIndex, 0);
-    EXPECT_EQ(frame().myCableFile, "DE-9 to DB-25 adapter.txt");
+    EXPECT_EQ(frame().ShownCable().origin.tableRow, 0);
+    EXPECT_EQ(frame().ShownCable().origin.myFile, "DE-9 to DB-25 adapter.txt");
     EXPECT_EQ(frame().browseNode, MyCablesNode);
     EXPECT_TRUE(samePixels(Pixels::OfClient(frame().startPanel.GetSafeHwnd()), start52)) << "start connector";
     EXPECT_TRUE(samePixels(Pixels::OfClient(frame().endPanel.GetSafeHwnd()), end52)) << "end connector";
@@ -230,7 +230,7 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
     EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
 
     // The diagram and the notes are compiled into the cache and pass the check every drawing passes.
-    for (const std::string& path : Rows{frame().diagramPanel.firstPath, frame().myCables.Cables()[0].files.notes}) {
+    for (const std::string& path : Rows{frame().diagramPanel.firstPath, frame().ShownCable().notes}) {
         EXPECT_EQ(path.rfind("DATA\\MYCABLES\\CACHE\\", 0), 0u) << path;
         EXPECT_TRUE(IsPlayableMetafile(path.c_str())) << path;
     }
@@ -247,7 +247,7 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
 TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawings) {
     writeSource("adapter.txt", manualExample());
     pick(1);
-    ASSERT_EQ(frame().myCableFile, "adapter.txt");
+    ASSERT_EQ(frame().ShownCable().origin.myFile, "adapter.txt");
     const std::string endPlug = frame().endPanel.firstPath;
 
     // Saved broken while shown: the third head line names no drawing.
@@ -301,7 +301,7 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
     PumpUntilIdle(150);
     EXPECT_EQ(title(), "Strandor! [ No cable ]") << "its source deleted, the cable goes";
-    EXPECT_TRUE(frame().myCableFile.empty());
+    EXPECT_TRUE(frame().ShownCable().origin.myFile.empty());
 }
 
 TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
@@ -396,10 +396,11 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     copyShippedSources();
     writeSource("adapter.txt", manualExample());
     WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
-    frame().myCables.Refresh();
-    ASSERT_EQ(frame().myCables.Cables().size(), 1u);
-    ASSERT_TRUE(frame().myCables.Cables()[0].drawable) << frame().myCables.Cables()[0].errorText();
-    frame().ShowMyCable(frame().myCables.Cables()[0]);
+    MyCableShelf shelf;
+    shelf.Refresh();
+    ASSERT_EQ(shelf.Cables().size(), 1u);
+    ASSERT_TRUE(shelf.Cables()[0].drawable) << shelf.Cables()[0].errorText();
+    frame().ShowCable(shelf.Cables()[0].cable);
 
     std::vector<std::string> pdfs = print(IDC_PRINT_CURRENT);
     ASSERT_EQ(pdfs.size(), 1u) << "one document for the current cable";

@@ -86,7 +86,7 @@ TEST_F(PrintFailureTest, NotesFileHeldOpenEndsThePrintingCleanly) {
     // Once the file is free again, printing works as before.
     other.release();
     pdfsBefore = PdfFiles();
-    frame().Current.cableIndex = 3;
+    frame().ShowCable(3);
     std::vector<std::string> again = print(IDC_PRINT_CURRENT);
     ASSERT_EQ(again.size(), 1u);
     PrintedPage page = ReadPrintedPage(again[0]);
@@ -103,7 +103,7 @@ TEST_F(PrintFailureTest, NotesFolderInPlaceOfTheFileEndsTheSheet) {
             ::RemoveDirectoryA("DATA\\USERNOTE\\USERNOTE.008");
         }
     } folderGone;
-    frame().Current.cableIndex = 8;
+    frame().ShowCable(8);
     long gdiBefore = LiveGdiObjects();
 
     std::vector<BoxSeen> boxes;

@@ -63,7 +63,7 @@ TEST_F(PrintSheetTest, CurrentCableSheetHasTitleNotesAndDrawingsInPlace) {
     WriteDataFile(dataFile("USERNOTE", "USERNOTE", 8),
                   "Pins 2 & 3 crossed\r\n"
                   "the words of a longer line wrap at the right edge of the notes column and go on below it");
-    frame().Current.cableIndex = 8;
+    frame().ShowCable(8);
     long gdiBefore = LiveGdiObjects();
 
     std::vector<std::string> pdfs = print(IDC_PRINT_CURRENT);
@@ -155,7 +155,7 @@ TEST_F(PrintSheetTest, NotesAreCutAt999BytesAndEndAtAZeroByte) {
     WriteDataFile(dataFile("CABLE", "CABLE", 5), std::string(200, '\x01'));
     WriteRectangleMetafile(dataFile("PLUG", "PLUG", 11), 10, 15);
 
-    frame().Current.cableIndex = 5;
+    frame().ShowCable(5);
     std::vector<std::string> cut = print(IDC_PRINT_CURRENT);
     ASSERT_EQ(cut.size(), 1u);
     std::string text = notesText(ReadPrintedPage(cut[0]));
@@ -167,7 +167,7 @@ TEST_F(PrintSheetTest, NotesAreCutAt999BytesAndEndAtAZeroByte) {
     expectDrawing(pixels, ExpectedDrawing{"start connector", 64, 73, 15});
 
     pdfsBefore = PdfFiles();
-    frame().Current.cableIndex = 6;
+    frame().ShowCable(6);
     std::vector<std::string> zero = print(IDC_PRINT_CURRENT);
     ASSERT_EQ(zero.size(), 1u);
     EXPECT_EQ(notesText(ReadPrintedPage(zero[0])), "before the zero") << "a zero byte ends the text";

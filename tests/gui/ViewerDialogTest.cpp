@@ -140,7 +140,7 @@ TEST_F(ViewerDialogTest, NotesDialogCentresTheNotesDrawingOfTheCurrentCable) {
 TEST_F(ViewerDialogTest, NotesOfCable57ComeFromItsOwnFile) {
     MakeDataFolders();
     WriteRectangleDrawing("DATA\\NOTES\\NOTES.057", -2600, 2600, 2600, -2600, RGB(0, 128, 0));
-    frame().Current.cableIndex = 57;
+    frame().ShowCable(57);
     int notesNumber = -1;
     withDialog(mainWindow(), 508, [&](HWND dialog) {
         notesNumber = NotesNumberOf(dialog);

@@ -34,6 +34,20 @@ std::vector<int> withEnds(const std::string& a, const std::string& b) {
 std::vector<int> sorted(std::vector<int> numbers) {
     return std::sort(numbers.begin(), numbers.end()), numbers;
 }
+
+// The search over the table's cables of an index, by their row numbers.
+std::vector<int> FindCables(const CableIndex& index, const CableQuery& query) {
+    const std::vector<Cable> cables = TableCables(index);
+    std::vector<int> rows;
+    for (std::size_t found : ::FindCables(cables, query)) rows.push_back(cables[found].origin.tableRow);
+    return rows;
+}
+
+std::vector<std::string> ConnectorChoices(const CableIndex& index, bool mating = false) {
+    return ::ConnectorChoices(TableCables(index), mating);
+}
+
+int CategoryOfCable(int row) { return ::CategoryOfCable(TableRow(row)); }
 }  // namespace
 
 TEST(CableSearch, QueriesFindTheCablesTheyDescribe) {

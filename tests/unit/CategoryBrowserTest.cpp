@@ -32,9 +32,9 @@ void walk(int node, std::map<int, std::set<std::string>>& found, std::set<int>& 
         } else {
             ASSERT_EQ(result.kind, ChooseResult::Picked) << CategoryPath(node) << " row " << row;
             EXPECT_EQ(shown, node) << "picking does not move";
-            found[result.cableNumber].insert(CategoryPath(node));
+            found[result.cable.tableRow].insert(CategoryPath(node));
             // The row shows the picked cable's name behind six blanks.
-            EXPECT_EQ(rows[row], std::string("      ") + Catalog.cables[result.cableNumber].name);
+            EXPECT_EQ(rows[row], std::string("      ") + Catalog.cables[result.cable.tableRow].name);
         }
     }
 }
@@ -122,18 +122,18 @@ TEST_F(CategoryBrowserTest, CableRowPicksTheCableOfThatSlotAndStays) {
     int node = 4;
     ChooseResult result = Choose(node, 1);
     EXPECT_EQ(result.kind, ChooseResult::Picked);
-    EXPECT_EQ(result.cableNumber, 1);
+    EXPECT_EQ(result.cable.tableRow, 1);
     EXPECT_EQ(node, 4);
     node = 21;
     result = Choose(node, 3);
     EXPECT_EQ(result.kind, ChooseResult::Picked);
-    EXPECT_EQ(result.cableNumber, 42);
+    EXPECT_EQ(result.cable.tableRow, 42);
     EXPECT_EQ(node, 21);
     node = 8;
     result = Choose(node, 1);
-    EXPECT_EQ(result.cableNumber, 8);
+    EXPECT_EQ(result.cable.tableRow, 8);
     result = Choose(node, 2);
-    EXPECT_EQ(result.cableNumber, 7);
+    EXPECT_EQ(result.cable.tableRow, 7);
 }
 
 TEST_F(CategoryBrowserTest, NoSelectionAndRowsBeyondTheChildCountAreIgnored) {
@@ -197,7 +197,7 @@ TEST_F(CategoryBrowserTest, ReachableTreeListsItsCablesInListOrder) {
             int shown = node;
             ChooseResult result = Choose(shown, row);
             ASSERT_EQ(result.kind, ChooseResult::Picked) << "node " << node << " row " << row;
-            picked.push_back(result.cableNumber);
+            picked.push_back(result.cable.tableRow);
         }
         EXPECT_EQ(picked, entry.second) << "node " << node;
     }

@@ -12,12 +12,16 @@
 namespace {
 using Rows = std::vector<std::string>;
 
-IndexedCable indexed(int number, const std::string& family, const std::string& gender, const std::string& signal) {
-    IndexedCable cable;
-    cable.number = number;
-    cable.start = {family, gender, family + " (x)", family};
-    cable.end = {"DB-25", "male", "DB-25 (y)", "DB-25"};
-    cable.wires.push_back({"wire", "S2", signal, "E3", signal, ""});
+Cable indexed(CableOrigin origin, const std::string& name, const std::string& family, const std::string& gender,
+              const std::string& signal) {
+    Cable cable = TableCable(origin.tableRow);
+    cable.origin = origin;
+    if (origin.IsMine()) cable.name = name;
+    cable.indexed = true;
+    cable.entry.number = origin.tableRow;
+    cable.entry.start = {family, gender, family + " (x)", family};
+    cable.entry.end = {"DB-25", "male", "DB-25 (y)", "DB-25"};
+    cable.entry.wires.push_back({"wire", "S2", signal, "E3", signal, ""});
     return cable;
 }
 }  // namespace
@@ -97,15 +101,16 @@ TEST(MyCables, ACopyIsRenamedInItsNameLine) {
 
 TEST(MyCables, TheRootListsMyCablesLastOnlyWhileThereAreAny) {
     EXPECT_EQ(ListRows(0, {}), (Rows{"[   ] Cables", "[+] Computer", "[+] Audio-Video", "[+] AC Power adapters"}));
-    const Rows mine = {"DE-9 to DB-25 adapter", "broken.txt (error)"};
+    const std::vector<ListedCable> mine = {{"DE-9 to DB-25 adapter", MyCableFile("a.txt")},
+                                           {"broken.txt (error)", MyCableFile("broken.txt")}};
     EXPECT_EQ(ListRows(0, mine), (Rows{"[   ] Cables", "[+] Computer", "[+] Audio-Video", "[+] AC Power adapters",
                                        "[+] My cables"}));
     EXPECT_EQ(ListRows(1, mine), ListRows(1)) << "below the root nothing changes";
 
     int node = 0;
-    EXPECT_EQ(Choose(node, 4, 0).kind, ChooseResult::Ignored) << "no row 4 without user cables";
+    EXPECT_EQ(Choose(node, 4, {}).kind, ChooseResult::Ignored) << "no row 4 without user cables";
     EXPECT_EQ(node, 0);
-    EXPECT_EQ(Choose(node, 4, mine.size()).kind, ChooseResult::MovedDown);
+    EXPECT_EQ(Choose(node, 4, mine).kind, ChooseResult::MovedDown);
     EXPECT_EQ(node, MyCablesNode);
     EXPECT_EQ(CategoryPath(node), ">Cables\\My cables");
     EXPECT_EQ(ListRows(node, mine), (Rows{"[ - ] My cables", "      DE-9 to DB-25 adapter", "      broken.txt (error)"}));
@@ -113,45 +118,44 @@ TEST(MyCables, TheRootListsMyCablesLastOnlyWhileThereAreAny) {
     const struct {
         int row;
         ChooseResult::Kind kind;
-        int cable;
-    } choices[] = {{1, ChooseResult::Picked, MyCableFirstNumber},
-                   {2, ChooseResult::Picked, MyCableFirstNumber + 1},
-                   {3, ChooseResult::Ignored, -1},
-                   {-1, ChooseResult::Ignored, -1}};
+        CableOrigin cable;
+    } choices[] = {{1, ChooseResult::Picked, MyCableFile("a.txt")},
+                   {2, ChooseResult::Picked, MyCableFile("broken.txt")},
+                   {3, ChooseResult::Ignored, {}},
+                   {-1, ChooseResult::Ignored, {}}};
     for (const auto& c : choices) {
-        ChooseResult result = Choose(node, c.row, mine.size());
+        ChooseResult result = Choose(node, c.row, mine);
         EXPECT_EQ(result.kind, c.kind) << "row " << c.row;
-        EXPECT_EQ(result.cableNumber, c.cable) << "row " << c.row;
+        EXPECT_EQ(result.cable, c.cable) << "row " << c.row;
         EXPECT_EQ(node, MyCablesNode);
     }
-    EXPECT_EQ(Choose(node, 0, mine.size()).kind, ChooseResult::MovedUp);
+    EXPECT_EQ(Choose(node, 0, mine).kind, ChooseResult::MovedUp);
     EXPECT_EQ(node, 0);
 }
 
 TEST(MyCables, FindAndTheConnectorChoicesTakeTheUsersCablesWithTheirNames) {
-    CableIndex index;
-    index.cables.push_back(indexed(3, "DE-9", "female", "TxD"));  // a table cable: nullmodem, 3-Wire, DB9-DB9
-    index.cables.push_back(indexed(MyCableFirstNumber, "Mini-DIN 6", "male", "CLK"));
-    index.cables.push_back(indexed(MyCableFirstNumber + 1, "DE-9", "female", "TxD"));
-    index.cables.push_back(indexed(MyCableFirstNumber + 2, "RJ-45", "male", "TxD"));  // no name: not listed
-    const Rows names = {"Keyboard 10 lead", "Keyboard 9 adapter"};
+    // A table cable (nullmodem, 3-Wire, DB9-DB9), then three of the user's, the last without a name.
+    const std::vector<Cable> cables = {indexed(TableRow(3), "", "DE-9", "female", "TxD"),
+                                       indexed(MyCableFile("a.txt"), "Keyboard 10 lead", "Mini-DIN 6", "male", "CLK"),
+                                       indexed(MyCableFile("b.txt"), "Keyboard 9 adapter", "DE-9", "female", "TxD"),
+                                       indexed(MyCableFile("c.txt"), "", "RJ-45", "male", "TxD")};
 
     const struct {
         CableQuery query;
-        std::vector<int> found;
+        std::vector<std::size_t> found;  // places in `cables`
     } cases[] = {
-        {{"keyboard", "", "", false}, {MyCableFirstNumber + 1, MyCableFirstNumber}},
-        {{"my cables", "", "", false}, {MyCableFirstNumber + 1, MyCableFirstNumber}},
-        {{"txd", "DE-9 female", "", false}, {MyCableFirstNumber + 1, 3}},
-        {{"clk", "", "DB-25 male", false}, {MyCableFirstNumber}},
-        {{"", "Mini-DIN 6 female", "", true}, {MyCableFirstNumber}},
+        {{"keyboard", "", "", false}, {2, 1}},
+        {{"my cables", "", "", false}, {3, 2, 1}},
+        {{"txd", "DE-9 female", "", false}, {2, 0}},
+        {{"clk", "", "DB-25 male", false}, {1}},
+        {{"", "Mini-DIN 6 female", "", true}, {1}},
     };
-    for (const auto& c : cases) EXPECT_EQ(FindCables(index, c.query, names), c.found) << c.query.words;
-    EXPECT_EQ(FindCables(index, {"keyboard", "", "", false}), std::vector<int>{}) << "without names, none of them";
-    EXPECT_EQ(FoundCableName(MyCableFirstNumber + 1, names), "Keyboard 9 adapter");
-    EXPECT_EQ(FoundCableName(3, names), "nullmodem, 3-Wire, DB9-DB9");
+    for (const auto& c : cases) EXPECT_EQ(FindCables(cables, c.query), c.found) << c.query.words;
+    EXPECT_EQ(FindCables({cables[0]}, {"keyboard", "", "", false}), std::vector<std::size_t>{}) << "the table's alone";
+    EXPECT_EQ(cables[2].name, "Keyboard 9 adapter");
+    EXPECT_EQ(cables[0].name, "nullmodem, 3-Wire, DB9-DB9");
 
-    const std::vector<std::string> choices = ConnectorChoices(index);
+    const std::vector<std::string> choices = ConnectorChoices(cables);
     EXPECT_EQ(choices, (Rows{"DB-25 male", "DE-9 female", "Mini-DIN 6 male", "RJ-45 male"}));
-    EXPECT_EQ(CategoryOfCable(MyCableFirstNumber + 1), MyCablesNode);
+    EXPECT_EQ(CategoryOfCable(cables[2].origin), MyCablesNode);
 }

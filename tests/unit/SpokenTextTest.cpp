@@ -33,17 +33,19 @@ TEST(SpokenText, ConnectorAndPinoutDrawingsFromTheConnectorList) {
     ConnectorList list = SampleConnectorList();
     list.pinouts = {{1, "DE-9 RS-232 (PC, DTE)", {{"1", "DCD in (carrier)"}, {"2", "RxD in (receive)"}}},
                     {49, "Mac SCSI", {}}};
+    const auto ConnectorWordsOf = [&list](int n) { return ConnectorWords(list.connector(n) ? *list.connector(n) : ConnectorEntry{}); };
+    const auto PinoutWordsOf = [&list](int n) { return PinoutWords(list.pinout(n) ? *list.pinout(n) : PinoutEntry{}); };
     const struct {
         std::string words;
         std::string expected;
     } cases[] = {
-        {ConnectorWords(list, 9), "DE-9 (9-pin D-sub), female, mating face"},
-        {ConnectorWords(list, 15), "RCA (phono), male, side view"},
-        {ConnectorWords(list, 99), "Unused"},  // a list without the connector's face says its name
-        {ConnectorWords(list, 12), ""},
-        {PinoutWords(list, 1), "DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive)"},
-        {PinoutWords(list, 49), "Mac SCSI"},
-        {PinoutWords(list, 2), ""},
+        {ConnectorWordsOf(9), "DE-9 (9-pin D-sub), female, mating face"},
+        {ConnectorWordsOf(15), "RCA (phono), male, side view"},
+        {ConnectorWordsOf(99), "Unused"},  // a list without the connector's face says its name
+        {ConnectorWordsOf(12), ""},
+        {PinoutWordsOf(1), "DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive)"},
+        {PinoutWordsOf(49), "Mac SCSI"},
+        {PinoutWordsOf(2), ""},
     };
     for (const auto& c : cases) EXPECT_EQ(c.words, c.expected);
 }

@@ -5,6 +5,7 @@
 
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
+#include "wiring/ConnectorEntries.h"
 #include "wiring/SourceText.h"
 
 using namespace wiring;
@@ -15,12 +16,6 @@ const char* const ConnectorGroups[] = {
 const int ConnectorGroupCount = static_cast<int>(std::size(ConnectorGroups));
 
 namespace {
-// Tabs separate the list's fields, so none may stand inside one.
-std::string field(std::string text) {
-    std::replace(text.begin(), text.end(), '\t', ' ');
-    return text;
-}
-
 int groupIndex(const ConnectorSource& source) {
     for (int i = 0; i < ConnectorGroupCount; ++i)
         if (source.group.text == ConnectorGroups[i]) return i;
@@ -38,13 +33,9 @@ std::string connectorListPath() { return "MISC/CONNECT.LST"; }
 ConnectorList makeConnectorList(const ConnectorSet& connectors) {
     std::vector<std::pair<int, ConnectorEntry>> ordered;  // group index, entry
     for (const auto& [number, source] : connectors.plugs) {
-        ConnectorEntry entry;
+        ConnectorEntry entry = connectorEntry(source);
         entry.number = number;
-        entry.group = source.group.text;
-        entry.name = field(source.titles.front().text);
         entry.pinouts = PinoutsUsedWith(number);
-        entry.gender = source.gender == Gender::Female ? "female" : "male";
-        entry.view = source.symbolic ? "contacts by name" : source.sideView ? "side view" : "mating face";
         ordered.push_back({groupIndex(source), entry});
     }
     std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
@@ -52,19 +43,18 @@ ConnectorList makeConnectorList(const ConnectorSet& connectors) {
     });
 
     ConnectorList list;
-    std::map<int, std::string> pinoutNames;
+    std::map<int, PinoutEntry> pinouts;
     for (const auto& [group, entry] : ordered) {
         list.connectors.push_back(entry);
         // Of a pinout drawing the list takes the first title line only.
         for (int pinout : entry.pinouts) {
             const ConnectorSource* source = connectors.pinout(pinout);
-            if (source) pinoutNames.emplace(pinout, field(source->titles.front().text));
+            if (source) pinouts.emplace(pinout, pinoutEntry(*source));
         }
     }
-    for (const auto& [number, name] : pinoutNames) {
-        if (name.empty()) continue;
-        PinoutEntry pinout{number, name, {}};
-        for (const PinRow& row : connectors.pinout(number)->pins) pinout.rows.push_back({field(row.label), field(row.signal)});
+    for (auto& [number, pinout] : pinouts) {
+        if (pinout.name.empty()) continue;
+        pinout.number = number;
         list.pinouts.push_back(pinout);
     }
     return list;
