@@ -43,6 +43,7 @@ std::string searchText(const Cable& found) {
 
 // "DE-9 female" for an end "DE-9 male", and the other way round.
 std::string matingChoice(const IndexedEnd& end) {
+    if (end.gender.empty()) return end.choice();  // loose ends meet whatever they are screwed into
     return end.family + (end.gender == "male" ? " female" : " male");
 }
 

@@ -122,7 +122,8 @@ private:
         bool& have = isStart ? haveStart : haveEnd;
         if (have) return fail("a second " + f[0] + " line for cable " + ThreeDigits(current()->number));
         if (f[1].empty()) return fail("the " + f[0] + " connector has no family");
-        if (f[2] != "male" && f[2] != "female") return fail("the gender is 'male' or 'female', not '" + f[2] + "'");
+        if (f[2] != "male" && f[2] != "female" && !f[2].empty())
+            return fail("the gender is 'male', 'female' or empty (loose ends), not '" + f[2] + "'");
         have = true;
         (isStart ? current()->start : current()->end) = {f[1], f[2], f[3], f[4]};
         return true;

@@ -27,11 +27,11 @@ constexpr std::size_t MaxCableIndexBytes = 1024 * 1024;
 
 struct IndexedEnd {
     std::string family;  // "DE-9": the connector drawing's title without its bracketed part
-    std::string gender;  // "male" or "female"
+    std::string gender;  // "male" or "female"; empty for loose ends, which have none
     std::string title;   // the connector drawing's title, "DE-9 (9-pin D-sub)"
     std::string label;   // the diagram's heading of this end, "DE-9 (PC 1)"
     // "DE-9 female": what the connector choices of the find dialog offer.
-    std::string choice() const { return family + " " + gender; }
+    std::string choice() const { return gender.empty() ? family : family + " " + gender; }
     bool operator==(const IndexedEnd& o) const {
         return family == o.family && gender == o.gender && title == o.title && label == o.label;
     }

@@ -16,7 +16,8 @@ std::string genderWord(Gender gender) { return gender == Gender::Female ? "femal
 // drawing shows: a cable with a female DE-9 may borrow the male drawing, mirrored.
 IndexedEnd indexEnd(const ConnectorSource& plug, const CableEndFacts& facts, const std::string& label) {
     const std::string title = plug.titles.empty() ? std::string() : plug.titles.front().text;
-    return {connectorFamily(title), genderWord(facts.gender), title, label};
+    // Loose ends have no gender: the field stays empty.
+    return {connectorFamily(title), facts.looseEnds ? std::string() : genderWord(facts.gender), title, label};
 }
 
 // The words of the notes, each once (case ignored), without the punctuation around them.

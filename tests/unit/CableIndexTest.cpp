@@ -69,7 +69,7 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {"CABLE\t1\tT\n", "line 1: the cable number '1' is not three digits"},
         {"CABLE\t001\t\n", "line 1: cable 001 has no title"},
         {Cable + Ends + "CABLE\t001\tU\n", "line 4: the cables stand in ascending order: 001 cannot follow 001"},
-        {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male' or 'female', not 'both'"},
+        {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male', 'female' or empty (loose ends), not 'both'"},
         {Cable + Ends + "START\tDE-9\tmale\tx\ty\n", "line 4: a second START line for cable 001"},
         {Cable + "START\tDE-9\tmale\tx\ty\nCABLE\t002\tU\n", "line 1: cable 001 has no END line"},
         {Cable + Ends + "WIRE\tcable\tS1\t\tE1\t\t\n", "line 4: the wire kind is wire, ribbon, shield or jumper, not 'cable'"},
