@@ -21,6 +21,8 @@
 #include "drawing/KeyButton.h"
 #include "drawing/DrawMetafile.h"
 #include "framework/Dc.h"
+#include "framework/FileBytes.h"
+#include "framework/Handle.h"
 #include "drawing/NotesDialog.h"
 #include "framework/GdiObjects.h"
 #include "print/CableSheet.h"
@@ -189,22 +191,14 @@ struct Usage {
 // the next free slot of the handle table (it grows when handles leak), and the anonymous
 // resident memory of the process as Linux counts it.
 double nextHandleSlot() {
-    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    double slot = static_cast<double>(reinterpret_cast<UINT_PTR>(probe)) / 4;
-    ::CloseHandle(probe);
-    return slot;
+    const ScopedHandle probe(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    return static_cast<double>(reinterpret_cast<UINT_PTR>(probe.get())) / 4;
 }
 
 double anonymousResidentKiB() {
-    HANDLE status = ::CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
-    if (status == INVALID_HANDLE_VALUE) return -1;
-    char text[8192] = "";
-    DWORD read = 0;
-    ::ReadFile(status, text, sizeof text - 1, &read, nullptr);
-    ::CloseHandle(status);
-    const char* line = std::strstr(text, "RssAnon:");
-    return line ? std::atof(line + 8) : -1;
+    const FileBytes status = ReadFileBytes("Z:\\proc\\self\\status", 8192);
+    const std::size_t line = status.bytes.find("RssAnon:");
+    return line == std::string::npos ? -1 : std::atof(status.bytes.c_str() + line + 8);
 }
 
 Usage usage() {

@@ -8,8 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,17 +15,13 @@
 #include "mycables/MyCableFiles.h"
 #include "datafiles/ThreeDigits.h"
 #include "wiring/TextEncoding.h"
+#include "framework/FileBytes.h"
 #include "wiring/UserCable.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string fileText(const fs::path& path) { return ReadFileBytes(path.string(), wiring::MaxSourceBytes).bytes; }
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

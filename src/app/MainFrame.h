@@ -12,12 +12,11 @@
 #include "drawing/KeyButton.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
-#include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
 #include "mycables/MyCableShelf.h"
 #include "mycables/WindowsFolder.h"
-#include "ui/Contrast.h"
 #include "ui/HintTarget.h"
+#include "ui/SurfaceWindow.h"
 
 // The main window's state, read-only: what it shows and keeps.
 struct MainFrameView {
@@ -41,7 +40,7 @@ struct MainFrameView {
     const KeyButton (&KeyButtons)[KeyButtonCount];
 };
 
-class MainFrame : public CFrameWnd, public HintTarget {
+class MainFrame : public SurfaceFrame, public HintTarget {
 public:
     // Creates the window, hidden until the start window's OK shows it with `showCommand`.
     explicit MainFrame(int showCommand);
@@ -56,9 +55,6 @@ public:
     void ShowCable(int number);
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
-    // Reads the colours again (high contrast turned on or off) and repaints what changed.
-    void OnColoursChanged();
-
     // What the window shows and keeps, to read: the tests and the bench check its state here.
     MainFrameView View() const;
 
@@ -70,7 +66,7 @@ private:
     void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
-    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void OnDpiChanged(int newDpi) override;
     void layOut();
     void setPanelRects(const PanelRects& panels);
 
@@ -110,7 +106,6 @@ private:
     void OnEditCable();
     void OnActivate(int state);
 
-    int dpi = DefaultDpi;  // the DPI the window is laid out for
     CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
     CBitmap LogoBitmap;
     int SavedShowCommand;  // the show command the program was launched with
@@ -127,7 +122,6 @@ private:
     std::string StatusText = WelcomeText;
     int CurrentHintId = HintWelcome;
     Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
-    SurfaceColours colours = ClassicColours();  // of the surface, status line and frames; high contrast's when on
     RECT startPanelRect{};
     RECT diagramPanelRect{};
     RECT endPanelRect{};

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "wiring/SourceText.h"
+#include "wiring/SourceError.h"
 
 namespace wiring {
 

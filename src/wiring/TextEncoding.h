@@ -1,7 +1,8 @@
 #pragma once
-// Source files as a text editor saves them: code page 1252, UTF-8 with or without a byte order
-// mark, or UTF-16 little-endian with one. The guide's texts are code page 1252, so every file is
-// turned into that, and a character it cannot hold is refused with its line.
+// The one decoder of the source files the compiler reads, shipped or the user's, as a text editor
+// saves them: code page 1252, UTF-8 with or without a byte order mark, or UTF-16 little-endian with
+// one. The guide's texts are code page 1252, so every file is turned into that, and a character it
+// cannot hold is refused with its line.
 
 #include <string>
 

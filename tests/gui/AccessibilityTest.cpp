@@ -2,6 +2,7 @@
 // shortcut and value, the panels' values following the cable and the toggles with a value-change
 // event each time, the notes in words; and the high-contrast colours on the real surfaces.
 
+#include "ConnectorCatalogFixture.h"
 #include "GuiHarness.h"
 #include "TestDrawings.h"
 
@@ -15,6 +16,7 @@
 #include "framework/LateLibrary.h"
 #include "resource.h"
 #include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 
 namespace {
 // The published id of IAccessible, spelt out: the import library's value was found wrong.
@@ -326,4 +328,63 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     EXPECT_TRUE(view().colours == ClassicColours());
     EXPECT_EQ(ColourName(Pixels::OfClient(mainWindow()).at(150, client.bottom - 30)), ColourName(RGB(192, 192, 192)));
     EXPECT_EQ(ColourName(Pixels::OfClient(view().startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
+}
+
+// The connector catalog program: its controls are named for a reader as the guide's are, its
+// drawings told in words as they change, and its surface takes the high-contrast colours.
+using CatalogAccessibilityTest = ConnectorCatalogTest;
+
+TEST_F(CatalogAccessibilityTest, ListsFindBoxAndDrawingsHaveNamesRolesAndWords) {
+    const struct {
+        int id;
+        long role;
+        const char* name;
+    } controls[] = {
+        {IDC_CATALOG_CONNECTORS, ROLE_SYSTEM_LIST, "Connectors"},
+        {IDC_CATALOG_PINOUTS, ROLE_SYSTEM_LIST, "Pinouts"},
+        {IDC_CATALOG_CABLES, ROLE_SYSTEM_LIST, "Cables of the guide with this connector and pinout"},
+        {IDC_CATALOG_FIND, ROLE_SYSTEM_TEXT, "Find connector"},
+        {IDC_CATALOG_CONNECTOR_DRAWING, ROLE_SYSTEM_GRAPHIC, "Connector drawing"},
+        {IDC_CATALOG_PINOUT_DRAWING, ROLE_SYSTEM_GRAPHIC, "Pinout drawing"},
+    };
+    for (const auto& c : controls) {
+        const Spoken s = spoken(item(c.id), false);
+        EXPECT_EQ(s.role, c.role) << c.name;
+        EXPECT_EQ(s.name, c.name);
+    }
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_CONNECTOR_DRAWING)), "DE-9 (9-pin D-sub)");
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_PINOUT_DRAWING)), "DE-9 RS-232 (PC, DTE)");
+    ::SendMessageA(frame(), WM_COMMAND, ID_CATALOG_NEXT_PINOUT, 0);
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_PINOUT_DRAWING)), "CGA video (DE-9)");
+}
+
+TEST_F(CatalogAccessibilityTest, HighContrastColoursTheSurfaceCaptionsAndFramesAndNotTheDrawings) {
+    SystemColours system;
+    system.buttonFace = RGB(0, 0, 0);
+    system.buttonHighlight = RGB(255, 255, 255);
+    system.buttonShadow = RGB(0, 128, 0);
+    system.buttonText = RGB(255, 255, 0);
+    static_cast<SurfaceFrame*>(CWnd::FromHandle(frame()))->SetColours(SurfaceColoursFor(true, system));
+    PumpUntilIdle();
+
+    const Pixels client = Pixels::OfClient(frame());
+    saveShot(Pixels::OfScreen(frame()));
+    RECT view;
+    ::GetWindowRect(item(IDC_CATALOG_CONNECTOR_DRAWING), &view);
+    ::MapWindowPoints(nullptr, frame(), reinterpret_cast<POINT*>(&view), 2);
+    const RECT captions = {view.left, 0, client.width(), view.top};
+    EXPECT_EQ(ColourName(client.at(view.left - 2, view.top + 20)), ColourName(system.buttonFace)) << "the surface";
+    EXPECT_EQ(ColourName(client.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
+    EXPECT_GT(client.countOf(system.buttonText, captions), 20) << "the captions";
+    EXPECT_EQ(client.countOf(RGB(192, 192, 192), captions), 0) << "nothing left of the grey surface";
+    const Pixels drawing = Pixels::OfClient(item(IDC_CATALOG_CONNECTOR_DRAWING));
+    EXPECT_EQ(ColourName(drawing.at(0, 50)), ColourName(system.buttonShadow)) << "the frame's outer line";
+    EXPECT_EQ(ColourName(drawing.at(1, 50)), ColourName(system.buttonText)) << "its inner outline";
+    EXPECT_EQ(ColourName(drawing.at(10, 10)), ColourName(RGB(255, 255, 255))) << "the drawing's white ground";
+
+    // The colours read again, with high contrast off (as Wine always answers): the program's own look.
+    ::SendMessageA(frame(), WM_SYSCOLORCHANGE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(ColourName(Pixels::OfClient(frame()).at(view.left - 2, view.top + 20)), ColourName(RGB(192, 192, 192)));
+    EXPECT_EQ(ColourName(Pixels::OfClient(item(IDC_CATALOG_CONNECTOR_DRAWING)).at(1, 50)), ColourName(RGB(0, 0, 0)));
 }

@@ -13,6 +13,7 @@ void MakeDataFolders();
 void WriteRectangleDrawing(const std::string& path, int left, int top, int right, int bottom, COLORREF colour);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
 
 // The files (not folders) in a folder, with their paths.
