@@ -30,9 +30,9 @@ const wiring::CableNames& TableNames() {
 }  // namespace
 
 std::string MyCable::errorText() const {
-    const std::string where = error.file.empty() ? file() : error.file;
-    return error.line > 0 ? where + ", line " + std::to_string(error.line) + ": " + error.message
-                          : where + ": " + error.message;
+    wiring::SourceError shown = error;
+    if (shown.file.empty()) shown.file = file();
+    return shown.guideText();
 }
 
 MyCableShelf::MyCableShelf(MyCableFolder& files, std::string folder, std::string shippedFolder)
@@ -178,8 +178,7 @@ std::string MyCableShelf::WriteNewCable(const Cable& cable, std::string& error) 
         try {
             text = wiring::decodeToCodePage1252(bytes, cable.source);
         } catch (const wiring::DataError& fault) {
-            error = "The file " + cable.source + " cannot be copied: " + fault.error().message +
-                    (fault.error().line > 0 ? " (line " + std::to_string(fault.error().line) + ")." : ".");
+            error = "No copy was written: " + fault.error().guideText();
             return std::string();
         }
     }

@@ -2,30 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
+#include "framework/FileBytes.h"
+#include "framework/Handle.h"
 #include "mycables/MyCableCache.h"
 
 namespace {
-// A handle of the kind `release` closes, closed when it goes.
-template <BOOL(WINAPI* release)(HANDLE)>
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle) : handle(handle) {}
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    ~OwnedHandle() {
-        if (valid()) release(handle);
-    }
-    bool valid() const { return handle != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle; }
-
-private:
-    HANDLE handle;
-};
-using FileHandle = OwnedHandle<::CloseHandle>;
-using FindHandle = OwnedHandle<::FindClose>;
-
 std::uint64_t stampOf(const WIN32_FIND_DATAA& found) {
     const std::uint64_t written = (std::uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
     const std::uint64_t size = (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
@@ -60,19 +41,15 @@ std::vector<std::string> WindowsFolder::Folders(const std::string& folder) {
 }
 
 bool WindowsFolder::Read(const std::string& path, std::size_t limit, std::string& bytes) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
-    bytes.clear();
-    char buffer[16 * 1024];
-    DWORD got = 0;
-    while (bytes.size() < limit && ::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, std::min<std::size_t>(got, limit - bytes.size()));
+    FileBytes file = ReadFileBytes(path, limit);
+    if (!file.ok()) return false;
+    bytes = std::move(file.bytes);
+    if (bytes.size() > limit) bytes.resize(limit);
     return true;
 }
 
 bool WindowsFolder::Write(const std::string& path, const std::string& bytes, bool mustBeNew) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, mustBeNew ? CREATE_NEW : CREATE_ALWAYS,
+    ScopedHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, mustBeNew ? CREATE_NEW : CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     DWORD written = 0;
