@@ -59,7 +59,8 @@ public:
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
+        if (tag == "PART") return part(fields);
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE or PART and a tab");
     }
 
     bool finish() {
@@ -161,6 +162,13 @@ private:
         current()->notes.push_back({f[1], f[2]});
         return true;
     }
+    bool part(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: PART, start|end|cable, text")) return false;
+        if (f[1] != "start" && f[1] != "end" && f[1] != "cable")
+            return fail("a part is for the start, the end or the cable, not '" + f[1] + "'");
+        current()->parts.push_back({f[1], f[2]});
+        return true;
+    }
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -180,7 +188,8 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
-        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n";
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text;\r\n"
+        "; PART start|end|cable text\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
@@ -191,6 +200,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
         if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
         for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
+        for (const IndexedPart& part : cable.parts) text += joinFields({"PART", part.place, part.text});
     }
     return text;
 }
