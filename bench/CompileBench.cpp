@@ -10,25 +10,20 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cables/CableTable.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/TextEncoding.h"
+#include "framework/FileBytes.h"
 #include "wiring/UserCable.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string fileText(const fs::path& path) { return ReadFileBytes(path.string(), wiring::MaxSourceBytes).bytes; }
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -52,14 +47,17 @@ int main(int argc, char** argv) {
     for (int number : CablesInUse()) {
         if (number == 0) continue;
         const std::string source = fileText(data / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
-        cables.push_back({"cable " + ThreeDigits(number) + ".txt", NewCableSource(number, source)});
+        const std::string file = "cable " + ThreeDigits(number) + ".txt";
+        const std::string text = NewCableSource(number, wiring::decodeToCodePage1252(source, file));
+        cables.push_back({file, wiring::encodeUtf8WithMark(text)});
     }
 
+    const wiring::CableNames names = CableNamesByNumber();
     std::vector<std::vector<double>> times(cables.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t i = 0; i < cables.size(); ++i) {
             const auto start = std::chrono::steady_clock::now();
-            const wiring::UserCable compiled = wiring::CompileUserCable(cables[i], {}, shipped);
+            const wiring::UserCable compiled = wiring::CompileUserCable(cables[i], {}, shipped, names);
             const auto end = std::chrono::steady_clock::now();
             if (!compiled.ok) {
                 std::fprintf(stderr, "compile_bench: %s\n", compiled.error.text().c_str());

@@ -43,6 +43,12 @@ std::string partsSection(const IndexedCable& cable) {
     return text;
 }
 
+// Said before the wiring, so that nobody builds from it unwarned.
+std::string unconfirmedLine(const IndexedCable& cable) {
+    if (cable.unconfirmed.empty()) return std::string();
+    return "UNCONFIRMED WIRING: " + cable.unconfirmed + Eol;
+}
+
 std::string csvField(const std::string& field) {
     if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
@@ -52,7 +58,8 @@ std::string csvField(const std::string& field) {
 }  // namespace
 
 std::string WiringText(const IndexedCable& cable, const std::string& name) {
-    std::string text = name + Eol + cable.title + Eol + endLine("Start", cable.start) + endLine("End", cable.end);
+    std::string text = name + Eol + cable.title + Eol + unconfirmedLine(cable) + endLine("Start", cable.start) +
+                       endLine("End", cable.end);
     for (const IndexedBranch& branch : cable.branches) text += "Branch " + branch.name + ": " + branch.text + Eol;
 
     std::vector<const IndexedWire*> wires, jumpers, shields;

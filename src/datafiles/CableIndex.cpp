@@ -60,7 +60,8 @@ public:
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
         if (tag == "PART") return part(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE or PART and a tab");
+        if (tag == "UNCONFIRMED") return unconfirmed(fields);
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab");
     }
 
     bool finish() {
@@ -169,6 +170,14 @@ private:
         current()->parts.push_back({f[1], f[2]});
         return true;
     }
+
+    bool unconfirmed(const std::vector<std::string>& f) {
+        if (!fields(f, 2, "two fields: UNCONFIRMED, why")) return false;
+        if (f[1].empty()) return fail("an UNCONFIRMED line gives no reason");
+        if (!current()->unconfirmed.empty()) return fail("a second UNCONFIRMED line for cable " + ThreeDigits(current()->number));
+        current()->unconfirmed = f[1];
+        return true;
+    }
     bool words(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: WORDS, words")) return false;
         current()->words += (current()->words.empty() ? "" : " ") + f[1];
@@ -192,6 +201,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; PART start|end|cable text\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
+        if (!cable.unconfirmed.empty()) text += joinFields({"UNCONFIRMED", cable.unconfirmed});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
             text += joinFields({tag, end->family, end->gender, end->title, end->label});
         for (const IndexedBranch& branch : cable.branches) text += joinFields({"BRANCH", branch.name, branch.text});

@@ -16,6 +16,7 @@
 //     CHECK <tab> one more line of the continuity checklist
 //     WORDS <tab> the words of the notes, each once
 //     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
+//     UNCONFIRMED <tab> why no public reference confirms the wiring (only where none does)
 //     PART <tab> start <tab> DE-9 (9-pin D-sub), female; solder cups and a hood
 
 #include <string>
@@ -83,10 +84,11 @@ struct IndexedCable {
     std::string words;
     std::vector<IndexedNote> notes;  // the paragraphs of the notes drawing, in its order
     std::vector<IndexedPart> parts;  // the parts list: start, end, cable
+    std::string unconfirmed;  // why no public reference confirms the wiring; empty when one does
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
                branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
-               notes == o.notes && parts == o.parts;
+               notes == o.notes && parts == o.parts && unconfirmed == o.unconfirmed;
     }
 };
 

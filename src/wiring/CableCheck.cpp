@@ -87,6 +87,7 @@ CableSource readCable(const std::vector<SourceLine>& lines, const std::string& s
                       const ConnectorSet& connectors, const CableRules& rules) {
     CableSource cable = parseCable(lines, head.number, shownFile, cableEnds(connectors, head), rules);
     fillCoreCounts(cable);
+    resolveCableReferences(cable, head.name, head.listNames ? *head.listNames : CableNames{});
     EndPinouts pinouts;
     pinouts.start = endPinouts(connectors, cable, Side::Start, head.startPlug, head.startPinouts);
     pinouts.end = endPinouts(connectors, cable, Side::End, head.endPlug, head.endPinouts);

@@ -58,6 +58,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     entry.words = noteWords(cable);
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
     for (const PartsEntry& part : partsList(cable)) entry.parts.push_back({partPlaceWord(part.place), part.text});
+    entry.unconfirmed = unconfirmedText(cable);
     return entry;
 }
 

@@ -207,6 +207,20 @@ std::vector<std::string> legendLines(const CableSource& cable) {
     return lines;
 }
 
+// Under the titles of a cable whose wiring no public reference confirms, a bold warning that
+// sends the builder to the notes, where the reason stands. Answers the baseline it wrote on.
+int drawUnconfirmed(Sketch& sketch, const CableSource& cable, int y) {
+    if (unconfirmedText(cable).empty()) return y;
+    for (const CableNote& note : cable.notes) {
+        if (note.section != NoteSection::Unconfirmed) continue;
+        sketch.setSourceLine(note.line);
+        break;
+    }
+    y -= TitlePitch;
+    sketch.text({0, y}, SubtitleHeight, Align::Centre, UnconfirmedWarning, true);
+    return y;
+}
+
 // Title lines, then the two connectors' names over their columns and a rule. Answers where the
 // rows may start.
 int drawHeading(Sketch& sketch, const CableSource& cable) {
@@ -216,6 +230,7 @@ int drawHeading(Sketch& sketch, const CableSource& cable) {
         sketch.setSourceLine(cable.titles[i].line);
         sketch.text({0, y}, i == 0 ? TitleHeight : SubtitleHeight, Align::Centre, cable.titles[i].text, i == 0);
     }
+    y = drawUnconfirmed(sketch, cable, y);
     y -= NamesDrop;
     const int startWidth = width(cable.startTitle.text, NameHeight, true);
     const int endWidth = width(cable.endTitle.text, NameHeight, true);

@@ -364,13 +364,16 @@ void CableReader::read(const SourceLine& line) {
     } else if (key == "part") {
         readPart(line);
     } else if (key == "use" || key == "cable" || key == "variant" || key == "caution" || key == "source" ||
-               key == "check") {
+               key == "check" || key == "unconfirmed") {
         const NoteSection section = key == "use"       ? NoteSection::Use
                                     : key == "cable"   ? NoteSection::Cable
                                     : key == "variant" ? NoteSection::Variant
                                     : key == "caution" ? NoteSection::Caution
                                     : key == "source"  ? NoteSection::Source
-                                                       : NoteSection::Check;
+                                    : key == "check"   ? NoteSection::Check
+                                                       : NoteSection::Unconfirmed;
+        if (section == NoteSection::Unconfirmed && line.size() < 2)
+            line.fail("'unconfirmed' takes the reason no public reference confirms the wiring");
         cable.notes.push_back({section, line.rest(1), line.number()});
     } else {
         line.fail("unknown keyword '" + key + "'");
@@ -440,6 +443,13 @@ CableSource CableReader::finish() {
 }
 
 }  // namespace
+
+std::string unconfirmedText(const CableSource& cable) {
+    std::string text;
+    for (const CableNote& note : cable.notes)
+        if (note.section == NoteSection::Unconfirmed) text += (text.empty() ? "" : " ") + note.text;
+    return text;
+}
 
 CableSource parseCable(const std::vector<SourceLine>& lines, int number, const std::string& file,
                        const CableEnds& ends, const CableRules& rules) {

@@ -63,7 +63,8 @@ struct CableText {
 };
 
 // The notes of a cable, section by section; each section's lines are joined into one paragraph.
-enum class NoteSection { Use, Cable, Variant, Caution, Source, Check };
+// Unconfirmed: why no public reference confirms the wiring; shown wherever the cable is.
+enum class NoteSection { Use, Cable, Variant, Caution, Source, Check, Unconfirmed };
 
 struct CableNote {
     NoteSection section;
@@ -135,6 +136,9 @@ struct CableSource {
     const CableEndFacts& facts(Side side) const { return side == Side::Start ? startEnd : endEnd; }
     const CableText& heading(Side side) const { return side == Side::Start ? startTitle : endTitle; }
 };
+
+// The 'unconfirmed' lines joined into one paragraph; empty when the wiring is confirmed.
+std::string unconfirmedText(const CableSource& cable);
 
 // What the cable's two connectors offer: their contacts, and the signal names of their pinout
 // drawings where there is one (the ribbon cables take theirs from there).

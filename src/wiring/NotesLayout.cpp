@@ -35,6 +35,7 @@ struct Section {
 };
 
 const Section LeftSections[] = {
+    {NoteSection::Unconfirmed, UnconfirmedHeading},  // first, so that no builder misses it
     {NoteSection::Use, "What it is for"},
     {NoteSection::Variant, "Variant"},
     {NoteSection::Cable, "Cable to use"},
