@@ -37,6 +37,7 @@ std::string searchText(const Cable& found) {
         text += "\n" + end->choice() + "\n" + end->title + "\n" + end->label;
     for (const IndexedBranch& branch : cable.branches) text += "\n" + branch.text;
     for (const IndexedWire& wire : cable.wires) text += "\n" + wire.fromSignal + "\n" + wire.toSignal;
+    for (const IndexedPart& part : cable.parts) text += "\n" + part.text;
     text += "\n" + cable.words;
     return text;
 }

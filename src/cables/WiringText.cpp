@@ -31,6 +31,18 @@ std::string section(const char* heading, const std::vector<const IndexedWire*>& 
     return text;
 }
 
+// "Parts:" and a line for the start, the end and the cable.
+std::string partsSection(const IndexedCable& cable) {
+    if (cable.parts.empty()) return std::string();
+    std::string text = std::string(Eol) + "Parts:" + Eol;
+    for (const IndexedPart& part : cable.parts) {
+        std::string place = part.place;
+        if (!place.empty()) place[0] = static_cast<char>(place[0] - 'a' + 'A');
+        text += place + ": " + part.text + Eol;
+    }
+    return text;
+}
+
 // Said before the wiring, so that nobody builds from it unwarned.
 std::string unconfirmedLine(const IndexedCable& cable) {
     if (cable.unconfirmed.empty()) return std::string();
@@ -56,6 +68,7 @@ std::string WiringText(const IndexedCable& cable, const std::string& name) {
     text += section("Wires (S: start, E: end):", wires);
     text += section("Jumpers:", jumpers);
     text += section("Shield:", shields);
+    text += partsSection(cable);
 
     return text + Eol + ContinuityText(cable);
 }
@@ -73,5 +86,8 @@ std::string WiringCsv(const IndexedCable& cable) {
         csv += csvField(w.from) + "," + csvField(w.fromSignal) + "," + csvField(w.to) + "," + csvField(w.toSignal) +
                "," + csvField(w.colour) + "," + csvField(w.kind) + Eol;
     }
+    if (cable.parts.empty()) return csv;
+    csv += std::string(Eol) + "part,description" + Eol;
+    for (const IndexedPart& part : cable.parts) csv += csvField(part.place) + "," + csvField(part.text) + Eol;
     return csv;
 }

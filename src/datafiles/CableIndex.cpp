@@ -59,8 +59,9 @@ public:
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
+        if (tag == "PART") return part(fields);
         if (tag == "UNCONFIRMED") return unconfirmed(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab");
     }
 
     bool finish() {
@@ -162,6 +163,14 @@ private:
         current()->notes.push_back({f[1], f[2]});
         return true;
     }
+    bool part(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: PART, start|end|cable, text")) return false;
+        if (f[1] != "start" && f[1] != "end" && f[1] != "cable")
+            return fail("a part is for the start, the end or the cable, not '" + f[1] + "'");
+        current()->parts.push_back({f[1], f[2]});
+        return true;
+    }
+
     bool unconfirmed(const std::vector<std::string>& f) {
         if (!fields(f, 2, "two fields: UNCONFIRMED, why")) return false;
         if (f[1].empty()) return fail("an UNCONFIRMED line gives no reason");
@@ -188,7 +197,8 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
-        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n";
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text;\r\n"
+        "; PART start|end|cable text\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
         if (!cable.unconfirmed.empty()) text += joinFields({"UNCONFIRMED", cable.unconfirmed});
@@ -200,6 +210,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
         if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
         for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
+        for (const IndexedPart& part : cable.parts) text += joinFields({"PART", part.place, part.text});
     }
     return text;
 }

@@ -17,6 +17,7 @@
 //     WORDS <tab> the words of the notes, each once
 //     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
 //     UNCONFIRMED <tab> why no public reference confirms the wiring (only where none does)
+//     PART <tab> start <tab> DE-9 (9-pin D-sub), female; solder cups and a hood
 
 #include <string>
 #include <vector>
@@ -65,6 +66,13 @@ struct IndexedNote {
     bool operator==(const IndexedNote& o) const { return heading == o.heading && text == o.text; }
 };
 
+// One line of the parts list: what is bought for the start, the end or the cable.
+struct IndexedPart {
+    std::string place;  // "start", "end" or "cable"
+    std::string text;
+    bool operator==(const IndexedPart& o) const { return place == o.place && text == o.text; }
+};
+
 struct IndexedCable {
     int number = 0;
     std::string title;  // the diagram's heading, its lines joined by ", "
@@ -75,11 +83,12 @@ struct IndexedCable {
     std::vector<std::string> checks;
     std::string words;
     std::vector<IndexedNote> notes;  // the paragraphs of the notes drawing, in its order
+    std::vector<IndexedPart> parts;  // the parts list: start, end, cable
     std::string unconfirmed;  // why no public reference confirms the wiring; empty when one does
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
                branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
-               notes == o.notes && unconfirmed == o.unconfirmed;
+               notes == o.notes && parts == o.parts && unconfirmed == o.unconfirmed;
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "wiring/Netlist.h"
 #include "wiring/NotesLayout.h"
+#include "wiring/PartsList.h"
 
 namespace wiring {
 
@@ -41,12 +42,6 @@ std::string noteWords(const CableSource& cable) {
 }
 }  // namespace
 
-std::string connectorFamily(const std::string& title) {
-    const std::size_t bracket = title.find(" (");
-    if (bracket == std::string::npos || title.back() != ')') return title;
-    return title.substr(0, bracket);
-}
-
 IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPlug, const ConnectorSource& endPlug) {
     IndexedCable entry;
     entry.number = cable.number;
@@ -62,6 +57,7 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
+    for (const PartsEntry& part : partsList(cable)) entry.parts.push_back({partPlaceWord(part.place), part.text});
     entry.unconfirmed = unconfirmedText(cable);
     return entry;
 }

@@ -60,7 +60,7 @@ std::string threeFigures(double value) {
     else if (value >= 10) std::snprintf(text, sizeof text, "%.1f", value);
     else if (value >= 1) std::snprintf(text, sizeof text, "%.2f", value);
     else {
-        int decimals = 2;
+        int decimals = 3;
         for (double v = value; v < 0.1 && decimals < 6; v *= 10) ++decimals;
         std::snprintf(text, sizeof text, "%.*f", decimals, value);
     }
@@ -68,7 +68,8 @@ std::string threeFigures(double value) {
 }
 
 std::string WireGauge::text() const {
-    const std::string mm2 = "mm\xB2";
+    // "mm2", as a keyboard writes it: the notes drawing measures a raised 2 as an accent.
+    const std::string mm2 = "mm2";
     if (inAwg) return awgName(awg) + " AWG (" + threeFigures(squareMm) + " " + mm2 + ")";
     return plain(squareMm) + " " + mm2 + " (about " + awgName(awg) + " AWG)";
 }
