@@ -8,25 +8,20 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cables/CableTable.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
 #include "datafiles/ThreeDigits.h"
+#include "wiring/TextEncoding.h"
+#include "framework/FileBytes.h"
 #include "wiring/UserCable.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string fileText(const fs::path& path) { return ReadFileBytes(path.string(), wiring::MaxSourceBytes).bytes; }
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -50,7 +45,9 @@ int main(int argc, char** argv) {
     for (int number : CablesInUse()) {
         if (number == 0) continue;
         const std::string source = fileText(data / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
-        cables.push_back({"cable " + ThreeDigits(number) + ".txt", NewCableSource(number, source)});
+        const std::string file = "cable " + ThreeDigits(number) + ".txt";
+        const std::string text = NewCableSource(number, wiring::decodeToCodePage1252(source, file));
+        cables.push_back({file, wiring::encodeUtf8WithMark(text)});
     }
 
     const wiring::CableNames names = CableNamesByNumber();

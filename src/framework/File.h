@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/Handle.h"
+
 class CFileException : public std::runtime_error {
 public:
     CFileException(const std::string& path, DWORD systemError);
@@ -29,9 +31,6 @@ public:
     };
 
     CFile(const std::string& path, unsigned flags);
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
-    ~CFile() { Close(); }
 
     // Reads up to count bytes; returns how many came.
     UINT Read(void* buffer, UINT count);
@@ -39,9 +38,5 @@ public:
 
 private:
     std::string path;
-    HANDLE handle = INVALID_HANDLE_VALUE;
+    ScopedHandle handle;
 };
-
-// The file's first `maxBytes + 1` bytes at most (one more than a file of its kind may hold, so the
-// reader can tell a file that is too long); throws CFileException.
-std::string ReadFileStart(const std::string& path, std::size_t maxBytes);

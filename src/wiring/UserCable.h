@@ -40,7 +40,7 @@ struct UserCable {
 };
 
 // A source over this size, or with more wires and jumpers than MaxUserWires, is refused.
-constexpr std::size_t MaxUserSourceBytes = 64 * 1024;
+constexpr std::size_t MaxUserSourceBytes = MaxSourceBytes;
 constexpr std::size_t MaxUserWires = 200;
 
 // Compiles one user cable. `userConnectors`: the user's own plug-<name>.txt and pinouts-<name>.txt;

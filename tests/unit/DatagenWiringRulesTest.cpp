@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "DatagenSourceFolder.h"
+#include "framework/FileBytes.h"
 #include "NetlistFile.h"
 #include "SourceSet.h"
 #include "cables/WiringText.h"
@@ -147,10 +146,8 @@ TEST(DatagenWiringRules, PositionWordsNameTheirView) {
 }
 
 TEST(DatagenWiringRules, TheNetlistFileIsUpToDate) {
-    std::ifstream in(std::string(SOURCE_DIR) + "/data/netlists.txt", std::ios::binary);
-    std::stringstream kept;
-    kept << in.rdbuf();
-    EXPECT_TRUE(kept.str() == netlistFileText(loadAllCables(std::string(SOURCE_DIR) + "/data")))
+    const std::string kept = ReadFileBytes(std::string(SOURCE_DIR) + "/data/netlists.txt", 1 << 20).bytes;
+    EXPECT_TRUE(kept == netlistFileText(loadAllCables(std::string(SOURCE_DIR) + "/data")))
         << "data/netlists.txt differs from the wiring sources: run 'datagen netlists' and review the diff";
     SourceFolder data;
     data.cable(6, "wire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nwire 3 2 TxD RxD\n");
@@ -208,10 +205,7 @@ TEST(DatagenWiringRules, YCablesCountTheCoresOfEachLead) {
         if (note.section == NoteSection::Cable) notes += note.text + " ";
     EXPECT_EQ(notes, "Two 8-core leads from a moulded splitter, or one 14-core cable to a splitter at the joysticks; up "
                      "to 2 m each. ");
-    std::ifstream in(data.path / "cables/cable-047.txt");
-    std::stringstream real;
-    real << in.rdbuf();
-    const std::string source = real.str();
+    const std::string source = ReadFileBytes((data.path / "cables/cable-047.txt").string(), MaxSourceBytes).bytes;
     const std::size_t line = source.find("cable Two");
     for (const auto& [offer, expected] : std::vector<std::pair<std::string, std::string>>{
              {"cable Two 8-core leads from a moulded splitter, or 12 cores; up to 2 m each.",
