@@ -4,10 +4,10 @@
 #include <cctype>
 
 #include "cables/CableSearch.h"
-#include "cables/CableTable.h"
 #include "mycables/MyCableCache.h"
 #include "mycables/MyCableFiles.h"
 #include "wiring/TextEncoding.h"
+#include "cables/CableTable.h"
 
 namespace {
 // More sources than this are not listed: the list is for reading, not a dump.
@@ -26,12 +26,13 @@ const wiring::CableNames& TableNames() {
     static const wiring::CableNames names = CableNamesByNumber();
     return names;
 }
+
 }  // namespace
 
 std::string MyCable::errorText() const {
-    const std::string where = error.file.empty() ? file() : error.file;
-    return error.line > 0 ? where + ", line " + std::to_string(error.line) + ": " + error.message
-                          : where + ": " + error.message;
+    wiring::SourceError shown = error;
+    if (shown.file.empty()) shown.file = file();
+    return shown.guideText();
 }
 
 MyCableShelf::MyCableShelf(MyCableFolder& files, std::string folder, std::string shippedFolder)
@@ -177,8 +178,7 @@ std::string MyCableShelf::WriteNewCable(const Cable& cable, std::string& error) 
         try {
             text = wiring::decodeToCodePage1252(bytes, cable.source);
         } catch (const wiring::DataError& fault) {
-            error = "The file " + cable.source + " cannot be copied: " + fault.error().message +
-                    (fault.error().line > 0 ? " (line " + std::to_string(fault.error().line) + ")." : ".");
+            error = "No copy was written: " + fault.error().guideText();
             return std::string();
         }
     }
