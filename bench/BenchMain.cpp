@@ -21,9 +21,12 @@
 #include "drawing/KeyButton.h"
 #include "drawing/DrawMetafile.h"
 #include "framework/Dc.h"
+#include "framework/FileBytes.h"
+#include "framework/Handle.h"
 #include "drawing/NotesDialog.h"
 #include "framework/GdiObjects.h"
 #include "print/CableSheet.h"
+#include "resource.h"
 
 namespace {
 double now() {
@@ -74,20 +77,22 @@ void benchSwitching(MainFrame* frame) {
 }
 
 void benchPainting(MainFrame* frame) {
-    HWND panel = frame->startPanel.GetSafeHwnd();
+    HWND panel = frame->View().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> paints;
     const char* folders[][2] = {{"DATA\\PLUG\\PLUG.", "PLUG"}, {"DATA\\PINOUTS\\PINOUTS.", "PINOUTS"},
                                 {"DATA\\CABLE\\CABLE.", "CABLE"}, {"DATA\\NOTES\\NOTES.", "NOTES"}};
     int files = 0;
-    frame->startPanel.showFirst = 1;
+    if (frame->View().startPanel.showFirst != 1) frame->SendMessage(WM_COMMAND, ID_START_PINOUTS);
     for (auto& folder : folders) {
         for (int n = 0; n < 1000; ++n) {
             std::string path = DataFileName(folder[0], n);
             if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
             ++files;
-            frame->startPanel.firstPath = path;
+            Cable drawing = TableCable(0);
+            drawing.start.plug = path;
+            frame->ShowCable(drawing);
             std::vector<double> one;
             for (int i = 0; i < 5; ++i) {
                 double start = now();
@@ -122,7 +127,7 @@ void benchPainting(MainFrame* frame) {
 
 // Where a panel paint's time goes, step by step, for one drawing file.
 void benchPaintSteps(MainFrame* frame, const char* path) {
-    HWND panel = frame->startPanel.GetSafeHwnd();
+    HWND panel = frame->View().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     std::vector<double> canvas, fill, play, copy;
@@ -139,7 +144,7 @@ void benchPaintSteps(MainFrame* frame, const char* path) {
         double t2 = now();
         ::SetMapMode(memory, MM_ANISOTROPIC);
         ::SetWindowExtEx(memory, 20800, 15600, nullptr);
-        ::SetViewportExtEx(memory, frame->PanelScale.x, frame->PanelScale.y, nullptr);
+        ::SetViewportExtEx(memory, frame->View().PanelScale.x, frame->View().PanelScale.y, nullptr);
         CDC borrowed = CDC::FromHandle(memory);
         PlayCheckedMetafile(borrowed, path);
         ::SetMapMode(memory, MM_TEXT);
@@ -186,22 +191,14 @@ struct Usage {
 // the next free slot of the handle table (it grows when handles leak), and the anonymous
 // resident memory of the process as Linux counts it.
 double nextHandleSlot() {
-    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    double slot = static_cast<double>(reinterpret_cast<UINT_PTR>(probe)) / 4;
-    ::CloseHandle(probe);
-    return slot;
+    const ScopedHandle probe(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    return static_cast<double>(reinterpret_cast<UINT_PTR>(probe.get())) / 4;
 }
 
 double anonymousResidentKiB() {
-    HANDLE status = ::CreateFileA("Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
-    if (status == INVALID_HANDLE_VALUE) return -1;
-    char text[8192] = "";
-    DWORD read = 0;
-    ::ReadFile(status, text, sizeof text - 1, &read, nullptr);
-    ::CloseHandle(status);
-    const char* line = std::strstr(text, "RssAnon:");
-    return line ? std::atof(line + 8) : -1;
+    const FileBytes status = ReadFileBytes("Z:\\proc\\self\\status", 8192);
+    const std::size_t line = status.bytes.find("RssAnon:");
+    return line == std::string::npos ? -1 : std::atof(status.bytes.c_str() + line + 8);
 }
 
 Usage usage() {
@@ -220,11 +217,11 @@ Usage usage() {
 
 void enduranceRound(MainFrame* frame, const std::vector<int>& cables, int round) {
     frame->ShowCable(cables[round % cables.size()]);
-    frame->startPanel.Toggle();
-    frame->endPanel.Toggle();
-    OpenNotes(frame, frame->ShownCable());
-    ::SendMessageA(frame->startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    ::SendMessageA(frame->KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    frame->SendMessage(WM_COMMAND, ID_START_PINOUTS);
+    frame->SendMessage(WM_COMMAND, ID_END_PINOUTS);
+    OpenNotes(frame, frame->View().shownCable);
+    ::SendMessageA(frame->View().startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessageA(frame->View().KeyButtons[round % KeyButtonCount].GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(frame->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 30));
     PumpUntilIdle(0, 50);
 }

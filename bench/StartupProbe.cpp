@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/Handle.h"
+
 namespace {
 double now() {
     LARGE_INTEGER counter, frequency;
@@ -44,10 +46,9 @@ double measure(const std::string& program, const char* title) {
         }
         ::Sleep(1);
     }
-    ::TerminateProcess(process.hProcess, 0);
-    ::WaitForSingleObject(process.hProcess, 10000);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const ScopedHandle thread(process.hThread), started(process.hProcess);
+    ::TerminateProcess(started.get(), 0);
+    ::WaitForSingleObject(started.get(), 10000);
     ::Sleep(200);
     return elapsed;
 }

@@ -40,6 +40,8 @@ endif()
 file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
     src/framework/*.cpp src/datafiles/*.cpp src/ui/*.cpp src/wiring/*.cpp src/cables/*.cpp src/drawing/*.cpp src/print/*.cpp
     src/external/*.cpp src/mycables/*.cpp src/benchtest/*.cpp)
+# The host tools' file reader; the program reads files through Win32 (framework/FileBytes.cpp).
+list(REMOVE_ITEM CORE_SOURCES ${CMAKE_SOURCE_DIR}/src/framework/FileBytesHost.cpp)
 add_library(strandor_core STATIC ${CORE_SOURCES})
 target_include_directories(strandor_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 # comdlg32 and shell32 are loaded on first use (framework/LateLibrary.h), not linked.

@@ -15,11 +15,11 @@ void movePanel(DrawingPanel& panel, const RECT& rect) {
 }
 }  // namespace
 
-MainFrame::MainFrame(int showCommand) : dpi(SystemDpi()), SavedShowCommand(showCommand) {
+MainFrame::MainFrame(int showCommand) : SavedShowCommand(showCommand) {
+    dpi = SystemDpi();
     FrameMemDC.Attach(::CreateCompatibleDC(nullptr));
     LoadBitmapFor(LogoBitmap, IDB_LOGO, "LOGO", dpi);
     LoadAccelTable(MAIN_ACCEL_TABLE);
-    colours = ReadSurfaceColours();
 
     Rect rect = ScaleRect(ToRect(mainWindowRect), dpi);
     CentreRect(rect, FrameMemDC.GetDeviceCaps(HORZRES), FrameMemDC.GetDeviceCaps(VERTRES));
@@ -57,6 +57,12 @@ void MainFrame::setPanelRects(const PanelRects& panels) {
 
 MainFrame::~MainFrame() = default;
 
+MainFrameView MainFrame::View() const {
+    return {dpi,           FrameMemDC,   LogoBitmap,    shown,         browseNode,       clientRect,
+            StatusRect,    StatusText,   CurrentHintId, PanelScale,    colours,          startPanelRect,
+            diagramPanelRect, endPanelRect, startPanel, diagramPanel, endPanel, KeyButtons};
+}
+
 LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
@@ -87,13 +93,6 @@ LRESULT MainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_REFRESH_MY_CABLES:
             RefreshMyCables();
             return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            OnColoursChanged();
-            return CFrameWnd::WindowProc(message, wParam, lParam);
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
@@ -160,25 +159,15 @@ void MainFrame::layOut() {
     movePanel(endPanel, endPanelRect);
 }
 
-// Moved to a screen of another density: the window takes the rectangle Windows suggests and lays
-// itself out again; the cable, the panels' toggles and the hint stay as they are.
-void MainFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
-    dpi = newDpi;
+// Moved to a screen of another density, at the rectangle Windows suggests: the window lays itself
+// out again; the cable, the panels' toggles and the hint stay as they are.
+void MainFrame::OnDpiChanged(int) {
     lateFirstSizePending = false;
     LoadBitmapFor(LogoBitmap, IDB_LOGO, "LOGO", dpi);
     PlaceKeyButtons(KeyButtons, dpi);
-    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!::IsIconic(hwnd)) layOut();
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     panelsRetold();
-}
-
-void MainFrame::OnColoursChanged() {
-    const SurfaceColours now = ReadSurfaceColours();
-    if (now == colours) return;
-    colours = now;
-    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void MainFrame::panelsRetold() {

@@ -12,13 +12,35 @@
 #include "drawing/KeyButton.h"
 #include "framework/Dc.h"
 #include "framework/Dpi.h"
-#include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
 #include "mycables/MyCableShelf.h"
-#include "ui/Contrast.h"
+#include "mycables/WindowsFolder.h"
 #include "ui/HintTarget.h"
+#include "ui/SurfaceWindow.h"
 
-class MainFrame : public CFrameWnd, public HintTarget {
+// The main window's state, read-only: what it shows and keeps.
+struct MainFrameView {
+    const int& dpi;
+    const CDC& FrameMemDC;
+    const CBitmap& LogoBitmap;
+    const Cable& shownCable;
+    const int& browseNode;
+    const RECT& clientRect;
+    const RECT& StatusRect;
+    const std::string& StatusText;
+    const int& CurrentHintId;
+    const Scale& PanelScale;
+    const SurfaceColours& colours;
+    const RECT& startPanelRect;
+    const RECT& diagramPanelRect;
+    const RECT& endPanelRect;
+    const DrawingPanel& startPanel;
+    const DrawingPanel& diagramPanel;
+    const DrawingPanel& endPanel;
+    const KeyButton (&KeyButtons)[KeyButtonCount];
+};
+
+class MainFrame : public SurfaceFrame, public HintTarget {
 public:
     // Creates the window, hidden until the start window's OK shows it with `showCommand`.
     explicit MainFrame(int showCommand);
@@ -31,39 +53,10 @@ public:
     void ShowCable(const Cable& cable);
     // The same for row `number` of the table.
     void ShowCable(int number);
-    // The cable the window shows.
-    const Cable& ShownCable() const { return shown; }
     // Puts a command's message in the status line, whichever source wrote it last.
     void ShowStatus(const std::string& text);
-
-    int dpi = DefaultDpi;  // the DPI the window is laid out for
-    CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
-    CBitmap LogoBitmap;
-    int SavedShowCommand;  // the show command the program was launched with
-
-    int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
-    // The user's own cables, read from DATA\MYCABLES when F5 first opens.
-    MyCableShelf myCables;
-
-    RECT clientRect{};
-    RECT StatusRect{};
-    std::string StatusText = WelcomeText;
-    int CurrentHintId = HintWelcome;
-    Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
-    SurfaceColours colours = ClassicColours();  // of the surface, status line and frames; high contrast's when on
-    // Reads the colours again (high contrast turned on or off) and repaints what changed.
-    void OnColoursChanged();
-    RECT startPanelRect{};
-    RECT diagramPanelRect{};
-    RECT endPanelRect{};
-
-    DrawingPanel startPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
-                            "Start connector. Doubleclick or press F6 to toggle connector/pinouts.", StartPanelId};
-    DrawingPanel diagramPanel{PanelScale, dpi, *this, "DATA\\CABLE\\CABLE.000",
-                              "Circuit diagram. Doubleclick or press F8 for notes.", DiagramPanelId};
-    DrawingPanel endPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
-                          "End connector. Doubleclick or press F7 to toggle connector/pinouts.", EndPanelId};
-    KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
+    // What the window shows and keeps, to read: the tests and the bench check its state here.
+    MainFrameView View() const;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,11 +66,11 @@ private:
     void Paint(CDC& dc) override;
     void OnMouseMove(UINT flags, int x, int y);
     void OnSize(UINT type, int width, int height);
-    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void OnDpiChanged(int newDpi) override;
     void layOut();
     void setPanelRects(const PanelRects& panels);
 
-    // The command table: one switch on the command id (MainCommands.cpp).
+    // The command table: one switch on the command id, and the commands (MainCommands.cpp).
     void OnCommand(UINT id);
     void OnFunctionKeys();
     void OnAbout();
@@ -98,7 +91,7 @@ private:
     bool lateFirstSizePending = false;
     SIZE createdSize = {0, 0};
 
-    // Find cable and Copy wiring (CableCommands.cpp).
+    // Find cable and Copy wiring.
     void OnFindCable();
     void OnCopyWiring();
     void OnBenchTest();
@@ -108,15 +101,44 @@ private:
     // Shows the cable a dialog picked; one of the user's that does not compile is offered to edit.
     void showPicked(const CableOrigin& picked);
 
-    // The user's own cables (MyCableCommands.cpp).
+    // The user's own cables.
     void RefreshMyCables();
     void OfferToEdit(const MyCable& cable);
     void OnNewCable();
     void OnEditCable();
     void OnActivate(int state);
 
+    CDC FrameMemDC;  // memory DC for the logo; deleted when quitting is confirmed
+    CBitmap LogoBitmap;
+    int SavedShowCommand;  // the show command the program was launched with
+
     Cable shown;  // the current cable
     ShippedCables shippedCables;  // the table's cables with their index entries and connector rows
+    int browseNode = 0;  // the category the selection dialog shows; kept from one opening to the next
+    // The user's own cables, read from DATA\MYCABLES when F5 first opens.
+    WindowsFolder myCableFiles;
+    MyCableShelf myCables{myCableFiles};
+
+    RECT clientRect{};
+    RECT StatusRect{};
+    std::string StatusText = WelcomeText;
+    int CurrentHintId = HintWelcome;
+    Scale PanelScale = {800, -600};  // the viewport extent the panels draw with
+    RECT startPanelRect{};
+    RECT diagramPanelRect{};
+    RECT endPanelRect{};
+
+    DrawingPanel startPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
+                            "Start connector. Doubleclick or press F6 to toggle connector/pinouts.", StartPanelId};
+    DrawingPanel diagramPanel{PanelScale, dpi, *this, "DATA\\CABLE\\CABLE.000",
+                              "Circuit diagram. Doubleclick or press F8 for notes.", DiagramPanelId};
+    DrawingPanel endPanel{PanelScale, dpi, *this, "DATA\\PLUG\\PLUG.000",
+                          "End connector. Doubleclick or press F7 to toggle connector/pinouts.", EndPanelId};
+    KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
+
+    // The GUI tests set what no user action reaches directly: a marker in the status line, a
+    // panel scale, the colours of high contrast (Wine cannot turn it on), the category shown.
+    friend struct MainFrameProbe;
     // Tells a listening screen reader that the three panels show other drawings now.
     void panelsRetold();
 };

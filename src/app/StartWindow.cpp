@@ -37,9 +37,6 @@ LRESULT StartWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
             return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
@@ -81,11 +78,8 @@ void StartWindow::fitToDpi() {
     }
 }
 
-// Moved to a screen of another density: the suggested rectangle, the buttons and picture for it.
-void StartWindow::OnDpiChanged(int newDpi, const RECT& suggested) {
-    dpi = newDpi;
-    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+// Moved to a screen of another density: the buttons and picture for it.
+void StartWindow::OnDpiChanged(int) {
     fitToDpi();
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

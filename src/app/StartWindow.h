@@ -20,7 +20,6 @@ public:
     CBitmapButton noButton;
     CDC StartMemDC;  // deleted at OK
     CBitmap StartPicture;
-    int dpi = 96;  // the DPI the window is laid out for
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,7 +27,7 @@ protected:
 private:
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     void Paint(CDC& dc) override;
-    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void OnDpiChanged(int newDpi) override;
     void fitToDpi();
 
     CWnd* owner = nullptr;

@@ -7,6 +7,7 @@
 #include "framework/Dc.h"
 #include "framework/DpiScale.h"
 #include "framework/File.h"
+#include "framework/FileBytes.h"
 #include "resource.h"
 
 namespace {
@@ -233,17 +234,13 @@ void BenchTestDialog::OnStop() {
 
 // Adds the verdict at the end of the notes file, in its encoding; what is there stays as it is.
 bool BenchTestDialog::saveVerdict() {
-    std::string existing;
-    try {
-        existing = ReadFileStart(cable.userNotes, NotesReadLimit);
-    } catch (const CFileException& e) {
-        if (e.systemError() != ERROR_FILE_NOT_FOUND) {
-            saveProblem = "The verdict could not be added to " + cable.userNotes + ": " + e.what();
-            return false;
-        }
+    const FileBytes existing = ReadFileBytes(cable.userNotes, NotesReadLimit);
+    if (!existing.ok() && !existing.missing) {
+        saveProblem = "The verdict could not be added to " + cable.userNotes + ": " + existing.error;
+        return false;
     }
     try {
-        AppendToFile(cable.userNotes, NotesAppendBytes(existing, VerdictBlock(run.verdict(), nowText())));
+        AppendToFile(cable.userNotes, NotesAppendBytes(existing.bytes, VerdictBlock(run.verdict(), nowText())));
     } catch (const CFileException& e) {
         saveProblem = "The verdict could not be added to the notes: " + std::string(e.what());
         return false;

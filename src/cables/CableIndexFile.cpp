@@ -1,19 +1,16 @@
 #include "cables/CableIndexFile.h"
 
-#include "framework/File.h"
+#include "framework/FileBytes.h"
 #include "framework/Wnd.h"
 
 std::string CableIndexFile::load() {
     if (index) return std::string();
-    try {
-        CableIndexReading reading = ParseCableIndex(ReadFileStart(path, MaxCableIndexBytes));
-        if (!reading.ok) return "The cable index " + std::string(path) + " is damaged (" + reading.error + ").";
-        index = std::move(reading.index);
-        return std::string();
-    } catch (const CFileException& error) {
-        return "The cable index " + std::string(path) + " cannot be read: " +
-               CFileException::describe(error.systemError()) + ".";
-    }
+    const FileBytes file = ReadFileBytes(path, MaxCableIndexBytes);
+    if (!file.ok()) return "The cable index " + std::string(path) + " cannot be read: " + file.error + ".";
+    CableIndexReading reading = ParseCableIndex(file.bytes);
+    if (!reading.ok) return "The cable index " + std::string(path) + " is damaged (" + reading.error + ").";
+    index = std::move(reading.index);
+    return std::string();
 }
 
 const CableIndex* CableIndexFile::Quietly() { return load().empty() ? &*index : nullptr; }

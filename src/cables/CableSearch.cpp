@@ -37,12 +37,14 @@ std::string searchText(const Cable& found) {
         text += "\n" + end->choice() + "\n" + end->title + "\n" + end->label;
     for (const IndexedBranch& branch : cable.branches) text += "\n" + branch.text;
     for (const IndexedWire& wire : cable.wires) text += "\n" + wire.fromSignal + "\n" + wire.toSignal;
+    for (const IndexedPart& part : cable.parts) text += "\n" + part.text;
     text += "\n" + cable.words;
     return text;
 }
 
 // "DE-9 female" for an end "DE-9 male", and the other way round.
 std::string matingChoice(const IndexedEnd& end) {
+    if (end.gender.empty()) return end.choice();  // loose ends meet whatever they are screwed into
     return end.family + (end.gender == "male" ? " female" : " male");
 }
 

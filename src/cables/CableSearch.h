@@ -23,7 +23,8 @@ struct CableQuery {
 // The cables with an index entry that the query finds, as their places in `cables`, sorted by name
 // (case ignored), then by their place. A cable fits the connector choices with its ends either
 // way round. The words are looked for in the cable's name, its category paths ("My cables" for
-// the user's own), its connectors, its signal names and the words of its notes.
+// the user's own), its connectors, its signal names, the words of its notes
+// and its parts list (part numbers, gauges, lengths).
 std::vector<std::size_t> FindCables(const std::vector<Cable>& cables, const CableQuery& query);
 
 // Before, in the order a person expects: case ignored, runs of digits by their value ("type 2"

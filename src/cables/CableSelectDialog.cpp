@@ -10,7 +10,7 @@
 #include "resource.h"
 
 CableSelectDialog::CableSelectDialog(CWnd* parent, int& browseNode, std::vector<ListedCable> myCables)
-    : CDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode), myCables(std::move(myCables)) {}
+    : SurfaceDialog(IDD_CABLE_SELECT, parent), browseNode(browseNode), myCables(std::move(myCables)) {}
 
 std::optional<CableOrigin> PickCable(CWnd* owner, int& browseNode, const std::vector<ListedCable>& myCables) {
     CableSelectDialog dialog(owner, browseNode, myCables);
@@ -26,7 +26,6 @@ BOOL CableSelectDialog::OnInitDialog() {
     noButton.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDCANCEL);
     list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_DISABLENOSCROLL,
                 none, this, IDC_CABLE_LIST);
-    colours = ReadSurfaceColours();
     NameOkNoButtons(*this, okButton, noButton);
     placeControls();
     FillList();
@@ -45,8 +44,7 @@ void CableSelectDialog::placeControls() {
     LoadOkNoBitmaps(okButton, noButton, dpi());
 }
 
-void CableSelectDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
-    CDialog::OnDpiChanged(newDpi, suggested);
+void CableSelectDialog::OnDpiChanged(int) {
     placeControls();
 }
 
@@ -58,11 +56,6 @@ INT_PTR CableSelectDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
                 return TRUE;
             }
             return CDialog::DialogProc(message, wParam, lParam);
-        case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            colours = ReadSurfaceColours();
-            ::InvalidateRect(hwnd, nullptr, TRUE);
-            return FALSE;
         default:
             return CDialog::DialogProc(message, wParam, lParam);
     }

@@ -11,11 +11,11 @@
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
-#include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 
 class CDC;
 
-class CableSelectDialog : public CDialog {
+class CableSelectDialog : public SurfaceDialog {
 public:
     // `myCables`: the user's own cables; with none, "My cables" is not offered.
     CableSelectDialog(CWnd* parent, int& browseNode, std::vector<ListedCable> myCables = {});
@@ -32,7 +32,7 @@ protected:
     void OnCancel() override;
     void OnOK() override { OnChoose(); }
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDpiChanged(int newDpi, const RECT& suggested) override;
+    void OnDpiChanged(int newDpi) override;
 
 private:
     void Paint(CDC& dc) override;
@@ -42,7 +42,6 @@ private:
     int& browseNode;
     const std::vector<ListedCable> myCables;
     CableOrigin picked;
-    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CListBox list;
     CBitmapButton okButton;
     CBitmapButton noButton;

@@ -143,6 +143,12 @@ std::vector<int> CablesInUse() {
     return numbers;
 }
 
+std::map<int, std::string> CableNamesByNumber() {
+    std::map<int, std::string> names;
+    for (int n : CablesInUse()) names[n] = Catalog.cables[n].name;
+    return names;
+}
+
 bool IsCableInUse(int cableNumber) {
     if (cableNumber < 0 || cableNumber >= CableRowCount) return false;
     return Catalog.cables[cableNumber].startPlug != 0;

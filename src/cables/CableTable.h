@@ -3,6 +3,7 @@
 // No windows.h here: the host tests reach all of it.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ bool IsCableInUse(int cableNumber);
 
 // The numbers of the cables in use, ascending.
 std::vector<int> CablesInUse();
+
+// The names of the cables in use, by number: what a note's {cable N} is written as.
+std::map<int, std::string> CableNamesByNumber();
 
 // prefix + number as "%03d"; the number lies in 0..999.
 std::string DataFileName(const char* prefix, int number);

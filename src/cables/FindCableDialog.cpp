@@ -37,7 +37,7 @@ void addString(HWND control, UINT message, const std::string& text) {
 }  // namespace
 
 FindCableDialog::FindCableDialog(CWnd* parent, std::vector<Cable> cables)
-    : CDialog(IDD_FIND_CABLE, parent), cables(std::move(cables)) {}
+    : SurfaceDialog(IDD_FIND_CABLE, parent), cables(std::move(cables)) {}
 
 std::optional<CableOrigin> FindCable(CWnd* owner, std::vector<Cable> cables) {
     FindCableDialog dialog(owner, std::move(cables));
@@ -48,7 +48,6 @@ std::optional<CableOrigin> FindCable(CWnd* owner, std::vector<Cable> cables) {
 BOOL FindCableDialog::OnInitDialog() {
     okButton.SubclassWindow(GetDlgItem(IDOK));
     noButton.SubclassWindow(GetDlgItem(IDCANCEL));
-    colours = ReadSurfaceColours();
     NameOkNoButtons(*this, okButton, noButton);
     LoadOkNoBitmaps(okButton, noButton, dpi());
 
@@ -59,8 +58,7 @@ BOOL FindCableDialog::OnInitDialog() {
 }
 
 // The controls are the template's: the dialog manager moves them; the bitmaps are this dialog's.
-void FindCableDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
-    CDialog::OnDpiChanged(newDpi, suggested);
+void FindCableDialog::OnDpiChanged(int) {
     LoadOkNoBitmaps(okButton, noButton, dpi());
 }
 
@@ -95,11 +93,6 @@ INT_PTR FindCableDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
             if (colours.embossed) return reinterpret_cast<INT_PTR>(::GetStockObject(LTGRAY_BRUSH));
             ::SetTextColor(reinterpret_cast<HDC>(wParam), colours.plainText);  // high contrast: the system's
             return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
-        case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            colours = ReadSurfaceColours();
-            ::InvalidateRect(hwnd, nullptr, TRUE);
-            return FALSE;
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;

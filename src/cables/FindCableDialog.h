@@ -9,9 +9,9 @@
 #include "cables/Cable.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
-#include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 
-class FindCableDialog : public CDialog {
+class FindCableDialog : public SurfaceDialog {
 public:
     // `cables`: what it searches, the table's and the user's own, each with its index entry.
     FindCableDialog(CWnd* parent, std::vector<Cable> cables);
@@ -21,7 +21,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnDpiChanged(int newDpi, const RECT& suggested) override;
+    void OnDpiChanged(int newDpi) override;
     void OnOK() override;
     void OnCancel() override;
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -38,7 +38,6 @@ private:
     const std::vector<Cable> cables;
     std::vector<std::size_t> shown;  // the place in `cables` of each list row
     CableOrigin picked;
-    SurfaceColours colours = ClassicColours();  // read when the dialog opens and when the system's change
     CBitmapButton okButton;
     CBitmapButton noButton;
 };

@@ -1,14 +1,12 @@
 #include "cables/ShippedCables.h"
 
-#include "framework/File.h"
+#include "framework/FileBytes.h"
 
 const ConnectorList* ShippedCables::connectors() {
     if (connectorList) return &*connectorList;
-    try {
-        ConnectorListReading reading = ParseConnectorList(ReadFileStart(ConnectorListPath, MaxConnectorListBytes));
-        if (reading.ok) connectorList = std::move(reading.list);
-    } catch (const CFileException&) {
-    }
+    const FileBytes file = ReadFileBytes(ConnectorListPath, MaxConnectorListBytes);
+    ConnectorListReading reading = ParseConnectorList(file.bytes);
+    if (file.ok() && reading.ok) connectorList = std::move(reading.list);
     return connectorList ? &*connectorList : nullptr;
 }
 

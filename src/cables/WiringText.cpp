@@ -31,6 +31,24 @@ std::string section(const char* heading, const std::vector<const IndexedWire*>& 
     return text;
 }
 
+// "Parts:" and a line for the start, the end and the cable.
+std::string partsSection(const IndexedCable& cable) {
+    if (cable.parts.empty()) return std::string();
+    std::string text = std::string(Eol) + "Parts:" + Eol;
+    for (const IndexedPart& part : cable.parts) {
+        std::string place = part.place;
+        if (!place.empty()) place[0] = static_cast<char>(place[0] - 'a' + 'A');
+        text += place + ": " + part.text + Eol;
+    }
+    return text;
+}
+
+// Said before the wiring, so that nobody builds from it unwarned.
+std::string unconfirmedLine(const IndexedCable& cable) {
+    if (cable.unconfirmed.empty()) return std::string();
+    return "UNCONFIRMED WIRING: " + cable.unconfirmed + Eol;
+}
+
 std::string csvField(const std::string& field) {
     if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
@@ -40,7 +58,8 @@ std::string csvField(const std::string& field) {
 }  // namespace
 
 std::string WiringText(const IndexedCable& cable, const std::string& name) {
-    std::string text = name + Eol + cable.title + Eol + endLine("Start", cable.start) + endLine("End", cable.end);
+    std::string text = name + Eol + cable.title + Eol + unconfirmedLine(cable) + endLine("Start", cable.start) +
+                       endLine("End", cable.end);
     for (const IndexedBranch& branch : cable.branches) text += "Branch " + branch.name + ": " + branch.text + Eol;
 
     std::vector<const IndexedWire*> wires, jumpers, shields;
@@ -49,6 +68,7 @@ std::string WiringText(const IndexedCable& cable, const std::string& name) {
     text += section("Wires (S: start, E: end):", wires);
     text += section("Jumpers:", jumpers);
     text += section("Shield:", shields);
+    text += partsSection(cable);
 
     return text + Eol + ContinuityText(cable);
 }
@@ -74,5 +94,8 @@ std::string WiringCsv(const IndexedCable& cable) {
         csv += csvField(w.from) + "," + csvField(w.fromSignal) + "," + csvField(w.to) + "," + csvField(w.toSignal) +
                "," + csvField(w.colour) + "," + csvField(w.kind) + Eol;
     }
+    if (cable.parts.empty()) return csv;
+    csv += std::string(Eol) + "part,description" + Eol;
+    for (const IndexedPart& part : cable.parts) csv += csvField(part.place) + "," + csvField(part.text) + Eol;
     return csv;
 }

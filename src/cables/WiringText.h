@@ -7,7 +7,7 @@
 #include "datafiles/CableIndex.h"
 
 // The title, both connectors with their gender, one line per wire and jumper ("S3 TxD -> E2 RxD"),
-// the shield and the continuity checklist; lines ended with CR LF.
+// the shield, the parts list and the continuity checklist; lines ended with CR LF.
 std::string WiringText(const IndexedCable& cable, const std::string& name);
 
 // The continuity checklist: its heading, the pairs, the extra checks, the neighbours that must
@@ -19,5 +19,6 @@ std::string ContinuityText(const IndexedCable& cable);
 std::string QuietText(const IndexedCable& cable);
 
 // A heading row, then one row per wire, jumper and shield: start contact, start signal, end contact,
-// end signal, colour, kind; fields quoted where they need it, rows ended with CR LF.
+// end signal, colour, kind; fields quoted where they need it, rows ended with CR LF. Then, after an
+// empty row, a second table: the parts list (part, description).
 std::string WiringCsv(const IndexedCable& cable);

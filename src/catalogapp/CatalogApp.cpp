@@ -4,24 +4,18 @@
 
 #include "cables/CableTable.h"
 #include "catalogapp/CatalogFrame.h"
-#include "framework/File.h"
+#include "framework/FileBytes.h"
 #include "resource.h"
 
 ConnectorListFile ReadConnectorListFile(const char* path) {
     ConnectorListFile file;
-    std::string text;
-    try {
-        CFile input(path, CFile::modeRead | CFile::shareDenyNone);
-        std::vector<char> buffer(MaxConnectorListBytes + 1);
-        UINT length = input.Read(buffer.data(), static_cast<UINT>(buffer.size()));
-        text.assign(buffer.data(), length);
-    } catch (const CFileException& error) {
-        file.error = "The connector list " + std::string(path) + " cannot be read: " +
-                     CFileException::describe(error.systemError()) +
+    const FileBytes bytes = ReadFileBytes(path, MaxConnectorListBytes);
+    if (!bytes.ok()) {
+        file.error = "The connector list " + std::string(path) + " cannot be read: " + bytes.error +
                      "\n\nStart the connector catalog in the folder that holds the DATA folder.";
         return file;
     }
-    ConnectorListReading reading = ParseConnectorList(text);
+    ConnectorListReading reading = ParseConnectorList(bytes.bytes);
     if (!reading.ok) {
         file.error = "The connector list " + std::string(path) + " is damaged (" + reading.error +
                      ").\n\nInstall the program's DATA folder again.";

@@ -5,6 +5,7 @@
 #include "cables/CableTable.h"
 #include "cables/ConnectorUse.h"
 #include "catalogapp/ConnectorPrint.h"
+#include "drawing/SpokenText.h"
 #include "framework/Controls.h"
 #include "framework/Dpi.h"
 #include "resource.h"
@@ -29,7 +30,8 @@ void caption(CDC& dc, Point at, const std::string& text) { dc.TextOut(at.x, at.y
 }  // namespace
 
 CatalogFrame::CatalogFrame(ConnectorList connectors)
-    : list(std::move(connectors)), rows(ConnectorRows(list)), dpi(SystemDpi()) {
+    : list(std::move(connectors)), rows(ConnectorRows(list)) {
+    dpi = SystemDpi();
     LoadAccelTable(CATALOG_ACCEL_TABLE);
     Rect rect = ScaleRect(ToRect(CatalogWindowRect), dpi);
     CentreRect(rect, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
@@ -43,15 +45,21 @@ CatalogFrame::CatalogFrame(ConnectorList connectors)
 }
 
 void CatalogFrame::createControls() {
+    // The lists are named as their captions name them, for a screen reader.
     createList(connectorList, this, IDC_CATALOG_CONNECTORS);
+    connectorList.SetSpokenName("Connectors");
     createList(pinoutList, this, IDC_CATALOG_PINOUTS);
+    pinoutList.SetSpokenName("Pinouts");
     createList(cableList, this, IDC_CATALOG_CABLES);
+    cableList.SetSpokenName("Cables of the guide with this connector and pinout");
     RECT none = {0, 0, 0, 0};
-    findBox = CreateControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, none, this,
-                            IDC_CATALOG_FIND);
+    findBox.Create("EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, none, this, IDC_CATALOG_FIND);
+    findBox.SetSpokenName("Find connector");
     ::SetWindowLongPtrA(findBox, GWL_EXSTYLE, ::GetWindowLongPtrA(findBox, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     connectorView.Create(this, "Connector", IDC_CATALOG_CONNECTOR_DRAWING);
     pinoutView.Create(this, "Pinout", IDC_CATALOG_PINOUT_DRAWING);
+    connectorView.colours = &colours;
+    pinoutView.colours = &colours;
 }
 
 int CatalogFrame::shownConnector() const { return currentRow >= 0 ? rows[currentRow].connector : -1; }
@@ -70,9 +78,6 @@ LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
@@ -82,10 +87,10 @@ LRESULT CatalogFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CatalogFrame::Paint(CDC& dc) {
-    PaintSurface(dc, client, statusText, dpi);
+    PaintSurface(dc, client, statusText, dpi, colours);
     DpiFontScope font(dc, dpi);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(RGB(0, 0, 0));
+    dc.SetTextColor(colours.plainText);
     const int connector = shownConnector();
     const int pinout = shownPinout();
     caption(dc, layout.connectorsCaption, "Connectors");
@@ -109,18 +114,15 @@ void CatalogFrame::OnSize() {
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// Moved to a screen of another density: the suggested rectangle, laid out again for it.
-void CatalogFrame::OnDpiChanged(int newDpi, const RECT& suggested) {
-    dpi = newDpi;
+// Moved to a screen of another density: laid out again for it.
+void CatalogFrame::OnDpiChanged(int) {
     // The controls keep the system font unless told another; the old font goes once none uses it.
     CFont font = DefaultFontFor(dpi);
     HGDIOBJ handle = font.isNull() ? ::GetStockObject(SYSTEM_FONT) : font.GetSafeHandle();
     for (HWND control : {static_cast<HWND>(connectorList), static_cast<HWND>(pinoutList),
-                         static_cast<HWND>(cableList), findBox})
+                         static_cast<HWND>(cableList), static_cast<HWND>(findBox)})
         ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
     controlFont = std::move(font);
-    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!::IsIconic(hwnd)) OnSize();
 }
 
@@ -231,11 +233,13 @@ void CatalogFrame::showRow(int row) {
     int connector = shownConnector();
     if (connector < 0) {
         connectorView.SetPath("");
+        connectorView.SetWords("");
         showPinout(0);
         return;
     }
     const ConnectorEntry& entry = list.connectors[connector];
     connectorView.SetPath(DataFileName(DataPrefix::Plug, entry.number));
+    connectorView.SetWords(ConnectorWords(entry));
     for (int pinout : entry.pinouts) pinoutList.AddString(PinoutRowText(pinout, list.pinoutName(pinout)));
     showPinout(0);
 }
@@ -246,6 +250,8 @@ void CatalogFrame::showPinout(int index) {
     int connector = shownConnector();
     int pinout = shownPinout();
     pinoutView.SetPath(pinout < 0 ? "" : DataFileName(DataPrefix::Pinouts, pinout));
+    const PinoutEntry* pinoutEntry = pinout < 0 ? nullptr : list.pinout(pinout);
+    pinoutView.SetWords(pinoutEntry ? PinoutWords(*pinoutEntry) : std::string());
     if (pinout >= 0) {
         pinoutList.SetCurSel(index);
         for (int cable : CablesUsing(list.connectors[connector].number, pinout))

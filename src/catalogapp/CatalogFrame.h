@@ -9,15 +9,17 @@
 #include "catalogapp/CatalogLayout.h"
 #include "catalogapp/ConnectorRows.h"
 #include "datafiles/ConnectorList.h"
-#include "drawing/DrawingView.h"
+#include "catalogapp/SpokenDrawingView.h"
 #include "framework/Dc.h"
 #include "framework/FrameWnd.h"
 #include "framework/GdiObjects.h"
+#include "framework/Controls.h"
 #include "framework/ListBox.h"
+#include "ui/SurfaceWindow.h"
 
 constexpr const char* CatalogTitle = "Strandor! connector catalog";
 
-class CatalogFrame : public CFrameWnd {
+class CatalogFrame : public SurfaceFrame {
 public:
     // Creates the window, hidden, centred on the screen, with the first connector shown.
     explicit CatalogFrame(ConnectorList list);
@@ -35,7 +37,7 @@ protected:
 private:
     void Paint(CDC& dc) override;
     void OnSize();
-    void OnDpiChanged(int newDpi, const RECT& suggested);
+    void OnDpiChanged(int newDpi) override;
     void OnSetFocus();
     void OnCommand(WORD id, WORD code);
     void OnConnectorSelected();
@@ -55,15 +57,15 @@ private:
     int currentRow = -1;
     int pinoutIndex = 0;
     std::string statusText;
-    int dpi = 96;  // the DPI the window is laid out for
     CatalogLayout layout{};
     RECT client{};
     CListBox connectorList;
     CListBox pinoutList;
     CListBox cableList;
-    DrawingView connectorView{layout.drawingScale, dpi};
-    DrawingView pinoutView{layout.drawingScale, dpi};
-    HWND findBox = nullptr;  // an edit control, owned as a child of this window
+    SpokenDrawingView connectorView{layout.drawingScale, dpi, "Connector drawing"};
+    SpokenDrawingView pinoutView{layout.drawingScale, dpi, "Pinout drawing",
+                                 "Doubleclick or press Enter for the next pinout, Shift+Enter for the previous."};
+    CControl findBox;  // an edit control
     HWND focusedList = nullptr;  // the list that had the keyboard last, given it back on activation
     CFont controlFont;  // the lists' and find box's font away from the system DPI; none at it
 };

@@ -59,10 +59,12 @@ public:
         if (tag == "CHECK") return check(fields);
         if (tag == "WORDS") return words(fields);
         if (tag == "NOTE") return note(fields);
+        if (tag == "PART") return part(fields);
+        if (tag == "UNCONFIRMED") return unconfirmed(fields);
         if (tag == "QUIET") return quiet(fields);
         if (tag == "FACE") return face(fields);
         if (tag == "SPOT") return spot(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab");
+        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab");
     }
 
     bool finish() {
@@ -124,7 +126,8 @@ private:
         bool& have = isStart ? haveStart : haveEnd;
         if (have) return fail("a second " + f[0] + " line for cable " + ThreeDigits(current()->number));
         if (f[1].empty()) return fail("the " + f[0] + " connector has no family");
-        if (f[2] != "male" && f[2] != "female") return fail("the gender is 'male' or 'female', not '" + f[2] + "'");
+        if (f[2] != "male" && f[2] != "female" && !f[2].empty())
+            return fail("the gender is 'male', 'female' or empty (loose ends), not '" + f[2] + "'");
         have = true;
         (isStart ? current()->start : current()->end) = {f[1], f[2], f[3], f[4]};
         return true;
@@ -163,6 +166,22 @@ private:
         current()->notes.push_back({f[1], f[2]});
         return true;
     }
+    bool part(const std::vector<std::string>& f) {
+        if (!fields(f, 3, "three fields: PART, start|end|cable, text")) return false;
+        if (f[1] != "start" && f[1] != "end" && f[1] != "cable")
+            return fail("a part is for the start, the end or the cable, not '" + f[1] + "'");
+        current()->parts.push_back({f[1], f[2]});
+        return true;
+    }
+
+    bool unconfirmed(const std::vector<std::string>& f) {
+        if (!fields(f, 2, "two fields: UNCONFIRMED, why")) return false;
+        if (f[1].empty()) return fail("an UNCONFIRMED line gives no reason");
+        if (!current()->unconfirmed.empty()) return fail("a second UNCONFIRMED line for cable " + ThreeDigits(current()->number));
+        current()->unconfirmed = f[1];
+        return true;
+    }
+
     bool quiet(const std::vector<std::string>& f) {
         if (!fields(f, 3, "three fields: QUIET, contact, contact")) return false;
         if ((f[1] == "S" || f[1] == "E") && f[2] == "-") {
@@ -231,11 +250,13 @@ std::string FormatCableIndex(const CableIndex& index) {
         "; Strandor! cable index, made by datagen from data/cables and data/connectors. Fields are separated by "
         "tabs.\r\n"
         "; CABLE number title; START and END family gender title label; BRANCH name text;\r\n"
-        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text\r\n"
+        "; WIRE kind contact signal contact signal colour; CHECK text; WORDS words; NOTE heading text;\r\n"
+        "; PART start|end|cable text\r\n"
         "; QUIET contact contact: neighbours that must stay silent (QUIET S - : the start gives no positions)\r\n"
         "; FACE end what its drawing shows; SPOT end contact x y: where the contact sits in that drawing\r\n";
     for (const IndexedCable& cable : index.cables) {
         text += joinFields({"CABLE", ThreeDigits(cable.number), cable.title});
+        if (!cable.unconfirmed.empty()) text += joinFields({"UNCONFIRMED", cable.unconfirmed});
         for (const auto& [tag, end] : {std::make_pair("START", &cable.start), std::make_pair("END", &cable.end)})
             text += joinFields({tag, end->family, end->gender, end->title, end->label});
         for (const IndexedBranch& branch : cable.branches) text += joinFields({"BRANCH", branch.name, branch.text});
@@ -244,6 +265,7 @@ std::string FormatCableIndex(const CableIndex& index) {
         for (const std::string& check : cable.checks) text += joinFields({"CHECK", check});
         if (!cable.words.empty()) text += joinFields({"WORDS", cable.words});
         for (const IndexedNote& note : cable.notes) text += joinFields({"NOTE", note.heading, note.text});
+        for (const IndexedPart& part : cable.parts) text += joinFields({"PART", part.place, part.text});
         for (const std::string& end : cable.unplacedEnds) text += joinFields({"QUIET", end, "-"});
         for (const QuietPair& pair : cable.quiet) text += joinFields({"QUIET", pair.from, pair.to});
         if (!cable.startFace.empty()) text += joinFields({"FACE", "S", cable.startFace});

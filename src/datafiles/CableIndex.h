@@ -20,6 +20,8 @@
 //     SPOT <tab> S <tab> 3 <tab> -640 <tab> 1200  where contact 3 sits in that drawing's units
 //     WORDS <tab> the words of the notes, each once
 //     NOTE <tab> What it is for <tab> a paragraph of the notes under its heading, in full
+//     UNCONFIRMED <tab> why no public reference confirms the wiring (only where none does)
+//     PART <tab> start <tab> DE-9 (9-pin D-sub), female; solder cups and a hood
 
 #include <string>
 #include <vector>
@@ -30,11 +32,11 @@ constexpr std::size_t MaxCableIndexBytes = 1024 * 1024;
 
 struct IndexedEnd {
     std::string family;  // "DE-9": the connector drawing's title without its bracketed part
-    std::string gender;  // "male" or "female"
+    std::string gender;  // "male" or "female"; empty for loose ends, which have none
     std::string title;   // the connector drawing's title, "DE-9 (9-pin D-sub)"
     std::string label;   // the diagram's heading of this end, "DE-9 (PC 1)"
     // "DE-9 female": what the connector choices of the find dialog offer.
-    std::string choice() const { return family + " " + gender; }
+    std::string choice() const { return gender.empty() ? family : family + " " + gender; }
     bool operator==(const IndexedEnd& o) const {
         return family == o.family && gender == o.gender && title == o.title && label == o.label;
     }
@@ -86,6 +88,13 @@ struct IndexedNote {
     bool operator==(const IndexedNote& o) const { return heading == o.heading && text == o.text; }
 };
 
+// One line of the parts list: what is bought for the start, the end or the cable.
+struct IndexedPart {
+    std::string place;  // "start", "end" or "cable"
+    std::string text;
+    bool operator==(const IndexedPart& o) const { return place == o.place && text == o.text; }
+};
+
 struct IndexedCable {
     int number = 0;
     std::string title;  // the diagram's heading, its lines joined by ", "
@@ -96,6 +105,8 @@ struct IndexedCable {
     std::vector<std::string> checks;
     std::string words;
     std::vector<IndexedNote> notes;  // the paragraphs of the notes drawing, in its order
+    std::vector<IndexedPart> parts;  // the parts list: start, end, cable
+    std::string unconfirmed;  // why no public reference confirms the wiring; empty when one does
     // Neighbouring contacts of each end that the wiring does not join, start first, in chain order;
     // and the ends ("S", "E") whose drawing gives no positions.
     std::vector<QuietPair> quiet;
@@ -107,8 +118,8 @@ struct IndexedCable {
     bool operator==(const IndexedCable& o) const {
         return number == o.number && title == o.title && start == o.start && end == o.end &&
                branches == o.branches && wires == o.wires && checks == o.checks && words == o.words &&
-               notes == o.notes && quiet == o.quiet && unplacedEnds == o.unplacedEnds &&
-               startFace == o.startFace && endFace == o.endFace && spots == o.spots;
+               notes == o.notes && parts == o.parts && unconfirmed == o.unconfirmed && quiet == o.quiet &&
+               unplacedEnds == o.unplacedEnds && startFace == o.startFace && endFace == o.endFace && spots == o.spots;
     }
     // The spot of a contact named as the continuity list names it ("S3", "EL:C"); null if none.
     const IndexedSpot* spotOf(const std::string& contact) const;

@@ -1,6 +1,6 @@
 #include "drawing/MetafileCheck.h"
 
-#include <fstream>
+#include "framework/FileBytes.h"
 
 namespace {
 std::uint16_t word(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
@@ -126,14 +126,9 @@ bool IsSoundMetafile(const std::uint8_t* bytes, std::size_t size) {
 }
 
 std::vector<std::uint8_t> ReadMetafileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return {};
-    std::streamoff length = file.tellg();
-    if (length <= 0 || static_cast<std::size_t>(length) > MaxMetafileBytes) return {};
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) return {};
-    return bytes;
+    const FileBytes file = ReadFileBytes(path, MaxMetafileBytes);
+    if (!file.ok() || file.tooLong(MaxMetafileBytes)) return {};
+    return std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.end());
 }
 
 bool IsPlayableMetafile(const char* path) {

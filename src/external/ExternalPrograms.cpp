@@ -7,6 +7,7 @@
 
 #include "external/CommandLines.h"
 #include "external/StartFailure.h"
+#include "framework/Handle.h"
 #include "framework/LateLibrary.h"
 #include "framework/Wnd.h"
 
@@ -64,8 +65,7 @@ void startEditor(CWnd* owner, const std::string& commandLine) {
         tell(owner, EditorFailureText(why, application.empty() ? EditorName : application));
         return;
     }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const ScopedHandle thread(process.hThread), editor(process.hProcess);  // the editor runs on its own
 }
 }  // namespace
 

@@ -19,6 +19,7 @@ struct AccessibleFacts {
 };
 
 // The roles the program gives (oleacc.h's values, which Windows fixes).
+constexpr long AccessibleRoleList = 0x21;
 constexpr long AccessibleRoleGraphic = 0x28;
 constexpr long AccessibleRolePushButton = 0x2b;
 constexpr long AccessibleRoleStaticText = 0x29;

@@ -39,18 +39,18 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            shownDpi = LOWORD(wParam);
+            TakeSuggestedRect(hwnd, *reinterpret_cast<const RECT*>(lParam));
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            OnDpiChanged(shownDpi);
             return FALSE;  // and the dialog manager rescales the controls and fonts where it can
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            OnSystemColoursChanged();
+            return FALSE;
         default:
             return FALSE;
     }
-}
-
-void CDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
-    shownDpi = newDpi;
-    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

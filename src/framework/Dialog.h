@@ -14,7 +14,7 @@ public:
     void EndDialog(int result) { ::EndDialog(hwnd, result); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd, id); }
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(hwnd, id) == BST_CHECKED; }
-    // The DPI the dialog is shown at: read when it opens, and told by WM_DPICHANGED.
+    // The DPI the dialog is shown at: read when it opens, then set by WM_DPICHANGED.
     int dpi() const { return shownDpi; }
 
 protected:
@@ -23,9 +23,12 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Returns TRUE for a message it handled, FALSE to leave it to the dialog manager.
     virtual INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // Moved to a screen of another density: the dialog takes the suggested rectangle and repaints;
-    // a dialog that places controls of its own places them again.
-    virtual void OnDpiChanged(int newDpi, const RECT& suggested);
+    // Moved to a screen of another density: dpi() is the new one, the dialog has taken the
+    // suggested rectangle and will repaint. A dialog that places controls of its own places them
+    // again here; the dialog manager rescales the template's controls and fonts where it can.
+    virtual void OnDpiChanged(int) {}
+    // The system's colours or settings changed (high contrast turned on or off, say).
+    virtual void OnSystemColoursChanged() {}
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

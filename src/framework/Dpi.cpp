@@ -28,6 +28,11 @@ int WindowDpi(HWND window) {
     return dpi > 0 ? dpi : SystemDpi();
 }
 
+void TakeSuggestedRect(HWND window, const RECT& suggested) {
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 CFont DefaultFontFor(int dpi) {
     CFont font;
     int systemDpi = SystemDpi();

@@ -16,6 +16,9 @@ int WindowDpi(HWND window);
 // The DPI the system fonts were made for (the screen's at logon).
 int SystemDpi();
 
+// Moves a window to the rectangle its WM_DPICHANGED suggests (screen coordinates).
+void TakeSuggestedRect(HWND window, const RECT& suggested);
+
 // The system font at `dpi`, for text that uses the DC's own font at the system DPI: a null font
 // (keep the DC's own) when `dpi` is the system's.
 CFont DefaultFontFor(int dpi);

@@ -18,34 +18,24 @@ std::string CFileException::describe(DWORD systemError) {
 CFile::CFile(const std::string& path, unsigned flags) : path(path) {
     DWORD share = (flags & shareDenyNone) ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
     const bool append = (flags & modeAppend) != 0;
-    handle = ::CreateFileA(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_READ, share, nullptr,
-                           append ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) throw CFileException(path, ::GetLastError());
+    handle.reset(::CreateFileA(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_READ, share, nullptr,
+                               append ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid()) throw CFileException(path, ::GetLastError());
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
     DWORD read = 0;
-    if (!::ReadFile(handle, buffer, count, &read, nullptr)) throw CFileException(path, ::GetLastError());
+    if (!::ReadFile(handle.get(), buffer, count, &read, nullptr)) throw CFileException(path, ::GetLastError());
     return read;
 }
 
 void CFile::Write(const void* buffer, UINT count) {
     DWORD written = 0;
-    if (!::WriteFile(handle, buffer, count, &written, nullptr) || written != count)
+    if (!::WriteFile(handle.get(), buffer, count, &written, nullptr) || written != count)
         throw CFileException(path, ::GetLastError());
 }
 
-void CFile::Close() {
-    if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
-    handle = INVALID_HANDLE_VALUE;
-}
-
-std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
-    CFile input(path, CFile::modeRead | CFile::shareDenyNone);
-    std::string bytes(maxBytes + 1, '\0');
-    bytes.resize(input.Read(bytes.data(), static_cast<UINT>(bytes.size())));
-    return bytes;
-}
+void CFile::Close() { handle.reset(); }
 
 void AppendToFile(const std::string& path, const std::string& bytes) {
     CFile output(path, CFile::modeAppend);

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/Handle.h"
+
 class CFileException : public std::runtime_error {
 public:
     CFileException(const std::string& path, DWORD systemError);
@@ -31,9 +33,6 @@ public:
     };
 
     CFile(const std::string& path, unsigned flags);
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
-    ~CFile() { Close(); }
 
     // Reads up to count bytes; returns how many came.
     UINT Read(void* buffer, UINT count);
@@ -43,12 +42,8 @@ public:
 
 private:
     std::string path;
-    HANDLE handle = INVALID_HANDLE_VALUE;
+    ScopedHandle handle;
 };
-
-// The file's first `maxBytes + 1` bytes at most (one more than a file of its kind may hold, so the
-// reader can tell a file that is too long); throws CFileException.
-std::string ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // Adds the bytes at the end of the file, making it where there is none; throws CFileException.
 void AppendToFile(const std::string& path, const std::string& bytes);

@@ -1,5 +1,6 @@
 #include "framework/FrameWnd.h"
 
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 const char* CFrameWnd::DefaultFrameClass() {
@@ -41,13 +42,27 @@ bool CFrameWnd::TranslateAccelerator(MSG& message) {
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        // The main window going ends the program's message loop.
-        CWinApp* app = CWinApp::current;
-        if (app && app->mainWindow == this) {
-            app->mainWindow = nullptr;
-            ::PostQuitMessage(0);
+    switch (message) {
+        case WM_DPICHANGED:
+            dpi = LOWORD(wParam);
+            TakeSuggestedRect(hwnd, *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(dpi);
+            return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            OnSystemColoursChanged();
+            break;
+        case WM_NCDESTROY: {
+            // The main window going ends the program's message loop.
+            CWinApp* app = CWinApp::current;
+            if (app && app->mainWindow == this) {
+                app->mainWindow = nullptr;
+                ::PostQuitMessage(0);
+            }
+            break;
         }
+        default:
+            break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

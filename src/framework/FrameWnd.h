@@ -1,6 +1,8 @@
 #pragma once
-// Top-level frame windows: the program's frame class, the sunken client edge and an accelerator table.
+// Top-level frame windows: the program's frame class, the sunken client edge, an accelerator table,
+// and the DPI the window is laid out for.
 
+#include "framework/DpiScale.h"
 #include "framework/Wnd.h"
 
 class CFrameWnd : public CWnd {
@@ -21,6 +23,13 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Moved to a screen of another density: `dpi` is the new one and the window has taken the
+    // rectangle Windows suggested. A window lays itself out again here.
+    virtual void OnDpiChanged(int) {}
+    // The system's colours or settings changed (high contrast turned on or off, say).
+    virtual void OnSystemColoursChanged() {}
+
+    int dpi = DefaultDpi;  // the DPI the window is laid out for: set when it is made, then by WM_DPICHANGED
 
 private:
     HACCEL accelTable = nullptr;  // a resource: freed with the module

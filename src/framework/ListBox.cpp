@@ -2,15 +2,6 @@
 
 #include <vector>
 
-#include "framework/Controls.h"
-
-bool CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    HWND created = CreateControl("LISTBOX", nullptr, style, rect, parent, id);
-    if (!created) return false;
-    SubclassWindow(created);
-    return true;
-}
-
 std::string CListBox::GetText(int row) {
     LRESULT length = SendMessage(LB_GETTEXTLEN, row);
     if (length < 0) return std::string();

@@ -2,12 +2,16 @@
 
 #include <string>
 
-#include "framework/Wnd.h"
+#include "framework/Accessible.h"
+#include "framework/Controls.h"
 
-// A list box control, not subclassed: the program only talks to it.
-class CListBox : public CWnd {
+// A list box control: the program talks to it and may name it for a screen reader.
+class CListBox : public CControl {
 public:
-    bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    CListBox() { spokenRole = AccessibleRoleList; }
+    bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+        return CControl::Create("LISTBOX", style, rect, parent, id);
+    }
     int AddString(const std::string& text) {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }

@@ -1,16 +1,16 @@
 #pragma once
-// The user's own cables, DATA\MYCABLES\*.txt: read, compiled and listed. Each source's drawings and
-// index entry are kept in a cache beside the sources (DATA\MYCABLES\CACHE\<file>\), so the panels,
-// the notes dialog and printing draw them from files as they draw the table's. A cache is used
-// only while it matches its source and every drawing in it passes the metafile check; otherwise
-// the source is compiled again. Nothing is written outside DATA\MYCABLES.
+// The user's own cables, DATA\MYCABLES\*.txt: read, compiled and listed. Each source's drawings,
+// index entry and connector rows are kept in a cache beside the sources (MyCableCache.h), used
+// only while it matches its source and reads back whole; otherwise the source is compiled again.
+// The cache of a source that is gone goes too. Nothing is written outside DATA\MYCABLES. No
+// windows.h here: the files come through a MyCableFolder.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "cables/Cable.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFolder.h"
 #include "wiring/UserCable.h"
 
 struct MyCable {
@@ -31,7 +31,9 @@ struct MyCable {
 
 class MyCableShelf {
 public:
-    explicit MyCableShelf(std::string folder = MyCablesFolder, std::string shippedFolder = ShippedSourcesFolder);
+    // `files` outlives the shelf.
+    explicit MyCableShelf(MyCableFolder& files, std::string folder = MyCablesFolder,
+                          std::string shippedFolder = ShippedSourcesFolder);
 
     // Reads the folder again and compiles what changed since the last look (or since its cache was
     // made). The file names of the cables that changed, came or went.
@@ -61,11 +63,12 @@ private:
     // A cable of the folder as its file alone says: its name, source and notes file, no drawings.
     Cable unnamed(const std::string& file) const;
     MyCable load(const std::string& file, std::uint64_t stamp, const MyCable* before);
-    bool readCache(MyCable& cable, bool stampMustMatch) const;
-    void writeCache(MyCable& cable, const wiring::UserCable& compiled) const;
     const std::vector<wiring::SourceText>& shippedConnectors();
+    std::vector<wiring::SourceText> readAll(const std::string& folder, const std::vector<FolderFile>& found) const;
+    void removeCachesWithoutSource() const;
     std::string writeSource(const std::string& name, const std::string& text, std::string& error) const;
 
+    MyCableFolder& files;
     std::string folderPath;
     std::string shippedPath;
     bool loaded = false;

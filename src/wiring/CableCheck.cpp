@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "datafiles/ThreeDigits.h"
 #include "wiring/CoreCount.h"
@@ -68,6 +69,13 @@ CableEnds cableEnds(const ConnectorSet& connectors, const CableHead& head) {
     ends.endDrawnGender = endPlug->gender;
     ends.startDrawnFace = !startPlug->sideView && !startPlug->symbolic;
     ends.endDrawnFace = !endPlug->sideView && !endPlug->symbolic;
+    ends.startLooseEnds = startPlug->looseEnds;
+    ends.endLooseEnds = endPlug->looseEnds;
+    for (const auto& [plug, title, parts] : {std::tie(startPlug, ends.startTitle, ends.startParts),
+                                             std::tie(endPlug, ends.endTitle, ends.endParts)}) {
+        if (!plug->titles.empty()) title = plug->titles.front().text;
+        for (const TextLine& part : plug->parts) parts.push_back(part.text);
+    }
     return ends;
 }
 
@@ -80,6 +88,7 @@ CableSource readCable(const std::vector<SourceLine>& lines, const std::string& s
                       const ConnectorSet& connectors, const CableRules& rules) {
     CableSource cable = parseCable(lines, head.number, shownFile, cableEnds(connectors, head), rules);
     fillCoreCounts(cable);
+    resolveCableReferences(cable, head.name, head.listNames ? *head.listNames : CableNames{});
     EndPinouts pinouts;
     pinouts.start = endPinouts(connectors, cable, Side::Start, head.startPlug, head.startPinouts);
     pinouts.end = endPinouts(connectors, cable, Side::End, head.endPlug, head.endPinouts);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "wiring/CableReferences.h"
 #include "wiring/CableSource.h"
 #include "wiring/ConnectorSet.h"
 
@@ -18,6 +19,7 @@ struct CableHead {
     int endPlug = 0;
     int startPinouts = 0;
     int endPinouts = 0;
+    const CableNames* listNames = nullptr;  // the cables a note may name with {cable N}; none when null
 };
 
 // What the connectors of the cable offer. Throws DataError when a connector drawing is missing.

@@ -7,6 +7,7 @@
 #include "wiring/ConnectorLayout.h"
 #include "wiring/Netlist.h"
 #include "wiring/NotesLayout.h"
+#include "wiring/PartsList.h"
 
 namespace wiring {
 
@@ -17,7 +18,8 @@ std::string genderWord(Gender gender) { return gender == Gender::Female ? "femal
 // drawing shows: a cable with a female DE-9 may borrow the male drawing, mirrored.
 IndexedEnd indexEnd(const ConnectorSource& plug, const CableEndFacts& facts, const std::string& label) {
     const std::string title = plug.titles.empty() ? std::string() : plug.titles.front().text;
-    return {connectorFamily(title), genderWord(facts.gender), title, label};
+    // Loose ends have no gender: the field stays empty.
+    return {connectorFamily(title), facts.looseEnds ? std::string() : genderWord(facts.gender), title, label};
 }
 
 // The words of the notes, each once (case ignored), without the punctuation around them.
@@ -52,12 +54,6 @@ std::vector<std::pair<std::string, Point>> contactSpots(const Sketch& sketch) {
 }
 }  // namespace
 
-std::string connectorFamily(const std::string& title) {
-    const std::size_t bracket = title.find(" (");
-    if (bracket == std::string::npos || title.back() != ')') return title;
-    return title.substr(0, bracket);
-}
-
 IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPlug, const ConnectorSource& endPlug) {
     IndexedCable entry;
     entry.number = cable.number;
@@ -73,6 +69,8 @@ IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPl
     if (!checks.empty()) entry.checks.push_back(checks);
     entry.words = noteWords(cable);
     for (const auto& [heading, text] : notesParagraphs(cable)) entry.notes.push_back({heading, text});
+    for (const PartsEntry& part : partsList(cable)) entry.parts.push_back({partPlaceWord(part.place), part.text});
+    entry.unconfirmed = unconfirmedText(cable);
     entry.quiet = cable.quietPairs;
     entry.unplacedEnds = cable.unplacedEnds;
     entry.startFace = genderLine(startPlug);

@@ -7,11 +7,9 @@
 #include "datafiles/CableIndex.h"
 #include "wiring/CableSource.h"
 #include "wiring/ConnectorSource.h"
+#include "wiring/PartsList.h"
 
 namespace wiring {
-
-// The connector's family: its drawing's first title line without a bracketed ending.
-std::string connectorFamily(const std::string& title);
 
 // One cable's entry, from its source and the drawings of its two connectors.
 IndexedCable indexCable(const CableSource& cable, const ConnectorSource& startPlug, const ConnectorSource& endPlug);

@@ -63,6 +63,13 @@ constexpr int LineTextGap = 70;  // between a line and the text that breaks it
 
 bool isShort(const std::string& label) { return label.size() <= 3; }
 
+// How many characters of a text `width` wide with `characters` characters fit into `room`: the
+// number a limit states, counted in characters of that text rather than in drawing units.
+int charactersThatFit(int room, int width, std::size_t characters) {
+    if (width <= 0 || characters == 0) return 0;
+    return static_cast<int>(static_cast<long long>(room) * static_cast<long long>(characters) / width);
+}
+
 bool boldLabel(const DiagramSlot& s) { return s.dot; }  // "open" (a shield end left free) is plain
 
 struct Lanes {
@@ -200,6 +207,20 @@ std::vector<std::string> legendLines(const CableSource& cable) {
     return lines;
 }
 
+// Under the titles of a cable whose wiring no public reference confirms, a bold warning that
+// sends the builder to the notes, where the reason stands. Answers the baseline it wrote on.
+int drawUnconfirmed(Sketch& sketch, const CableSource& cable, int y) {
+    if (unconfirmedText(cable).empty()) return y;
+    for (const CableNote& note : cable.notes) {
+        if (note.section != NoteSection::Unconfirmed) continue;
+        sketch.setSourceLine(note.line);
+        break;
+    }
+    y -= TitlePitch;
+    sketch.text({0, y}, SubtitleHeight, Align::Centre, UnconfirmedWarning, true);
+    return y;
+}
+
 // Title lines, then the two connectors' names over their columns and a rule. Answers where the
 // rows may start.
 int drawHeading(Sketch& sketch, const CableSource& cable) {
@@ -209,11 +230,17 @@ int drawHeading(Sketch& sketch, const CableSource& cable) {
         sketch.setSourceLine(cable.titles[i].line);
         sketch.text({0, y}, i == 0 ? TitleHeight : SubtitleHeight, Align::Centre, cable.titles[i].text, i == 0);
     }
+    y = drawUnconfirmed(sketch, cable, y);
     y -= NamesDrop;
     const int startWidth = width(cable.startTitle.text, NameHeight, true);
     const int endWidth = width(cable.endTitle.text, NameHeight, true);
-    if (startWidth + endWidth + NamesLeastGap > Right - Left)
-        fail(cable, cable.endTitle.line, "the start and end names are too long to stand side by side; shorten them");
+    if (startWidth + endWidth + NamesLeastGap > Right - Left) {
+        const std::size_t characters = cable.startTitle.text.size() + cable.endTitle.text.size();
+        fail(cable, cable.endTitle.line,
+             "the start and end names take " + std::to_string(characters) + " characters; " +
+                 std::to_string(charactersThatFit(Right - Left - NamesLeastGap, startWidth + endWidth, characters)) +
+                 " fit side by side: shorten them");
+    }
     sketch.setSourceLine(cable.startTitle.line);
     sketch.text({Left, y}, NameHeight, Align::Left, cable.startTitle.text, true);
     sketch.setSourceLine(cable.endTitle.line);

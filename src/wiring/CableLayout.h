@@ -8,6 +8,9 @@
 
 namespace wiring {
 
+// Under the titles of a cable whose wiring no public reference confirms.
+constexpr const char* UnconfirmedWarning = "UNCONFIRMED: see notes";
+
 // Throws DataError naming the source line when the wiring does not fit the drawing.
 Sketch layoutCableDiagram(const CableSource& cable);
 

@@ -35,6 +35,12 @@ public:
         cable.startEnd.drawnFace = ends.startDrawnFace;
         cable.endEnd.drawnGender = ends.endDrawnGender;
         cable.endEnd.drawnFace = ends.endDrawnFace;
+        cable.startEnd.looseEnds = ends.startLooseEnds;
+        cable.endEnd.looseEnds = ends.endLooseEnds;
+        cable.startEnd.connectorTitle = ends.startTitle;
+        cable.endEnd.connectorTitle = ends.endTitle;
+        cable.startEnd.connectorParts = ends.startParts;
+        cable.endEnd.connectorParts = ends.endParts;
     }
 
     void read(const SourceLine& line);
@@ -63,6 +69,10 @@ private:
     void readFree(const SourceLine& line);
     void readAlias(const SourceLine& line);
     void readPinouts(const SourceLine& line);
+    void readGauge(const SourceLine& line);
+    void readLength(const SourceLine& line);
+    void readPart(const SourceLine& line);
+    void checkGauges() const;
 };
 
 std::string signalWord(const std::string& word) { return word == "-" ? std::string() : word; }
@@ -204,6 +214,7 @@ void CableReader::readGender(const SourceLine& line) {
     if (line.size() != 3) line.fail("'gender' takes a side and 'male' or 'female': gender start male");
     CableEndFacts& facts = parseSide(line, 1) == Side::Start ? cable.startEnd : cable.endEnd;
     if (facts.genderLine != 0) line.fail("the gender of this end is given already on line " + std::to_string(facts.genderLine));
+    if (facts.looseEnds) line.fail("this end is loose ends (its connector drawing says 'face ends'): it has no gender");
     if (line.word(2) == "male") facts.gender = Gender::Male;
     else if (line.word(2) == "female") facts.gender = Gender::Female;
     else line.fail("the gender is 'male' or 'female', not '" + line.word(2) + "'");
@@ -235,6 +246,77 @@ void CableReader::readPinouts(const SourceLine& line) {
     if (facts.pinoutsLine != 0) line.fail("this end's pinout drawing is given already on line " + std::to_string(facts.pinoutsLine));
     facts.pinoutsNumber = line.integer(2);
     facts.pinoutsLine = line.number();
+}
+
+void CableReader::readGauge(const SourceLine& line) {
+    const std::string usage = "'gauge' takes a gauge, or start contacts and their wires' gauge: gauge 24 AWG, gauge 1-2 0.5 mm2";
+    if (line.size() < 2 || line.size() > 4) line.fail(usage);
+    GaugeLine gauge;
+    gauge.line = line.number();
+    if (!wiring::readGauge(line.rest(1), gauge.gauge).empty()) {
+        if (line.size() < 3) line.fail(wiring::readGauge(line.rest(1), gauge.gauge));
+        gauge.contacts = line.word(1);
+        gauge.wires = parsePins(line, 1, Side::Start);
+        const std::string problem = wiring::readGauge(line.rest(2), gauge.gauge);
+        if (!problem.empty()) line.fail(problem);
+    }
+    for (const GaugeLine& g : cable.gauges) {
+        if (g.wires.empty() && gauge.wires.empty())
+            line.fail("the cable's gauge is given already on line " + std::to_string(g.line));
+        for (const PinRef& pin : gauge.wires) {
+            if (std::find(g.wires.begin(), g.wires.end(), pin) != g.wires.end())
+                line.fail("the gauge of the wire at start contact " + pin.contact + " is given already on line " +
+                          std::to_string(g.line));
+        }
+    }
+    cable.gauges.push_back(gauge);
+}
+
+void CableReader::readLength(const SourceLine& line) {
+    if (line.size() != 3 && line.size() != 4)
+        line.fail("'length' takes a number and a unit (m, cm, mm, ft, in), for a branch's lead its name first: length 2 m, "
+                  "length L 30 cm");
+    LengthLine length;
+    length.line = line.number();
+    if (line.size() == 4) {
+        length.branch = line.word(1);
+        const bool known = std::any_of(cable.branches.begin(), cable.branches.end(),
+                                       [&length](const Branch& b) { return b.name == length.branch; });
+        if (!known) line.fail("no branch '" + length.branch + "' (declare it with a 'branch' line first)");
+    }
+    const std::string problem = wiring::readLength(line.word(line.size() - 2), line.word(line.size() - 1), length.length);
+    if (!problem.empty()) line.fail(problem);
+    for (const LengthLine& l : cable.lengths) {
+        if (l.branch == length.branch)
+            line.fail((length.branch.empty() ? std::string("the cable's length") : "the length of lead " + length.branch) +
+                      " is given already on line " + std::to_string(l.line));
+    }
+    cable.lengths.push_back(length);
+}
+
+void CableReader::readPart(const SourceLine& line) {
+    if (line.size() < 3) line.fail("'part' takes start, end or cable and what is bought: part cable Belden 8723");
+    const std::string& place = line.word(1);
+    PartLine part;
+    if (place == "start") part.place = PartPlace::Start;
+    else if (place == "end") part.place = PartPlace::End;
+    else if (place == "cable") part.place = PartPlace::Cable;
+    else line.fail("a part is for the 'start', the 'end' or the 'cable', not '" + place + "'");
+    part.text = line.rest(2);
+    part.line = line.number();
+    cable.parts.push_back(part);
+}
+
+// A gauge names wires by their start contacts: each must have one.
+void CableReader::checkGauges() const {
+    for (const GaugeLine& g : cable.gauges) {
+        for (const PinRef& pin : g.wires) {
+            const bool wired = std::any_of(cable.wires.begin(), cable.wires.end(),
+                                           [&pin](const Wire& w) { return w.start == pin; });
+            if (!wired)
+                throw DataError(cable.file, g.line, "no wire leaves start contact " + pin.contact + " to take this gauge");
+        }
+    }
 }
 
 void CableReader::read(const SourceLine& line) {
@@ -275,14 +357,23 @@ void CableReader::read(const SourceLine& line) {
         readAlias(line);
     } else if (key == "pinouts") {
         readPinouts(line);
+    } else if (key == "gauge") {
+        readGauge(line);
+    } else if (key == "length") {
+        readLength(line);
+    } else if (key == "part") {
+        readPart(line);
     } else if (key == "use" || key == "cable" || key == "variant" || key == "caution" || key == "source" ||
-               key == "check") {
+               key == "check" || key == "unconfirmed") {
         const NoteSection section = key == "use"       ? NoteSection::Use
                                     : key == "cable"   ? NoteSection::Cable
                                     : key == "variant" ? NoteSection::Variant
                                     : key == "caution" ? NoteSection::Caution
                                     : key == "source"  ? NoteSection::Source
-                                                       : NoteSection::Check;
+                                    : key == "check"   ? NoteSection::Check
+                                                       : NoteSection::Unconfirmed;
+        if (section == NoteSection::Unconfirmed && line.size() < 2)
+            line.fail("'unconfirmed' takes the reason no public reference confirms the wiring");
         cable.notes.push_back({section, line.rest(1), line.number()});
     } else {
         line.fail("unknown keyword '" + key + "'");
@@ -332,6 +423,7 @@ CableSource CableReader::finish() {
                                 std::to_string(w.line) + ": give that wire a line of its own");
         }
     }
+    checkGauges();
     for (const Branch& b : cable.branches) {
         const bool used = std::any_of(cable.wires.begin(), cable.wires.end(),
                                       [&b](const Wire& w) { return w.end.branch == b.name; });
@@ -351,6 +443,13 @@ CableSource CableReader::finish() {
 }
 
 }  // namespace
+
+std::string unconfirmedText(const CableSource& cable) {
+    std::string text;
+    for (const CableNote& note : cable.notes)
+        if (note.section == NoteSection::Unconfirmed) text += (text.empty() ? "" : " ") + note.text;
+    return text;
+}
 
 CableSource parseCable(const std::vector<SourceLine>& lines, int number, const std::string& file,
                        const CableEnds& ends, const CableRules& rules) {

@@ -14,6 +14,7 @@
 #include "wiring/ConnectorSource.h"
 #include "wiring/Face.h"
 #include "wiring/SourceText.h"
+#include "wiring/WireSize.h"
 
 namespace wiring {
 
@@ -63,7 +64,8 @@ struct CableText {
 };
 
 // The notes of a cable, section by section; each section's lines are joined into one paragraph.
-enum class NoteSection { Use, Cable, Variant, Caution, Source, Check };
+// Unconfirmed: why no public reference confirms the wiring; shown wherever the cable is.
+enum class NoteSection { Use, Cable, Variant, Caution, Source, Check, Unconfirmed };
 
 struct CableNote {
     NoteSection section;
@@ -78,6 +80,29 @@ struct FreeContact {
     int line = 0;
 };
 
+// 'gauge': the whole cable's (no wires named) or that of the wires leaving the start contacts named.
+struct GaugeLine {
+    std::vector<PinRef> wires;
+    std::string contacts;  // as written, "1-2"
+    WireGauge gauge;
+    int line = 0;
+};
+
+// 'length': the cable's, or with a branch, that plug's lead.
+struct LengthLine {
+    std::string branch;
+    CableLength length;
+    int line = 0;
+};
+
+// 'part start|end|cable <text>': what is bought for that end or the cable.
+enum class PartPlace { Start, End, Cable };
+struct PartLine {
+    PartPlace place = PartPlace::Cable;
+    std::string text;
+    int line = 0;
+};
+
 // What the source says of one end, and what the end's connector drawing shows.
 struct CableEndFacts {
     Gender gender = Gender::Male;  // of the connector on the cable
@@ -86,6 +111,9 @@ struct CableEndFacts {
     int pinoutsLine = 0;
     Gender drawnGender = Gender::Male;  // of the connector drawing
     bool drawnFace = false;             // the drawing shows a mating face (not a side view or symbol)
+    bool looseEnds = false;             // the end is wire ends or ferrules: it has no gender
+    std::string connectorTitle;         // the first title line of the connector drawing
+    std::vector<std::string> connectorParts;  // its 'part' lines, wherever it is used
 };
 
 struct CableSource {
@@ -102,6 +130,9 @@ struct CableSource {
     std::vector<SignalAlias> aliases;
     CableEndFacts startEnd;
     CableEndFacts endEnd;
+    std::vector<GaugeLine> gauges;
+    std::vector<LengthLine> lengths;
+    std::vector<PartLine> parts;
     // The neighbouring contacts of each end that must stay silent, and the ends ("S", "E") whose
     // drawing gives no positions; filled once the wiring is checked (QuietPairs.h).
     std::vector<QuietPair> quietPairs;
@@ -110,6 +141,9 @@ struct CableSource {
     const CableEndFacts& facts(Side side) const { return side == Side::Start ? startEnd : endEnd; }
     const CableText& heading(Side side) const { return side == Side::Start ? startTitle : endTitle; }
 };
+
+// The 'unconfirmed' lines joined into one paragraph; empty when the wiring is confirmed.
+std::string unconfirmedText(const CableSource& cable);
 
 // What the cable's two connectors offer: their contacts, and the signal names of their pinout
 // drawings where there is one (the ribbon cables take theirs from there).
@@ -122,6 +156,10 @@ struct CableEnds {
     Gender endDrawnGender = Gender::Male;
     bool startDrawnFace = false;
     bool endDrawnFace = false;
+    bool startLooseEnds = false;
+    bool endLooseEnds = false;
+    std::string startTitle, endTitle;  // the connector drawings' first title lines
+    std::vector<std::string> startParts, endParts;
 };
 
 // What a source must hold beyond its wiring. A user's own cable may leave out the editorial

@@ -43,6 +43,7 @@ int drawBottomLines(Sketch& sketch, const std::vector<TextLine>& lines, bool fir
 
 std::string genderLine(const ConnectorSource& source) {
     if (source.symbolic) return "Contacts by letter";
+    if (source.looseEnds) return "Loose ends";
     const std::string gender = source.gender == Gender::Male ? "Male" : "Female";
     return gender + (source.sideView ? ", side view" : ", mating face");
 }

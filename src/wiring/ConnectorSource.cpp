@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "wiring/RuleFaces.h"
 #include "wiring/SketchSource.h"
 #include "datafiles/ThreeDigits.h"
 
@@ -83,6 +84,43 @@ Face builtFace(const SourceLine& line, const PlugLookup& plugs, bool& custom, bo
         if (family == "idc") return buildIdc(count);
         return buildCardEdge(count);
     }
+    if (family == "row" || family == "ends") {
+        if (line.size() != 3 && !(family == "row" && line.size() == 4))
+            line.fail(family == "row" ? "'face row' takes the contact count and, if wanted, the first number: face row 4"
+                                      : "'face ends' takes the number of wire ends: face ends 6");
+        const int count = line.integer(2);
+        if (count < 1 || count > MaxRowContacts)
+            line.fail("'face " + family + "' takes 1 to " + std::to_string(MaxRowContacts) + " contacts, not " +
+                      std::to_string(count));
+        if (family == "ends") return buildEnds(count);
+        const int first = line.size() == 4 ? line.integer(3) : 1;
+        if (first < 0 || first + count - 1 > 999) line.fail("the contacts of a row are numbered 0 to 999");
+        return buildRow(count, first);
+    }
+    if (family == "grid") {
+        if (line.size() < 4) line.fail("'face grid' takes rows, columns and, if wanted, a letter for each row: face grid 3 16 z b d");
+        const int rows = line.integer(2);
+        const int columns = line.integer(3);
+        if (rows < 2 || rows > MaxGridRows)
+            line.fail("a grid has 2 to " + std::to_string(MaxGridRows) + " rows, not " + std::to_string(rows) +
+                      " (one row is 'face row')");
+        if (columns < 1 || rows * columns > MaxGridContacts)
+            line.fail(std::to_string(rows) + " rows of " + std::to_string(columns) + " make " +
+                      std::to_string(rows * columns) + " contacts; a grid takes 1 to " + std::to_string(MaxGridContacts));
+        std::vector<std::string> letters;
+        for (std::size_t i = 4; i < line.size(); ++i) {
+            const std::string& letter = line.word(i);
+            if (letter.size() > 2 || !std::all_of(letter.begin(), letter.end(), [](unsigned char c) { return std::isalpha(c); }))
+                line.fail("a row's letter is one or two letters, not '" + letter + "'");
+            if (std::find(letters.begin(), letters.end(), letter) != letters.end())
+                line.fail("row letter '" + letter + "' is given twice");
+            letters.push_back(letter);
+        }
+        if (!letters.empty() && static_cast<int>(letters.size()) != rows)
+            line.fail("a grid of " + std::to_string(rows) + " rows takes " + std::to_string(rows) + " row letters, not " +
+                      std::to_string(letters.size()));
+        return buildGrid(rows, columns, letters);
+    }
     if (family == "plug") {
         expectCount(line, 3);
         const int number = line.integer(2);
@@ -92,7 +130,7 @@ Face builtFace(const SourceLine& line, const PlugLookup& plugs, bool& custom, bo
         plugGender = plug->gender;
         return plug->face.withoutLines();
     }
-    line.fail("unknown face '" + family + "' (dsub, hd15, centronics, scart, modular, idc, edge, custom, plug)");
+    line.fail("unknown face '" + family + "' (row, grid, ends, dsub, hd15, centronics, scart, modular, idc, edge, custom, plug)");
 }
 
 }  // namespace
@@ -232,6 +270,7 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             source.group = {line.rest(1), line.number()};
         } else if (key == "gender") {
             expectCount(line, 2);
+            if (source.looseEnds) line.fail("loose ends have no gender: leave out the 'gender' line");
             if (haveGender) line.fail("gender given twice");
             if (line.word(1) == "male") source.gender = Gender::Male;
             else if (line.word(1) == "female") source.gender = Gender::Female;
@@ -248,6 +287,8 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
             source.faceLine = line.number();
             const std::string& family = line.word(1);
             source.metalShell = family == "dsub" || family == "hd15" || family == "centronics";
+            source.looseEnds = family == "ends" || (fromPlug && plugs(line.integer(2))->looseEnds);
+            if (source.looseEnds && haveGender) line.fail("loose ends have no gender: leave out the 'gender' line");
             if (fromPlug) source.plugNumber = line.integer(2);
             haveFace = true;
         } else if (key == "outline" || key == "contact" || key == "mark") {
@@ -261,6 +302,10 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
                 if (source.face.find(c.id)) line.fail("contact " + c.id + " is given twice");
                 source.face.contacts.push_back(c);
             }
+        } else if (key == "part") {
+            if (kind != ConnectorKind::Plug) line.fail("'part' lines belong in connector drawings");
+            if (line.size() < 2) line.fail("'part' takes what is bought: part JST XHP-4 housing");
+            source.parts.push_back({line.rest(1), line.number()});
         } else if (key == "note") {
             source.notes.push_back({line.rest(1), line.number()});
         } else if (key == "alias") {
@@ -287,7 +332,7 @@ ConnectorSource parseConnector(const std::vector<SourceLine>& lines, ConnectorKi
     if (source.titles.empty()) throw DataError(file, 1, "no title line");
     if (!haveFace) throw DataError(file, 1, "no face line");
     if (!haveGender && fromPlug) source.gender = plugGender;
-    if (!haveGender && !fromPlug) throw DataError(file, 1, "no gender line");
+    if (!haveGender && !fromPlug && !source.looseEnds) throw DataError(file, 1, "no gender line");
     if (source.face.contacts.empty()) throw DataError(file, 1, "the face has no contacts");
     if (kind == ConnectorKind::Pinouts && source.pins.empty()) throw DataError(file, 1, "a pinout drawing needs pin lines");
     // Built faces come as the male face; a face taken from a plug comes as that plug drew it.

@@ -43,8 +43,10 @@ struct ConnectorSource {
     Face face;
     int faceLine = 0;
     bool metalShell = false;  // a D-sub, HD-15 or Centronics face: cables call its shell SHELL
+    bool looseEnds = false;   // 'face ends': wire ends or ferrules, no housing and no gender
     int plugNumber = 0;  // pinout drawings: the connector drawing whose face it shows ("face plug N")
     std::vector<TextLine> notes;
+    std::vector<TextLine> parts;  // connector drawings: what is bought with it (housing, contacts, hood)
     std::vector<PinRow> pins;
     std::vector<SignalAlias> aliases;  // pinout drawings only; not drawn
 };

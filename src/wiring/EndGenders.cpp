@@ -6,6 +6,8 @@ namespace wiring {
 
 std::string genderWord(Gender gender) { return gender == Gender::Male ? "male" : "female"; }
 
+std::string endWord(const CableEndFacts& facts) { return facts.looseEnds ? "loose ends" : genderWord(facts.gender); }
+
 namespace {
 
 bool mirrored(const CableEndFacts& facts) { return facts.drawnFace && facts.drawnGender != facts.gender; }
@@ -34,12 +36,12 @@ std::vector<std::string> mirrorSentences(const CableSource& cable) {
 GenderLine genderLine(const CableSource& cable, int height, int width) {
     GenderLine line;
     auto words = [](const CableEndFacts& facts) {
-        return genderWord(facts.gender) + (mirrored(facts) ? ": mirror the drawing" : "");
+        return endWord(facts) + (mirrored(facts) ? ": mirror the drawing" : "");
     };
     line.start = words(cable.startEnd);
     line.end = words(cable.endEnd);
     const bool fits = estimateTextWidth(line.start, height, false) + estimateTextWidth(line.end, height, false) + 150 <= width;
-    if (!fits && cable.startEnd.gender == cable.endEnd.gender) {
+    if (!fits && cable.startEnd.gender == cable.endEnd.gender && !cable.startEnd.looseEnds && !cable.endEnd.looseEnds) {
         line.both = "both " + genderWord(cable.startEnd.gender) + ": mirror both drawings";
         line.start.clear();
         line.end.clear();
@@ -48,8 +50,8 @@ GenderLine genderLine(const CableSource& cable, int height, int width) {
 }
 
 std::string endsParagraph(const CableSource& cable) {
-    std::string text = "Start (S, left): " + cable.startTitle.text + ", " + genderWord(cable.startEnd.gender) +
-                       ". End (E, right): " + cable.endTitle.text + ", " + genderWord(cable.endEnd.gender) + ".";
+    std::string text = "Start (S, left): " + cable.startTitle.text + ", " + endWord(cable.startEnd) +
+                       ". End (E, right): " + cable.endTitle.text + ", " + endWord(cable.endEnd) + ".";
     for (const std::string& sentence : mirrorSentences(cable)) text += " " + sentence;
     return text;
 }

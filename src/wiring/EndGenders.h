@@ -11,6 +11,9 @@ namespace wiring {
 
 std::string genderWord(Gender gender);  // "male", "female"
 
+// What an end is: its gender, or "loose ends" where it has no connector.
+std::string endWord(const CableEndFacts& facts);
+
 // What the circuit diagram writes under each connector's name: its gender, and where the
 // connector drawing shows the other gender, "male: mirror the drawing". When both ends need
 // that and the two do not fit side by side, one centred line says it for both.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "wiring/DotGrid.h"
+#include "wiring/LabelCheck.h"
+
 namespace wiring {
 
 const Contact* Face::find(const std::string& id) const {
@@ -67,12 +70,6 @@ Face turned(const Face& face, bool clockwise) {
     return out;
 }
 
-Face standUp(const Face& face) {
-    Face out = turned(face, true);
-    out.upright = true;
-    out.turnedClockwise = true;
-    return out;
-}
 
 // A D-shaped shell around an insert: top edge at y = top with half-width topHalf, bottom likewise.
 void addShell(Face& face, int top, int topHalf, int bottom, int bottomHalf, bool flange) {
@@ -97,6 +94,13 @@ void addShell(Face& face, int top, int topHalf, int bottom, int bottomHalf, bool
 }
 
 }  // namespace
+
+Face standUp(const Face& face) {
+    Face out = turned(face, true);
+    out.upright = true;
+    out.turnedClockwise = true;
+    return out;
+}
 
 Face buildDsub(int topRow, int bottomRow) {
     // The rows stand upright, so that the numbers get the panel's height rather than its width.
@@ -324,24 +328,33 @@ struct Placement {
 };
 
 void drawLabel(Sketch& sketch, Point centre, int halfWidth, int halfHeight, Point direction, int height,
-               const std::string& text) {
+               const std::string& text, int gap = LabelGap) {
     const int cap = height * 72 / 100;
     Align align = Align::Centre;
     int x = centre.x;
     if (direction.x > 0) {
         align = Align::Left;
-        x = centre.x + halfWidth + LabelGap;
+        x = centre.x + halfWidth + gap;
     } else if (direction.x < 0) {
         align = Align::Right;
-        x = centre.x - halfWidth - LabelGap;
+        x = centre.x - halfWidth - gap;
     }
     int y = centre.y - cap / 2;
-    if (direction.y > 0) y = centre.y + halfHeight + LabelGap;
-    if (direction.y < 0) y = centre.y - halfHeight - LabelGap - cap;
+    if (direction.y > 0) y = centre.y + halfHeight + gap;
+    if (direction.y < 0) y = centre.y - halfHeight - gap - cap;
     sketch.text({x, y}, height, align, text);
 }
 
-void drawAt(Sketch& sketch, const Face& face, const Placement& at, int labelHeight, bool rowEndsOnly) {
+// Whether the contact gets its number: with rowEndsOnly only the row ends; otherwise every
+// labelled contact, or, in a face built by rule that thins its numbers to every `step` columns,
+// the row ends and those columns.
+bool numbered(const Contact& c, bool rowEndsOnly, int step) {
+    if (!c.labelled) return false;
+    if (rowEndsOnly) return c.rowEnd;
+    return step <= 1 || c.rowEnd || c.gridColumn % step == 0;
+}
+
+void drawAt(Sketch& sketch, const Face& face, const Placement& at, int labelHeight, bool rowEndsOnly, int step = 1) {
     for (const FaceOutline& o : face.outlines) {
         sketch.setPen(o.pen);
         sketch.setFill(o.fill);
@@ -377,12 +390,11 @@ void drawAt(Sketch& sketch, const Face& face, const Placement& at, int labelHeig
         sketch.markContact("contact " + c.id);
     }
     for (const Contact& c : face.contacts) {
-        const bool numbered = rowEndsOnly ? (c.labelled && c.rowEnd) : c.labelled;
-        if (!numbered) continue;
+        if (!numbered(c, rowEndsOnly, step)) continue;
         const int halfWidth = std::max(35, at.length(c.width) / 2);
         const int halfHeight = std::max(35, at.length(c.height) / 2);
         sketch.setSourceLine(c.line);
-        drawLabel(sketch, at.map(c.at), halfWidth, halfHeight, c.labelDirection, labelHeight, c.id);
+        drawLabel(sketch, at.map(c.at), halfWidth, halfHeight, c.labelDirection, labelHeight, c.id, face.labelGap);
     }
     for (const FaceMark& m : face.marks) {
         sketch.setSourceLine(m.line);
@@ -410,8 +422,13 @@ void drawFace(Sketch& sketch, const Face& face, Box region, int labelHeight, boo
     const Point to{(region.left + region.right) / 2, (region.bottom + region.top) / 2};
     // Grow the face to at most 1.8 times, then shrink it step by step until it fits with its
     // numbers; the numbers keep their height.
+    // Scales at which the face alone overflows the region cannot hold it with its numbers: they
+    // are passed over without drawing (a long face would otherwise be drawn forty times).
+    const double roomScale = std::min(double(region.right - region.left) / std::max(1, extent.right - extent.left),
+                                      double(region.top - region.bottom) / std::max(1, extent.top - extent.bottom));
     Sketch trial;
     for (double scale = 1.8; scale > 0.05; scale *= 0.95) {
+        if (scale > roomScale * 1.02 && scale * 0.95 > 0.05) continue;
         trial = Sketch();
         Placement at{scale, from, to};
         drawAt(trial, face, at, labelHeight, rowEndsOnly);
@@ -420,8 +437,18 @@ void drawFace(Sketch& sketch, const Face& face, Box region, int labelHeight, boo
         const int dx = (region.left + region.right) / 2 - (box.left + box.right) / 2;
         const int dy = (region.bottom + region.top) / 2 - (box.bottom + box.top) / 2;
         if (box.right - box.left <= region.right - region.left && box.top - box.bottom <= region.top - region.bottom) {
+            const Placement centred{scale, from, {to.x + dx, to.y + dy}};
             trial = Sketch();
-            drawAt(trial, face, {scale, from, {to.x + dx, to.y + dy}}, labelHeight, rowEndsOnly);
+            drawAt(trial, face, centred, labelHeight, rowEndsOnly);
+            // Fewer numbers take no more room, so the face still fits. They must be readable on
+            // the smallest panel too, where every point lands on a pixel.
+            const bool thin = face.thinsNumbers && !rowEndsOnly;
+            for (int step : {2, 5, 10}) {
+                if (!thin || (checkLabels(trial).empty() && checkLabels(onDots(trial, SmallestPanelUnitsPerDot)).empty()))
+                    break;
+                trial = Sketch();
+                drawAt(trial, face, centred, labelHeight, rowEndsOnly, step);
+            }
             break;
         }
     }

@@ -30,6 +30,10 @@ struct Contact {
     bool labelled = true;        // numbered in the large drawing
     bool rowEnd = true;          // numbered in the small one (pinout drawings) too
     int line = 0;                // the source line of a drawn contact, 0 in a built face
+    // Its place in a face built by rule (row, grid, ends), both counted from 1: row 1 is the top
+    // row of the face lying down, column 1 holds the first contact. 0 in every other face.
+    int gridRow = 0;
+    int gridColumn = 0;
 };
 
 struct FaceMark {
@@ -49,6 +53,10 @@ struct Face {
     // (or, mirrored, to the left); a small drawing lays it down again.
     bool upright = false;
     bool turnedClockwise = true;
+    // A face built by rule numbers every contact where the numbers fit, else only the row ends and
+    // every second, fifth or tenth column.
+    bool thinsNumbers = false;
+    int labelGap = 70;  // from a contact's edge to its number
 
     const Contact* find(const std::string& id) const;
     // The same face without its source lines, for a drawing that borrows it from another source.
@@ -66,6 +74,9 @@ Face buildCardEdge(int pins);
 
 // The same face seen as the other gender's mating face: mirrored left to right.
 Face mirrored(const Face& face);
+
+// A long face turned a quarter clockwise to stand upright in the connector drawing.
+Face standUp(const Face& face);
 
 // An upright face turned back to lie with its rows across, as the small drawings show it.
 Face lyingDown(const Face& face);

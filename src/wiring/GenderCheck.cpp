@@ -11,6 +11,7 @@ namespace wiring {
 void checkGenders(const CableSource& cable) {
     for (Side side : {Side::Start, Side::End}) {
         const CableEndFacts& facts = cable.facts(side);
+        if (facts.looseEnds) continue;
         const std::string sideWord = side == Side::Start ? "start" : "end";
         if (facts.genderLine == 0)
             throw DataError(cable.file, 1, "no 'gender " + sideWord + "' line: say whether the " + sideWord +

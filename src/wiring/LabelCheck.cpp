@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace wiring {
 
@@ -102,16 +103,31 @@ bool coversContact(const Shape& contact, const Box& label) {
     return !(open && inside(label, area));
 }
 
+// Code page 1252 characters that reach below the baseline: a cedilla, a tail, a low quote.
+bool descends(unsigned char c) {
+    return c != 0 && std::strchr("gjpqyQ,;()[]{}/|@$_\x82\x83\x84\xA6\xA7\xB5\xB6\xB8\xBF\xC7\xE7\xFD\xFE\xFF", c) != nullptr;
+}
+
+// Capitals with an accent or a ring above (code page 1252's 0xC0 to 0xDD but for the plain ones,
+// and 0x8A, 0x8E, 0x9F): they reach above the other capitals. A small letter's accent stays within
+// a capital's height, as do the degree sign, the superscripts and the plus-minus sign.
+bool reachesAboveCapitals(unsigned char c) {
+    return (c >= 0xC0 && c <= 0xDD && c != 0xC6 && c != 0xC7 && c != 0xD0 && c != 0xD7 && c != 0xD8) ||
+           c == 0x8A || c == 0x8E || c == 0x9F;
+}
+
 // Where a text puts ink, with the clearance around it: as wide as the envelope measures it, but
-// only as deep as its glyphs reach (a "4" has no descender, an accent reaches above the capitals).
+// only as deep as its glyphs reach (a "4" has no descender, an accented capital reaches above the
+// others).
 Box inkBox(const Shape& text) {
     Box box = shapeBox(text);
     const Point origin = text.points.front();
     const std::string& t = text.text;
-    const bool descends = t.find_first_of("gjpqyQ,;()[]{}/|@$_") != std::string::npos;
-    const bool accented = std::any_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
-    box.bottom = descends ? box.bottom : origin.y - (text.textHeight * 2 + 99) / 100;
-    box.top = accented ? box.top : origin.y + (text.textHeight * 80 + 99) / 100;
+    const auto any = [&t](bool (*reaches)(unsigned char)) {
+        return std::any_of(t.begin(), t.end(), [reaches](char c) { return reaches(static_cast<unsigned char>(c)); });
+    };
+    box.bottom = any(descends) ? box.bottom : origin.y - (text.textHeight * 2 + 99) / 100;
+    box.top = any(reachesAboveCapitals) ? box.top : origin.y + (text.textHeight * 80 + 99) / 100;
     return grown(box, Clearance);
 }
 

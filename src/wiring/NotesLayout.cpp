@@ -5,6 +5,7 @@
 #include "datafiles/Continuity.h"
 #include "wiring/EndGenders.h"
 #include "wiring/Netlist.h"
+#include "wiring/PartsList.h"
 #include "wiring/TextWrap.h"
 
 namespace wiring {
@@ -34,6 +35,7 @@ struct Section {
 };
 
 const Section LeftSections[] = {
+    {NoteSection::Unconfirmed, UnconfirmedHeading},  // first, so that no builder misses it
     {NoteSection::Use, "What it is for"},
     {NoteSection::Variant, "Variant"},
     {NoteSection::Cable, "Cable to use"},
@@ -104,14 +106,24 @@ std::string quietCount(const CableSource& cable) {
     return text + " pairs.";
 }
 
+constexpr const char* PartsHeading = "Parts";
+
 int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLine == 0 ? 1 : cable.startEnd.genderLine; }
 
-bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, QuietPlace quiet,
+// The parts stand on the left after the cable to use, or, where the left column is full, at the
+// foot of the continuity check.
+enum class PartsPlace { Left, Right };
+
+bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, PartsPlace parts, QuietPlace quiet,
                 int& failedLine) {
     int y = top;
     for (const Section& s : LeftSections) {
         if (s.section == NoteSection::Variant && ends == EndsPlace::Left &&
             !leftParagraph(sketch, "Connectors", endsParagraph(cable), genderSourceLine(cable), size, y, failedLine))
+            return false;
+        // What is bought, after the cable to use.
+        if (s.section == NoteSection::Caution && parts == PartsPlace::Left &&
+            !leftParagraph(sketch, PartsHeading, partsParagraph(cable), partsSourceLine(cable), size, y, failedLine))
             return false;
         const auto [text, line] = paragraph(cable, s.section);
         if (text.empty()) continue;
@@ -154,7 +166,7 @@ std::string contactList(const std::vector<std::string>& contacts) {
     return out;
 }
 
-bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, QuietPlace quietPlace,
+bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, PartsPlace parts, QuietPlace quietPlace,
                  int& failedLine) {
     int y = top;
     sketch.setSourceLine(1);
@@ -237,8 +249,12 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     for (const std::string& end : quiet) rightParagraph(sketch, end, size, false, y);
     if (quietPlace == QuietPlace::Counted && !cable.quietPairs.empty()) rightParagraph(sketch, quietCount(cable), size, false, y);
     rightParagraph(sketch, ContinuityNoOtherBeep, size, false, y);
+    if (parts == PartsPlace::Right) {
+        sketch.setSourceLine(partsSourceLine(cable));
+        rightParagraph(sketch, std::string(PartsHeading) + ": " + partsParagraph(cable), size, false, y);
+    }
     if (y + size.pitch < LowestBaseline) {
-        failedLine = line == 0 ? 1 : line;
+        failedLine = parts == PartsPlace::Right ? partsSourceLine(cable) : line == 0 ? 1 : line;
         return false;
     }
     return true;
@@ -252,7 +268,8 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
     int failedLine = 1;
     for (QuietPlace quiet : {QuietPlace::Right, QuietPlace::Left, QuietPlace::Counted, QuietPlace::Out}) {
         for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
-            for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
+            for (auto [ends, parts] : {std::pair{EndsPlace::Left, PartsPlace::Left}, std::pair{EndsPlace::Right, PartsPlace::Left},
+                                       std::pair{EndsPlace::Left, PartsPlace::Right}, std::pair{EndsPlace::Right, PartsPlace::Right}}) {
                 Sketch sketch;
                 sketch.setSourceLine(1);
                 sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
@@ -261,8 +278,8 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
                 sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
                 sketch.setPen(25);
                 const int top = 3370 - 330;
-                if (leftColumn(sketch, cable, size, top, ends, quiet, failedLine) &&
-                    rightColumn(sketch, cable, size, top, ends, quiet, failedLine))
+                if (leftColumn(sketch, cable, size, top, ends, parts, quiet, failedLine) &&
+                    rightColumn(sketch, cable, size, top, ends, parts, quiet, failedLine))
                     return sketch;
             }
         }
@@ -274,6 +291,7 @@ std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSour
     std::vector<std::pair<std::string, std::string>> paragraphs;
     for (const Section& s : LeftSections) {
         if (s.section == NoteSection::Variant) paragraphs.emplace_back("Connectors", endsParagraph(cable));
+        if (s.section == NoteSection::Caution) paragraphs.emplace_back(PartsHeading, partsParagraph(cable));
         const std::string text = paragraph(cable, s.section).first;
         if (!text.empty()) paragraphs.emplace_back(s.heading, text);
     }

@@ -12,6 +12,9 @@
 
 namespace wiring {
 
+// The heading of the notes' first paragraph when no public reference confirms the wiring.
+constexpr const char* UnconfirmedHeading = "Wiring unconfirmed";
+
 // name: the cable's name from the cable table (code page 1252), the heading.
 // Throws DataError naming the source line when the notes do not fit.
 Sketch layoutCableNotes(const CableSource& cable, const std::string& name);

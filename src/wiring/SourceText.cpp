@@ -3,11 +3,9 @@
 #include <cctype>
 #include <sstream>
 
-namespace wiring {
+#include "wiring/TextEncoding.h"
 
-std::string SourceError::text() const {
-    return file + (line == 0 ? std::string() : ":" + std::to_string(line)) + ": " + message;
-}
+namespace wiring {
 
 SourceLine::SourceLine(std::string file, int number, std::string line)
     : fileName(std::move(file)), lineNumber(number), text(std::move(line)) {
@@ -50,30 +48,6 @@ int SourceLine::integer(std::size_t index) const {
     return static_cast<int>(value);
 }
 
-std::string toCodePage1252(const std::string& utf8, const std::string& file, int line) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            if (c < 0x20 && c != '\t') throw DataError(file, line, "control character in the text");
-            out += static_cast<char>(c == '\t' ? ' ' : c);
-            continue;
-        }
-        // Two-byte sequences reach U+0080..U+07FF; only U+00A0..U+00FF coincide with code page 1252.
-        if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            const unsigned char next = static_cast<unsigned char>(utf8[i + 1]);
-            const unsigned code = ((c & 0x1Fu) << 6) | (next & 0x3Fu);
-            if ((next & 0xC0) == 0x80 && code >= 0xA0 && code <= 0xFF) {
-                out += static_cast<char>(code);
-                ++i;
-                continue;
-            }
-        }
-        throw DataError(file, line, "character outside code page 1252 (or not UTF-8)");
-    }
-    return out;
-}
-
 namespace {
 // A line already in code page 1252: tabs become spaces, other control characters are refused.
 std::string plainLine(const std::string& text, const std::string& file, int line) {
@@ -87,9 +61,8 @@ std::string plainLine(const std::string& text, const std::string& file, int line
 }
 }  // namespace
 
-std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName,
-                                        SourceEncoding encoding) {
-    std::istringstream in(text);
+std::vector<SourceLine> splitSourceText(const std::string& bytes, const std::string& shownName) {
+    std::istringstream in(decodeToCodePage1252(bytes, shownName));
     std::vector<SourceLine> lines;
     std::string raw;
     int number = 0;
@@ -101,9 +74,7 @@ std::vector<SourceLine> splitSourceText(const std::string& text, const std::stri
         if (raw.size() > MaxSourceLineLength)
             throw DataError(shownName, number,
                             "the line is longer than " + std::to_string(MaxSourceLineLength) + " characters: split it");
-        lines.emplace_back(shownName, number,
-                           encoding == SourceEncoding::Utf8 ? toCodePage1252(raw, shownName, number)
-                                                            : plainLine(raw, shownName, number));
+        lines.emplace_back(shownName, number, plainLine(raw, shownName, number));
     }
     return lines;
 }

@@ -1,34 +1,17 @@
 #pragma once
-// Reading the line-oriented source files: words, numbers, and errors that name file and line.
+// Reading the line-oriented source files: lines, words and numbers; a fault names file and line
+// (SourceError.h).
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "wiring/SourceError.h"
+
 namespace wiring {
 
-// Where a fault is: carried apart, formatted once. datagen prints "file:line: message"; the guide
-// shows "<file>, line N: <message>". Line 0: the fault is about the whole file.
-struct SourceError {
-    std::string file;  // as the caller named it ("my adapter.txt", "data/cables/cable-006.txt")
-    int line = 0;
-    std::string message;
-
-    // "file:line: message", or "file: message" when line is 0.
-    std::string text() const;
-};
-
-class DataError : public std::runtime_error {
-public:
-    explicit DataError(SourceError fault) : std::runtime_error(fault.text()), where(std::move(fault)) {}
-    DataError(const std::string& file, int line, const std::string& message) : DataError(SourceError{file, line, message}) {}
-
-    const SourceError& error() const { return where; }
-
-private:
-    SourceError where;
-};
+// No source file is larger than this, shipped or the user's: the longest cable source is a few KB.
+constexpr std::size_t MaxSourceBytes = 64 * 1024;
 
 // No source line is longer than this: the checks match patterns on single lines, and a bound on
 // them keeps that quick and shallow whatever the file holds.
@@ -57,16 +40,9 @@ private:
     std::vector<std::size_t> starts;
 };
 
-// How the text handed to splitSourceText is written: the shipped sources are UTF-8; a user's file
-// is decoded to code page 1252 first (TextEncoding.h).
-enum class SourceEncoding { Utf8, CodePage1252 };
-
-// The text's lines without blank lines and comment lines (first non-blank character '#'), in
-// code page 1252: UTF-8 is converted and characters outside the code page are an error.
-std::vector<SourceLine> splitSourceText(const std::string& text, const std::string& shownName,
-                                        SourceEncoding encoding = SourceEncoding::Utf8);
-
-// One line of UTF-8 as code page 1252; a fault names file and line.
-std::string toCodePage1252(const std::string& utf8, const std::string& file, int line);
+// The lines of a source file, shipped or the user's, as its bytes came: decoded to code page 1252
+// by the one decoder (TextEncoding.h), without blank lines and comment lines (first non-blank
+// character '#'). Control characters other than the tab are refused with their line.
+std::vector<SourceLine> splitSourceText(const std::string& bytes, const std::string& shownName);
 
 }  // namespace wiring

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "wiring/SourceText.h"
+#include "wiring/SourceError.h"
 
 namespace wiring {
 
@@ -147,6 +147,26 @@ std::string decodeToCodePage1252(const std::string& bytes, const std::string& fi
         takeCodePage1252(bytes, out);
     }
     return out.out;
+}
+
+std::string encodeUtf8WithMark(const std::string& codePage1252) {
+    std::string out = "\xEF\xBB\xBF";
+    out.reserve(codePage1252.size() + 3);
+    for (const char c : codePage1252) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        std::uint32_t code = byte >= 0x80 && byte < 0xA0 && HighCodes[byte - 0x80] != 0 ? HighCodes[byte - 0x80] : byte;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
 }
 
 }  // namespace wiring

@@ -13,7 +13,6 @@
 #include "wiring/ConnectorEntries.h"
 #include "wiring/ConnectorLayout.h"
 #include "wiring/NotesLayout.h"
-#include "wiring/TextEncoding.h"
 
 namespace wiring {
 
@@ -79,7 +78,7 @@ public:
         if (!text) line.fail("there is no " + name + " beside the cable: write one, or name a shipped " + what + " by number");
         const int assigned = FirstUserNumber + static_cast<int>(userNumbers.size());
         userNumbers[lowerCase(name)] = assigned;
-        parse(kind, assigned, text->name, decodeToCodePage1252(text->bytes, text->name), SourceEncoding::CodePage1252);
+        parse(kind, assigned, text->name, text->bytes);
         return assigned;
     }
 
@@ -99,13 +98,12 @@ private:
         const std::string name = (kind == ConnectorKind::Plug ? "plug-" : "pinouts-") + ThreeDigits(number) + ".txt";
         const SourceText* text = findText(shipped, name);
         if (!text) return false;
-        parse(kind, number, text->name, text->bytes, SourceEncoding::Utf8);
+        parse(kind, number, text->name, text->bytes);
         return true;
     }
 
-    void parse(ConnectorKind kind, int number, const std::string& file, const std::string& text,
-               SourceEncoding encoding) {
-        std::vector<SourceLine> lines = splitSourceText(text, file, encoding);
+    void parse(ConnectorKind kind, int number, const std::string& file, const std::string& bytes) {
+        std::vector<SourceLine> lines = splitSourceText(bytes, file);
         if (kind == ConnectorKind::Plug) {
             set.plugs.emplace(number, parseConnector(lines, kind, number, file, nullptr));
             return;
@@ -185,17 +183,16 @@ EndDrawing endDrawing(const EndChoice& choice, const ConnectorSet& set, bool plu
 }
 
 UserCable compile(const SourceText& source, const std::vector<SourceText>& userConnectors,
-                  const std::vector<SourceText>& shippedConnectors) {
+                  const std::vector<SourceText>& shippedConnectors, const CableNames& listNames) {
     const std::string& file = source.name;
     if (source.bytes.size() > MaxUserSourceBytes)
         throw DataError(file, 0, "the file is larger than " + std::to_string(MaxUserSourceBytes / 1024) +
                                      " KB: a cable source is far smaller");
-    std::vector<SourceLine> lines =
-        splitSourceText(decodeToCodePage1252(source.bytes, file), file, SourceEncoding::CodePage1252);
+    std::vector<SourceLine> lines = splitSourceText(source.bytes, file);
     ConnectorShelf shelf(userConnectors, shippedConnectors);
     const Head head = readHead(lines, shelf, file);
     const CableHead table{0, head.name.text, head.plugs[0].number, head.plugs[1].number, head.pinouts[0].number,
-                          head.pinouts[1].number};
+                          head.pinouts[1].number, &listNames};
     CableRules rules;
     rules.editorialLines = false;
     rules.maxWires = MaxUserWires;
@@ -221,10 +218,10 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
 }  // namespace
 
 UserCable CompileUserCable(const SourceText& source, const std::vector<SourceText>& userConnectors,
-                           const std::vector<SourceText>& shippedConnectors) {
+                           const std::vector<SourceText>& shippedConnectors, const CableNames& listNames) {
     UserCable failed;
     try {
-        return compile(source, userConnectors, shippedConnectors);
+        return compile(source, userConnectors, shippedConnectors, listNames);
     } catch (const DataError& e) {
         failed.error = e.error();
     } catch (const std::exception& e) {

@@ -8,6 +8,7 @@
 
 #include "datafiles/CableIndex.h"
 #include "datafiles/ConnectorList.h"
+#include "wiring/CableReferences.h"
 #include "wiring/SourceText.h"
 
 namespace wiring {
@@ -39,13 +40,14 @@ struct UserCable {
 };
 
 // A source over this size, or with more wires and jumpers than MaxUserWires, is refused.
-constexpr std::size_t MaxUserSourceBytes = 64 * 1024;
+constexpr std::size_t MaxUserSourceBytes = MaxSourceBytes;
 constexpr std::size_t MaxUserWires = 200;
 
 // Compiles one user cable. `userConnectors`: the user's own plug-<name>.txt and pinouts-<name>.txt;
 // `shippedConnectors`: the shipped connector sources (plug-NNN.txt, pinouts-NNN.txt). A name in the
-// source is looked up only among these. Never throws, never reads or writes a file.
+// source is looked up only among these. `listNames`: the cables a note may send the reader to with
+// {cable N}. Never throws, never reads or writes a file.
 UserCable CompileUserCable(const SourceText& source, const std::vector<SourceText>& userConnectors,
-                           const std::vector<SourceText>& shippedConnectors);
+                           const std::vector<SourceText>& shippedConnectors, const CableNames& listNames = {});
 
 }  // namespace wiring

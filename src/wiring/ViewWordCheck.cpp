@@ -8,6 +8,7 @@
 #include <iterator>
 #include <regex>
 
+#include "wiring/NoteParagraph.h"
 #include "wiring/WiringChecks.h"
 
 namespace wiring {
@@ -17,31 +18,6 @@ namespace {
 const char* const Views[] = {"mating face", "solder side", "seen from the cable", "side view", "seen from the side"};
 // True views too, but the mirror of the mating faces the drawings show, and the notes must say so.
 const char* const RearViews[] = {"seen from the rear", "seen from the back", "from behind", "rear view", "back view"};
-
-struct Piece {
-    std::size_t offset;  // in the paragraph
-    int line;
-};
-
-// The notes of one section joined as the notes drawing joins them, with where each line starts.
-std::string paragraph(const CableSource& cable, NoteSection section, std::vector<Piece>& pieces) {
-    std::string text;
-    for (const CableNote& note : cable.notes) {
-        if (note.section != section) continue;
-        if (!text.empty()) text += ' ';
-        pieces.push_back({text.size(), note.line});
-        text += note.text;
-    }
-    return text;
-}
-
-int lineAt(const std::vector<Piece>& pieces, std::size_t offset) {
-    int line = pieces.front().line;
-    for (const Piece& p : pieces) {
-        if (p.offset <= offset) line = p.line;
-    }
-    return line;
-}
 
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -69,9 +45,9 @@ void checkViewWords(const CableSource& cable) {
     static const std::regex position(
         "\\b((on|at|to|from|in) the |[a-z0-9+]+[ -])?(left|right|top|bottom|upper|lower|above|below)\\b");
     for (NoteSection section : {NoteSection::Use, NoteSection::Variant, NoteSection::Cable, NoteSection::Caution,
-                                NoteSection::Source, NoteSection::Check}) {
-        std::vector<Piece> pieces;
-        const std::string original = paragraph(cable, section, pieces);
+                                NoteSection::Source, NoteSection::Check, NoteSection::Unconfirmed}) {
+        const NoteParagraph notes = joinNotes(cable, section);
+        const std::string& original = notes.text;
         const std::string text = lower(original);
         std::size_t start = 0;
         while (start < text.size()) {
@@ -80,7 +56,7 @@ void checkViewWords(const CableSource& cable) {
             const std::string sentence = text.substr(start, stop - start);
             // Named by the line of the word itself.
             auto fail = [&](std::size_t at, const std::string& message) {
-                throw DataError(cable.file, lineAt(pieces, start + at), message);
+                throw DataError(cable.file, notes.lineAt(start + at), message);
             };
             for (const char* rear : RearViews) {
                 const std::size_t at = sentence.find(rear);

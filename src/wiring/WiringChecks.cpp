@@ -9,6 +9,7 @@ void checkWiring(const CableSource& cable, const EndPinouts& pinouts) {
     checkGenders(cable);
     checkViewWords(cable);
     checkCoreCount(cable);
+    checkShieldOffers(cable);
 }
 
 }  // namespace wiring

@@ -38,6 +38,11 @@ void checkKeyContacts(const CableSource& cable, const EndPinouts& pinouts);
 // The 'cable' notes offer at least as many cores as the wiring needs (see CoreCount.h).
 void checkCoreCount(const CableSource& cable);
 
+// A 'cable' note that offers a shield or screen has one wired: a 'shield' line, a 'free' shield
+// contact with its reason, or, for screened cores and coax, the grounds their screens carry. A
+// note or reason that says there is no shield refuses a 'shield' line and any offer.
+void checkShieldOffers(const CableSource& cable);
+
 // All of them, in that order.
 void checkWiring(const CableSource& cable, const EndPinouts& pinouts);
 

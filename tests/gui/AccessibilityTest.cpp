@@ -2,6 +2,7 @@
 // shortcut and value, the panels' values following the cable and the toggles with a value-change
 // event each time, the notes in words; and the high-contrast colours on the real surfaces.
 
+#include "ConnectorCatalogFixture.h"
 #include "GuiHarness.h"
 #include "TestDrawings.h"
 
@@ -15,6 +16,7 @@
 #include "framework/LateLibrary.h"
 #include "resource.h"
 #include "ui/Contrast.h"
+#include "ui/SurfaceWindow.h"
 
 namespace {
 // The published id of IAccessible, spelt out: the import library's value was found wrong.
@@ -99,6 +101,17 @@ protected:
         ::SendMessageA(mainWindow(), WM_COMMAND, id, 0);
         PumpUntilIdle();
     }
+    // F8, and the value of the notes dialog it opens.
+    std::string notesHeard() {
+        std::string notes;
+        DialogWaiter waiter([&](HWND dialog) {
+            notes = valueOf(dialog);
+            PressButton(dialog, IDOK);
+        });
+        ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
+        PumpUntilIdle(300);
+        return notes;
+    }
 };
 
 constexpr long Push = ROLE_SYSTEM_PUSHBUTTON;
@@ -168,7 +181,7 @@ TEST_F(AccessibilityTest, EveryChildOfTheMainWindowAndEveryTickAndCrossHasARoleA
 
 TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     MainFrame& f = frame();
-    EXPECT_NE(valueOf(f.diagramPanel).find("Press F5"), std::string::npos) << "the welcome: " << valueOf(f.diagramPanel);
+    EXPECT_NE(valueOf(view().diagramPanel).find("Press F5"), std::string::npos) << "the welcome: " << valueOf(view().diagramPanel);
 
     valueChanges = 0;
     changesOf.clear();
@@ -178,10 +191,10 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
     f.ShowCable(3);  // the 3-wire DE-9 null modem
     PumpUntilIdle();
     EXPECT_EQ(valueChanges, 3);
-    EXPECT_EQ(changesOf[f.startPanel] + changesOf[f.diagramPanel] + changesOf[f.endPanel], 3);
-    EXPECT_EQ(valueOf(f.startPanel), "DE-9 (9-pin D-sub), female, mating face");
-    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face");
-    const std::string diagram = valueOf(f.diagramPanel);
+    EXPECT_EQ(changesOf[view().startPanel] + changesOf[view().diagramPanel] + changesOf[view().endPanel], 3);
+    EXPECT_EQ(valueOf(view().startPanel), "DE-9 (9-pin D-sub), female, mating face");
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(view().diagramPanel);
     for (const char* words : {"Null modem, 3 wires, handshake looped back\r\n", "Start: DE-9 female, DE-9 (PC 1)\r\n",
                               "S3 TxD -> E2 RxD\r\n", "S2 RxD -> E3 TxD\r\n", "S5 GND -> E5 GND\r\n",
                               "S7 RTS -> S8 CTS\r\n", "E6 - E1\r\n"})
@@ -190,24 +203,18 @@ TEST_F(AccessibilityTest, PanelsTellTheDrawingsTheyShowAndSayWhenTheyChange) {
 
     command(ID_START_PINOUTS);
     EXPECT_EQ(valueChanges, 4);
-    EXPECT_EQ(changesOf[f.startPanel], 2);
-    EXPECT_EQ(valueOf(f.startPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
-        << valueOf(f.startPanel);
-    EXPECT_EQ(valueOf(f.endPanel), "DE-9 (9-pin D-sub), female, mating face") << "F6 leaves the end alone";
+    EXPECT_EQ(changesOf[view().startPanel], 2);
+    EXPECT_EQ(valueOf(view().startPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(view().startPanel);
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face") << "F6 leaves the end alone";
     command(ID_END_PINOUTS);
     EXPECT_EQ(valueChanges, 5);
-    EXPECT_EQ(changesOf[f.endPanel], 2);
-    EXPECT_EQ(valueOf(f.endPanel), valueOf(f.startPanel));
+    EXPECT_EQ(changesOf[view().endPanel], 2);
+    EXPECT_EQ(valueOf(view().endPanel), valueOf(view().startPanel));
     ::UnhookWinEvent(hook);
 
     // The notes dialog holds the notes in full as its value.
-    std::string notes;
-    DialogWaiter waiter([&](HWND dialog) {
-        notes = valueOf(dialog);
-        PressButton(dialog, IDOK);
-    });
-    ::PostMessageA(mainWindow(), WM_COMMAND, ID_CABLE_NOTES, 0);
-    PumpUntilIdle(300);
+    const std::string notes = notesHeard();
     EXPECT_EQ(notes.rfind("What it is for: Joins two PCs by their 9-pin serial ports", 0), 0u) << notes;
     EXPECT_NE(notes.find("\r\nCaution: The shield goes to the metal shell at the start only"), std::string::npos) << notes;
     EXPECT_NE(notes.find("No beep between any other two contacts."), std::string::npos) << notes;
@@ -240,10 +247,65 @@ TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgram
     ::DeleteFileA("DATA\\MISC\\CABLES.IDX");
     frame().ShowCable(3);
     command(ID_START_PINOUTS);
-    EXPECT_EQ(valueOf(frame().startPanel), "");
-    EXPECT_EQ(valueOf(frame().diagramPanel), "");
-    EXPECT_EQ(spoken(frame().diagramPanel).name, "Circuit diagram");
-    EXPECT_EQ(frame().startPanel.showFirst, 0) << "the toggle still works";
+    EXPECT_EQ(valueOf(view().startPanel), "");
+    EXPECT_EQ(valueOf(view().diagramPanel), "");
+    EXPECT_EQ(spoken(view().diagramPanel).name, "Circuit diagram");
+    EXPECT_EQ(view().startPanel.showFirst, 0) << "the toggle still works";
+}
+
+TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATableCableIs) {
+    // A router's console port to a PC's DE-9, saved as UTF-8 without a mark, its connector and its
+    // pinout drawing the user's own; the DE-9 end the shipped ones, whose sources the guide reads.
+    const std::string shipped = generatedData("SOURCES\\connectors\\");
+    for (const char* folder : {"DATA\\MYCABLES", "DATA\\SOURCES", "DATA\\SOURCES\\connectors"}) ::CreateDirectoryA(folder, nullptr);
+    for (const char* file : {"plug-009.txt", "pinouts-001.txt"})
+        WriteBytes(std::string("DATA\\SOURCES\\connectors\\") + file, ReadBytes(shipped + file));
+    WriteBytes("DATA\\MYCABLES\\plug-console.txt", "title Console plug (8P8C)\nface modular 8\ngender male\n");
+    WriteBytes("DATA\\MYCABLES\\pinouts-console.txt",
+               "title Console port, \xC2\xB1" "12 V\nface plug console\npin 1 RTS out\npin 2 DTR out\npin 3 TxD out\n"
+               "pin 4 GND\npin 5 GND\npin 6 RxD in\npin 7 DSR in\npin 8 CTS in\n");
+    WriteBytes("DATA\\MYCABLES\\console.txt",
+               "name C\xC3\xA2" "ble console RJ-45 to DE-9\nconnector start console\nconnector end 9\n"
+               "pinouts start console\npinouts end 1\ntitle Router console\nstart RJ-45 router\nend DE-9 (PC)\n"
+               "gender start male\ngender end female\nwire 1 8 RTS CTS\nwire 2 6 DTR DSR\nwire 3 2 TxD RxD\n"
+               "wire 4 5 GND GND\njumper start 4 5 GND GND\nwire 6 3 RxD TxD\nwire 7 4 DSR DTR\nwire 8 7 CTS RTS\n"
+               "use Connects the console port of a router to a PC's serial port.\n");
+    struct Cleanup {
+        ~Cleanup() {
+            RemoveTree("DATA\\MYCABLES");
+            RemoveTree("DATA\\SOURCES");
+        }
+    } cleanup;
+    DialogWaiter picker([](HWND dialog) {
+        HWND list = ::GetDlgItem(dialog, IDC_CABLE_LIST);
+        ::SendMessageA(list, LB_SETCURSEL, ::SendMessageA(list, LB_GETCOUNT, 0, 0) - 1, 0);  // "[+] My cables"
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ::PostMessageA(mainWindow(), WM_COMMAND, ID_SELECT_CABLE, 0);
+    PumpUntilIdle(300);
+    ASSERT_TRUE(picker.seen());
+    char title[256] = "";
+    ::GetWindowTextA(mainWindow(), title, sizeof title);
+    ASSERT_EQ(std::string(title), "Strandor! [ C\xE2" "ble console RJ-45 to DE-9 ]");
+
+    EXPECT_EQ(valueOf(view().startPanel), "Console plug (8P8C), male, mating face");
+    EXPECT_EQ(valueOf(view().endPanel), "DE-9 (9-pin D-sub), female, mating face");
+    const std::string diagram = valueOf(view().diagramPanel);
+    EXPECT_EQ(diagram.rfind("C\xE2" "ble console RJ-45 to DE-9\r\nRouter console\r\n", 0), 0u) << diagram;
+    for (const char* words : {"S3 TxD -> E2 RxD\r\n", "S4 GND -> E5 GND\r\n", "S4 - S5\r\n"})
+        EXPECT_NE(diagram.find(words), std::string::npos) << words << " in:\n" << diagram;
+    command(ID_START_PINOUTS);
+    EXPECT_EQ(valueOf(view().startPanel), "Console port, \xB1" "12 V: 1 RTS out; 2 DTR out; 3 TxD out; 4 GND; 5 GND; 6 RxD in; "
+                                     "7 DSR in; 8 CTS in");
+    command(ID_END_PINOUTS);
+    EXPECT_EQ(valueOf(view().endPanel).rfind("DE-9 RS-232 (PC, DTE): 1 DCD in (carrier); 2 RxD in (receive); 3 TxD out", 0), 0u)
+        << valueOf(view().endPanel);
+
+    const std::string notes = notesHeard();
+    EXPECT_EQ(notes.rfind("What it is for: Connects the console port of a router to a PC's serial port.\r\n", 0), 0u) << notes;
+    EXPECT_NE(notes.find("S3 - E2"), std::string::npos) << "the continuity checklist:\n" << notes;
 }
 
 TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
@@ -255,13 +317,13 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     MainFrame& f = frame();
     f.ShowCable(6);
     command(ID_START_PINOUTS);
-    f.colours = SurfaceColoursFor(true, system);
+    MainFrameProbe::Colours(f) = SurfaceColoursFor(true, system);
     f.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpUntilIdle();
 
     const Pixels main = Pixels::OfClient(mainWindow());
     saveShot(Pixels::OfScreen(mainWindow()));
-    const RECT client = f.clientRect, status = f.StatusRect;
+    const RECT client = view().clientRect, status = view().StatusRect;
     EXPECT_EQ(ColourName(main.at(150, client.bottom - 30)), ColourName(system.buttonFace)) << "the surface";
     EXPECT_EQ(ColourName(main.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
     EXPECT_EQ(ColourName(main.at(300, 0)), ColourName(system.buttonHighlight)) << "the top edge";
@@ -270,7 +332,7 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     EXPECT_EQ(main.countOf(RGB(128, 128, 128), status) + main.countOf(RGB(255, 255, 255), status), 0)
         << "no embossing";
 
-    const Pixels panel = Pixels::OfClient(f.startPanel);
+    const Pixels panel = Pixels::OfClient(view().startPanel);
     EXPECT_EQ(ColourName(panel.at(0, 50)), ColourName(system.buttonShadow)) << "the frame's outer line";
     EXPECT_EQ(ColourName(panel.at(1, 50)), ColourName(system.buttonText)) << "its inner outline";
     EXPECT_EQ(ColourName(panel.at(10, 10)), ColourName(RGB(255, 255, 255))) << "the drawing's white ground";
@@ -278,7 +340,66 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     // The colours read again, with high contrast off (as Wine always answers): the program's own look.
     ::SendMessageA(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
     PumpUntilIdle();
-    EXPECT_TRUE(f.colours == ClassicColours());
+    EXPECT_TRUE(view().colours == ClassicColours());
     EXPECT_EQ(ColourName(Pixels::OfClient(mainWindow()).at(150, client.bottom - 30)), ColourName(RGB(192, 192, 192)));
-    EXPECT_EQ(ColourName(Pixels::OfClient(f.startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
+    EXPECT_EQ(ColourName(Pixels::OfClient(view().startPanel).at(1, 50)), ColourName(RGB(0, 0, 0)));
+}
+
+// The connector catalog program: its controls are named for a reader as the guide's are, its
+// drawings told in words as they change, and its surface takes the high-contrast colours.
+using CatalogAccessibilityTest = ConnectorCatalogTest;
+
+TEST_F(CatalogAccessibilityTest, ListsFindBoxAndDrawingsHaveNamesRolesAndWords) {
+    const struct {
+        int id;
+        long role;
+        const char* name;
+    } controls[] = {
+        {IDC_CATALOG_CONNECTORS, ROLE_SYSTEM_LIST, "Connectors"},
+        {IDC_CATALOG_PINOUTS, ROLE_SYSTEM_LIST, "Pinouts"},
+        {IDC_CATALOG_CABLES, ROLE_SYSTEM_LIST, "Cables of the guide with this connector and pinout"},
+        {IDC_CATALOG_FIND, ROLE_SYSTEM_TEXT, "Find connector"},
+        {IDC_CATALOG_CONNECTOR_DRAWING, ROLE_SYSTEM_GRAPHIC, "Connector drawing"},
+        {IDC_CATALOG_PINOUT_DRAWING, ROLE_SYSTEM_GRAPHIC, "Pinout drawing"},
+    };
+    for (const auto& c : controls) {
+        const Spoken s = spoken(item(c.id), false);
+        EXPECT_EQ(s.role, c.role) << c.name;
+        EXPECT_EQ(s.name, c.name);
+    }
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_CONNECTOR_DRAWING)), "DE-9 (9-pin D-sub)");
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_PINOUT_DRAWING)), "DE-9 RS-232 (PC, DTE)");
+    ::SendMessageA(frame(), WM_COMMAND, ID_CATALOG_NEXT_PINOUT, 0);
+    EXPECT_EQ(valueOf(item(IDC_CATALOG_PINOUT_DRAWING)), "CGA video (DE-9)");
+}
+
+TEST_F(CatalogAccessibilityTest, HighContrastColoursTheSurfaceCaptionsAndFramesAndNotTheDrawings) {
+    SystemColours system;
+    system.buttonFace = RGB(0, 0, 0);
+    system.buttonHighlight = RGB(255, 255, 255);
+    system.buttonShadow = RGB(0, 128, 0);
+    system.buttonText = RGB(255, 255, 0);
+    static_cast<SurfaceFrame*>(CWnd::FromHandle(frame()))->SetColours(SurfaceColoursFor(true, system));
+    PumpUntilIdle();
+
+    const Pixels client = Pixels::OfClient(frame());
+    saveShot(Pixels::OfScreen(frame()));
+    RECT view;
+    ::GetWindowRect(item(IDC_CATALOG_CONNECTOR_DRAWING), &view);
+    ::MapWindowPoints(nullptr, frame(), reinterpret_cast<POINT*>(&view), 2);
+    const RECT captions = {view.left, 0, client.width(), view.top};
+    EXPECT_EQ(ColourName(client.at(view.left - 2, view.top + 20)), ColourName(system.buttonFace)) << "the surface";
+    EXPECT_EQ(ColourName(client.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
+    EXPECT_GT(client.countOf(system.buttonText, captions), 20) << "the captions";
+    EXPECT_EQ(client.countOf(RGB(192, 192, 192), captions), 0) << "nothing left of the grey surface";
+    const Pixels drawing = Pixels::OfClient(item(IDC_CATALOG_CONNECTOR_DRAWING));
+    EXPECT_EQ(ColourName(drawing.at(0, 50)), ColourName(system.buttonShadow)) << "the frame's outer line";
+    EXPECT_EQ(ColourName(drawing.at(1, 50)), ColourName(system.buttonText)) << "its inner outline";
+    EXPECT_EQ(ColourName(drawing.at(10, 10)), ColourName(RGB(255, 255, 255))) << "the drawing's white ground";
+
+    // The colours read again, with high contrast off (as Wine always answers): the program's own look.
+    ::SendMessageA(frame(), WM_SYSCOLORCHANGE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(ColourName(Pixels::OfClient(frame()).at(view.left - 2, view.top + 20)), ColourName(RGB(192, 192, 192)));
+    EXPECT_EQ(ColourName(Pixels::OfClient(item(IDC_CATALOG_CONNECTOR_DRAWING)).at(1, 50)), ColourName(RGB(0, 0, 0)));
 }

@@ -17,6 +17,7 @@
 #include "cables/CableTable.h"
 #include "cables/CategoryBrowser.h"
 #include "drawing/DrawingPanel.h"
+#include "resource.h"
 
 namespace {
 
@@ -62,11 +63,11 @@ class PanelPaints {
 public:
     explicit PanelPaints(const MainFrame& frame) {
         counts().clear();
-        panels() = {frame.startPanel.GetSafeHwnd(), frame.diagramPanel.GetSafeHwnd(), frame.endPanel.GetSafeHwnd()};
+        panels() = {frame.View().startPanel.GetSafeHwnd(), frame.View().diagramPanel.GetSafeHwnd(), frame.View().endPanel.GetSafeHwnd()};
         hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &PanelPaints::onMessage, nullptr, ::GetCurrentThreadId());
     }
     ~PanelPaints() { ::UnhookWindowsHookEx(hook); }
-    int of(DrawingPanel& panel) const { return counts()[panel.GetSafeHwnd()]; }
+    int of(const DrawingPanel& panel) const { return counts()[panel.GetSafeHwnd()]; }
     int total() const { return counts()[panels()[0]] + counts()[panels()[1]] + counts()[panels()[2]]; }
 
 private:
@@ -239,10 +240,10 @@ struct Snapshot {
 
 Snapshot snapshot(const MainFrame& frame) {
     return {windowText(frame.GetSafeHwnd()),
-            frame.ShownCable().origin.tableRow,
-            {frame.startPanel.firstPath, frame.startPanel.secondPath, frame.diagramPanel.firstPath,
-             frame.diagramPanel.secondPath, frame.endPanel.firstPath, frame.endPanel.secondPath},
-            {frame.startPanel.showFirst, frame.diagramPanel.showFirst, frame.endPanel.showFirst}};
+            frame.View().shownCable.origin.tableRow,
+            {frame.View().startPanel.firstPath, frame.View().startPanel.secondPath, frame.View().diagramPanel.firstPath,
+             frame.View().diagramPanel.secondPath, frame.View().endPanel.firstPath, frame.View().endPanel.secondPath},
+            {frame.View().startPanel.showFirst, frame.View().diagramPanel.showFirst, frame.View().endPanel.showFirst}};
 }
 
 void expectUnchanged(const Snapshot& before, const Snapshot& after) {
@@ -307,7 +308,7 @@ protected:
                 ::EndDialog(shown, -2);
             }
         });
-        CableSelectDialog dialog(app->mainWindow, frame().browseNode);
+        CableSelectDialog dialog(app->mainWindow, MainFrameProbe::BrowseNode(frame()));
         INT_PTR result = dialog.DoModal() == IDOK ? dialog.Picked().tableRow : -1;
         EXPECT_TRUE(waiter.seen());
         return result;
@@ -435,7 +436,7 @@ TEST_F(CableSelectTest, WalkingDownGivesEachListAndPathCharacterForCharacter) {
                     "      nullmodem, DB9-DB9"}));
     EXPECT_EQ(seen[4].rows, seen[2].rows) << "the heading row goes back up";
     for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i].differs, 0) << "path line " << i;
-    EXPECT_EQ(frame().browseNode, 3) << "cancelling keeps the category";
+    EXPECT_EQ(view().browseNode, 3) << "cancelling keeps the category";
 }
 
 TEST_F(CableSelectTest, HeadingAtTheRootShowsTheMessageAndChangesNothing) {
@@ -468,7 +469,7 @@ TEST_F(CableSelectTest, HeadingAtTheRootShowsTheMessageAndChangesNothing) {
     EXPECT_EQ(rowsAfter, rowsBefore);
     EXPECT_EQ(selection, 0) << "the heading row stays selected";
     EXPECT_EQ(differs, 0) << "the path line still reads >Cables";
-    EXPECT_EQ(frame().browseNode, 0);
+    EXPECT_EQ(view().browseNode, 0);
     expectUnchanged(before, snapshot(frame()));
 }
 
@@ -482,19 +483,19 @@ TEST_F(CableSelectTest, PickingCable42SetsTitlePathsAndRepaintsThePanels) {
         doubleClickRow(dialog, 3);
     }));
     EXPECT_EQ(windowText(mainWindow()), "Strandor! [ MAC - PC (DB25) serial, type 2 ]");
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 42);
-    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.042");
-    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.029");
-    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
-    EXPECT_EQ(frame().endPanel.firstPath, "DATA\\PLUG\\PLUG.011");
-    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
-    EXPECT_EQ(frame().diagramPanel.secondPath, before.paths[3]) << "the diagram's second path is left alone";
-    EXPECT_EQ(frame().startPanel.showFirst, 1);
-    EXPECT_EQ(frame().endPanel.showFirst, 1);
-    EXPECT_GE(paints.of(frame().startPanel), 1);
-    EXPECT_GE(paints.of(frame().diagramPanel), 1);
-    EXPECT_GE(paints.of(frame().endPanel), 1);
-    EXPECT_EQ(frame().browseNode, 21) << "the dialog stays in Adapters";
+    EXPECT_EQ(view().shownCable.origin.tableRow, 42);
+    EXPECT_EQ(view().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.042");
+    EXPECT_EQ(view().startPanel.firstPath, "DATA\\PLUG\\PLUG.029");
+    EXPECT_EQ(view().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
+    EXPECT_EQ(view().endPanel.firstPath, "DATA\\PLUG\\PLUG.011");
+    EXPECT_EQ(view().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
+    EXPECT_EQ(view().diagramPanel.secondPath, before.paths[3]) << "the diagram's second path is left alone";
+    EXPECT_EQ(view().startPanel.showFirst, 1);
+    EXPECT_EQ(view().endPanel.showFirst, 1);
+    EXPECT_GE(paints.of(view().startPanel), 1);
+    EXPECT_GE(paints.of(view().diagramPanel), 1);
+    EXPECT_GE(paints.of(view().endPanel), 1);
+    EXPECT_EQ(view().browseNode, 21) << "the dialog stays in Adapters";
 
     // Picking the same cable again runs everything again.
     PanelPaints again(frame());
@@ -510,7 +511,7 @@ TEST_F(CableSelectTest, DialogReturnsTheCableNumberOrMinusOne) {
                   doubleClickRow(dialog, 1);
               }),
               1);
-    EXPECT_EQ(frame().browseNode, 4);
+    EXPECT_EQ(view().browseNode, 4);
     EXPECT_EQ(runDialog([](HWND dialog) { doubleClickRow(dialog, 6); }), 6);
     EXPECT_EQ(runDialog([](HWND dialog) {
                   walkDown(dialog, {2, 3});
@@ -523,7 +524,7 @@ TEST_F(CableSelectTest, DialogReturnsTheCableNumberOrMinusOne) {
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(listOf(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }), -1);
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }), -1);
     EXPECT_EQ(runDialog([](HWND dialog) { ::PostMessageA(dialog, WM_CLOSE, 0, 0); }), -1);
-    EXPECT_EQ(frame().browseNode, 15) << "cancelling keeps the category";
+    EXPECT_EQ(view().browseNode, 15) << "cancelling keeps the category";
 }
 
 TEST_F(CableSelectTest, NextOpeningShowsTheCategoryOfTheLastPickWithNoRowSelected) {
@@ -531,7 +532,7 @@ TEST_F(CableSelectTest, NextOpeningShowsTheCategoryOfTheLastPickWithNoRowSelecte
         walkDown(dialog, {1, 1, 1, 3});
         doubleClickRow(dialog, 8);
     }));
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 58);
+    EXPECT_EQ(view().shownCable.origin.tableRow, 58);
     Rows rows;
     int selection = 0, differs = -1;
     ASSERT_TRUE(openSelection([&](HWND dialog) {
@@ -573,7 +574,7 @@ TEST_F(CableSelectTest, CancellingByNoEscapeOrCloseBoxChangesAndRepaintsNothing)
         walkDown(dialog, {1, 3});
         doubleClickRow(dialog, 3);
     }));
-    ASSERT_EQ(frame().ShownCable().origin.tableRow, 49);
+    ASSERT_EQ(view().shownCable.origin.tableRow, 49);
     PumpUntilIdle();
     const std::vector<std::pair<const char*, std::function<void(HWND)>>> cancels = {
         {"NO button", [](HWND dialog) { clickButton(dialog, IDCANCEL); }},
@@ -593,13 +594,13 @@ TEST_F(CableSelectTest, CancellingByNoEscapeOrCloseBoxChangesAndRepaintsNothing)
         expectUnchanged(before, snapshot(frame()));
         EXPECT_EQ(before.title, "Strandor! [ SVGA to BNC adapter ]");
         EXPECT_EQ(paints.total(), 0) << "a cancel repaints no panel";
-        EXPECT_EQ(frame().browseNode, 1);
+        EXPECT_EQ(view().browseNode, 1);
         // Back into Monitor for the next round.
         ASSERT_TRUE(openSelection([&](HWND dialog) {
             doubleClickRow(dialog, 3);
             clickButton(dialog, IDCANCEL);
         }));
-        ASSERT_EQ(frame().browseNode, 9);
+        ASSERT_EQ(view().browseNode, 9);
     }
 }
 
@@ -631,7 +632,7 @@ TEST_F(CableSelectTest, OkAndEnterWithNoRowSelectedAreIgnored) {
     EXPECT_TRUE(openAfterEnter);
     EXPECT_EQ(rowsAfterEnter, rowsBefore);
     EXPECT_EQ(selectionAfterEnter, -1);
-    EXPECT_EQ(frame().browseNode, 3);
+    EXPECT_EQ(view().browseNode, 3);
     expectUnchanged(before, snapshot(frame()));
 }
 
@@ -649,7 +650,7 @@ TEST_F(CableSelectTest, EnterOnASelectedRowChoosesIt) {
     }));
     EXPECT_EQ(rows, (Rows{"[ - ] AC Power adapters", "[+] T65 - Internatioal AC adapters",
                           "[+] Type \"S\" - Internatioal AC adapters"}));
-    EXPECT_EQ(frame().browseNode, 22);
+    EXPECT_EQ(view().browseNode, 22);
 }
 
 TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
@@ -685,7 +686,7 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
             walkDown(dialog, route.categories);
             doubleClickRow(dialog, route.row);
         }));
-        int number = frame().ShownCable().origin.tableRow;
+        int number = view().shownCable.origin.tableRow;
         ASSERT_GT(number, 0);
         ASSERT_LT(number, 100);
         picked.insert(number);
@@ -693,11 +694,11 @@ TEST_F(CableSelectTest, Every77CablesCanBeReachedAndPicked) {
         ASSERT_NE(row.name, nullptr);
         EXPECT_EQ(route.text, row.name);
         EXPECT_EQ(windowText(mainWindow()), "Strandor! [ " + route.text + " ]");
-        EXPECT_EQ(frame().diagramPanel.firstPath, DataFileName(DataPrefix::Cable, number));
-        EXPECT_EQ(frame().startPanel.firstPath, DataFileName(DataPrefix::Plug, row.startPlug));
-        EXPECT_EQ(frame().startPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.startPinouts));
-        EXPECT_EQ(frame().endPanel.firstPath, DataFileName(DataPrefix::Plug, row.endPlug));
-        EXPECT_EQ(frame().endPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.endPinouts));
+        EXPECT_EQ(view().diagramPanel.firstPath, DataFileName(DataPrefix::Cable, number));
+        EXPECT_EQ(view().startPanel.firstPath, DataFileName(DataPrefix::Plug, row.startPlug));
+        EXPECT_EQ(view().startPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.startPinouts));
+        EXPECT_EQ(view().endPanel.firstPath, DataFileName(DataPrefix::Plug, row.endPlug));
+        EXPECT_EQ(view().endPanel.secondPath, DataFileName(DataPrefix::Pinouts, row.endPinouts));
     }
     std::set<int> inUse;
     for (int number = 1; number <= 30; ++number) inUse.insert(number);
@@ -712,27 +713,27 @@ TEST_F(CableSelectTest, AConnectorPanelShowingPinoutsShowsTheNewCablesPinouts) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.029", -30000, 30000, 30000, -30000, green);
     WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.035", -30000, 30000, 30000, -30000, red);
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.011", -30000, 30000, 30000, -30000, blue);
-    frame().startPanel.Toggle();
+    ::SendMessageA(mainWindow(), WM_COMMAND, ID_START_PINOUTS, 0);
     PumpUntilIdle();
-    ASSERT_EQ(frame().startPanel.showFirst, 0);
+    ASSERT_EQ(view().startPanel.showFirst, 0);
     ASSERT_TRUE(openSelection([&](HWND dialog) {
         walkDown(dialog, {1, 1, 1, 3});
         doubleClickRow(dialog, 3);
     }));
-    EXPECT_EQ(frame().startPanel.showFirst, 0) << "the panel goes on showing pinouts";
-    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
-    Pixels start = Pixels::OfScreen(frame().startPanel.GetSafeHwnd());
+    EXPECT_EQ(view().startPanel.showFirst, 0) << "the panel goes on showing pinouts";
+    EXPECT_EQ(view().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.035");
+    Pixels start = Pixels::OfScreen(view().startPanel.GetSafeHwnd());
     RECT inside = {5, 5, start.width() - 5, start.height() - 5};
     int area = (inside.right - inside.left) * (inside.bottom - inside.top);
     EXPECT_GT(start.countOf(red, inside), area / 2) << "the new start pinouts";
     EXPECT_EQ(start.countOf(green, inside), 0) << "not the start connector";
-    Pixels end = Pixels::OfScreen(frame().endPanel.GetSafeHwnd());
+    Pixels end = Pixels::OfScreen(view().endPanel.GetSafeHwnd());
     EXPECT_GT(end.countOf(blue, inside), area / 2) << "the end panel shows the new end connector";
 
     // The next toggle shows the new connector drawing.
-    frame().startPanel.Toggle();
+    ::SendMessageA(mainWindow(), WM_COMMAND, ID_START_PINOUTS, 0);
     PumpUntilIdle();
-    Pixels toggled = Pixels::OfScreen(frame().startPanel.GetSafeHwnd());
+    Pixels toggled = Pixels::OfScreen(view().startPanel.GetSafeHwnd());
     EXPECT_GT(toggled.countOf(green, inside), area / 2);
     for (const char* file : {"DATA\\PLUG\\PLUG.029", "DATA\\PINOUTS\\PINOUTS.035", "DATA\\PLUG\\PLUG.011"})
         ::DeleteFileA(file);

@@ -5,6 +5,7 @@
 #include "catalogapp/CatalogFrame.h"
 #include "catalogapp/CatalogLayout.h"
 #include "datafiles/ConnectorList.h"
+#include "framework/Handle.h"
 
 std::string TestConnectorList() {
     return "; test list\r\n"
@@ -108,11 +109,10 @@ std::vector<CatalogWindow> CatalogWindowsOfOtherProcesses() {
 }
 
 void EndProcessById(DWORD processId) {
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    if (!process) return;
-    ::TerminateProcess(process, 0);
-    ::WaitForSingleObject(process, 5000);
-    ::CloseHandle(process);
+    const ScopedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId));
+    if (!process.valid()) return;
+    ::TerminateProcess(process.get(), 0);
+    ::WaitForSingleObject(process.get(), 5000);
 }
 
 std::string ProgramFolder() {

@@ -97,11 +97,11 @@ protected:
     void SetUp() override {
         MakeDataFolders();
         ProgramTest::SetUp();
-        index = rowIndexFor(frame().dpi);
-        ASSERT_GE(index, 0) << "no row for " << frame().dpi << " DPI";
+        index = rowIndexFor(view().dpi);
+        ASSERT_GE(index, 0) << "no row for " << view().dpi << " DPI";
         // scripts/test names the DPI of its extra passes: a prefix that fell back to 96 fails them.
         const char* wanted = std::getenv("STRANDOR_TEST_DPI");
-        ASSERT_EQ(frame().dpi, wanted ? std::atoi(wanted) : frame().dpi);
+        ASSERT_EQ(view().dpi, wanted ? std::atoi(wanted) : view().dpi);
     }
     const DpiRow& row() const { return Rows[index]; }
     const DpiRow& nextRow() const { return Rows[(index + 1) % RowCount]; }
@@ -116,20 +116,20 @@ protected:
                                    : RECT{third + r.gap, r.top, 2 * third - r.gap, bottom};
         RECT end = firstLayout ? RECT{c.right - r.connectorRight, r.top, c.right - r.gap, bottom}
                                : RECT{2 * third + r.gap, r.top, c.right - r.gap, bottom};
-        EXPECT_RECT(frame().startPanelRect, start);
-        EXPECT_RECT(frame().diagramPanelRect, diagram);
-        EXPECT_RECT(frame().endPanelRect, end);
-        EXPECT_RECT(childRect(mainWindow(), frame().endPanel.GetSafeHwnd()), end);
-        EXPECT_RECT(frame().StatusRect, (RECT{r.edge, c.bottom - r.statusHeight, c.right - r.edge, c.bottom}));
+        EXPECT_RECT(view().startPanelRect, start);
+        EXPECT_RECT(view().diagramPanelRect, diagram);
+        EXPECT_RECT(view().endPanelRect, end);
+        EXPECT_RECT(childRect(mainWindow(), view().endPanel.GetSafeHwnd()), end);
+        EXPECT_RECT(view().StatusRect, (RECT{r.edge, c.bottom - r.statusHeight, c.right - r.edge, c.bottom}));
         EXPECT_RECT(childRect(mainWindow(), ::GetDlgItem(mainWindow(), ID_FUNCTION_KEYS)), r.f1);
         EXPECT_RECT(childRect(mainWindow(), ::GetDlgItem(mainWindow(), ID_SELECT_CABLE)), r.f5);
         EXPECT_RECT(childRect(mainWindow(), ::GetDlgItem(mainWindow(), ID_CONNECTOR_CATALOG)), r.f10);
         // The hint line: nothing changes exactly on it, the status bar's hint just below it.
         ::SendMessageA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(300, r.top));
         ::SendMessageA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(300, bottom));
-        EXPECT_EQ(frame().CurrentHintId, 3);
+        EXPECT_EQ(view().CurrentHintId, 3);
         ::SendMessageA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(300, bottom + 1));
-        EXPECT_EQ(frame().CurrentHintId, 1);
+        EXPECT_EQ(view().CurrentHintId, 1);
     }
 
     // The key bitmaps fill their buttons on the screen: lit top-left corner, black bottom-right.
@@ -195,7 +195,7 @@ TEST_F(DpiLayoutTest, DrawingsTakeTheScaledExtents) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", 0, 0, 1300, -1300, Red);
     WriteRectangleDrawing("DATA\\NOTES\\NOTES.000", 0, 0, 1300, -1300, Red);
     PressKey(startWindow(), VK_RETURN);
-    HWND panel = frame().startPanel.GetSafeHwnd();
+    HWND panel = view().startPanel.GetSafeHwnd();
     RECT client;
     ::GetClientRect(panel, &client);
     Pixels pixels = Pixels::OfClient(panel);
@@ -205,9 +205,9 @@ TEST_F(DpiLayoutTest, DrawingsTakeTheScaledExtents) {
     const std::pair<int, COLORREF> across[] = {{e - 1, RGB(128, 128, 128)}, {e, Black}, {2 * e - 1, Black}, {2 * e, White}};
     for (auto [x, colour] : across) EXPECT_EQ(ColourName(pixels.at(x, y)), ColourName(colour)) << x;
     Point anchor = PanelAnchor(client.right, client.bottom);
-    Point origin = MetafileWindowOrigin(frame().PanelScale.x, frame().PanelScale.y, anchor.x, anchor.y);
-    EXPECT_NEAR(box.left, -origin.x * frame().PanelScale.x / double(DrawingExtentX), 1.0);
-    EXPECT_NEAR(box.top, -origin.y * frame().PanelScale.y / double(DrawingExtentY), 1.0);
+    Point origin = MetafileWindowOrigin(view().PanelScale.x, view().PanelScale.y, anchor.x, anchor.y);
+    EXPECT_NEAR(box.left, -origin.x * view().PanelScale.x / double(DrawingExtentX), 1.0);
+    EXPECT_NEAR(box.top, -origin.y * view().PanelScale.y / double(DrawingExtentY), 1.0);
     EXPECT_NEAR(box.right - box.left, row().halfInch, 1);
     EXPECT_NEAR(box.bottom - box.top, row().halfInch, 1);
 
@@ -233,18 +233,18 @@ TEST_F(DpiLayoutTest, MovingToAnotherDpiLaysOutAgainAndKeepsCableTogglesAndHint)
     frame().ShowCable(5);
     PressKey(mainWindow(), VK_F6);
     ::SendMessageA(::GetDlgItem(mainWindow(), ID_SELECT_CABLE), WM_MOUSEMOVE, 0, 0);
-    ASSERT_EQ(frame().CurrentHintId, ID_SELECT_CABLE);
+    ASSERT_EQ(view().CurrentHintId, ID_SELECT_CABLE);
 
     const DpiRow& next = nextRow();
     RECT suggested = {20, 10, 20 + next.mainWindow.cx, 10 + next.mainWindow.cy};
     ::SendMessageA(mainWindow(), WM_DPICHANGED, MAKEWPARAM(next.dpi, next.dpi), reinterpret_cast<LPARAM>(&suggested));
     PumpUntilIdle();
     EXPECT_RECT(windowRect(mainWindow()), suggested);
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 5);
-    EXPECT_EQ(frame().startPanel.showFirst, 0);
-    EXPECT_EQ(frame().CurrentHintId, ID_SELECT_CABLE);
-    EXPECT_EQ(frame().StatusText, "Cable selection");
-    EXPECT_EQ(frame().PanelScale.x, next.mainWindow.cx + next.mainWindow.cx / 5);
+    EXPECT_EQ(view().shownCable.origin.tableRow, 5);
+    EXPECT_EQ(view().startPanel.showFirst, 0);
+    EXPECT_EQ(view().CurrentHintId, ID_SELECT_CABLE);
+    EXPECT_EQ(view().StatusText, "Cable selection");
+    EXPECT_EQ(view().PanelScale.x, next.mainWindow.cx + next.mainWindow.cx / 5);
     expectKeyFaces(next);
     expectMainLayout(next, false);
 }

@@ -7,6 +7,7 @@
 #include "drawing/DrawingPanel.h"
 #include "drawing/Placement.h"
 #include "framework/GdiObjects.h"
+#include "resource.h"
 
 namespace {
 constexpr COLORREF White = RGB(255, 255, 255);
@@ -43,7 +44,7 @@ protected:
         ProgramTest::SetUp();
         PressKey(startWindow(), VK_RETURN);
     }
-    void sizePanel(DrawingPanel& panel, int w, int h) {
+    void sizePanel(const DrawingPanel& panel, int w, int h) {
         ::SetWindowPos(panel.GetSafeHwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
         PumpUntilIdle();
     }
@@ -51,44 +52,44 @@ protected:
 }  // namespace
 
 TEST_F(DrawingPanelTest, StartsWithTheZeroDrawingsAndTheirHints) {
-    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.000");
-    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.000");
-    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PLUG\\PLUG.000");
-    EXPECT_EQ(frame().startPanel.panelId, 4);
-    EXPECT_EQ(frame().endPanel.panelId, 5);
-    EXPECT_EQ(frame().diagramPanel.panelId, 6);
-    EXPECT_EQ(frame().diagramPanel.hintText, "Circuit diagram. Doubleclick or press F8 for notes.");
-    EXPECT_EQ(::GetClassLongA(frame().startPanel.GetSafeHwnd(), GCL_STYLE) & (CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW),
+    EXPECT_EQ(view().startPanel.firstPath, "DATA\\PLUG\\PLUG.000");
+    EXPECT_EQ(view().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.000");
+    EXPECT_EQ(view().endPanel.secondPath, "DATA\\PLUG\\PLUG.000");
+    EXPECT_EQ(view().startPanel.panelId, 4);
+    EXPECT_EQ(view().endPanel.panelId, 5);
+    EXPECT_EQ(view().diagramPanel.panelId, 6);
+    EXPECT_EQ(view().diagramPanel.hintText, "Circuit diagram. Doubleclick or press F8 for notes.");
+    EXPECT_EQ(::GetClassLongA(view().startPanel.GetSafeHwnd(), GCL_STYLE) & (CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW),
               CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-    EXPECT_EQ(::GetClassLongPtrA(frame().startPanel.GetSafeHwnd(), GCLP_HBRBACKGROUND), 0);
+    EXPECT_EQ(::GetClassLongPtrA(view().startPanel.GetSafeHwnd(), GCLP_HBRBACKGROUND), 0);
     char name[32];
-    ::GetWindowTextA(frame().diagramPanel.GetSafeHwnd(), name, sizeof name);
+    ::GetWindowTextA(view().diagramPanel.GetSafeHwnd(), name, sizeof name);
     EXPECT_STREQ(name, "Cable");
 }
 
 TEST_F(DrawingPanelTest, DrawingOriginLandsWhereTheScaleSays) {
     // Right of and below the drawing's (0, 0): its top-left corner on screen is the mark.
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", 0, 0, 2600, -2600, Red);
-    sizePanel(frame().startPanel, 190, 400);
+    sizePanel(view().startPanel, 190, 400);
     Point anchor = PanelAnchor(190, 400);
     ASSERT_EQ(anchor, (Point{97, 190}));
 
-    ASSERT_EQ(frame().PanelScale, (Scale{768, -576}));
-    POINT corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
-    EXPECT_NEAR(corner.x, landingX(frame().PanelScale, anchor), 1.0);
-    EXPECT_NEAR(corner.y, landingY(frame().PanelScale, anchor), 1.0);
+    ASSERT_EQ(view().PanelScale, (Scale{768, -576}));
+    POINT corner = redCorner(Pixels::OfClient(view().startPanel.GetSafeHwnd()));
+    EXPECT_NEAR(corner.x, landingX(view().PanelScale, anchor), 1.0);
+    EXPECT_NEAR(corner.y, landingY(view().PanelScale, anchor), 1.0);
 
-    frame().PanelScale = {800, -600};  // 26 units a pixel: lands exactly on the anchor
-    corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
+    MainFrameProbe::PanelScale(frame()) = {800, -600};  // 26 units a pixel: lands exactly on the anchor
+    corner = redCorner(Pixels::OfClient(view().startPanel.GetSafeHwnd()));
     EXPECT_NEAR(corner.x, 97, 1.0);
     EXPECT_NEAR(corner.y, 190, 1.0);
 
     // After a resize to 800 x 600 the truncated quotient 21 pulls (0, 0) to about (94, 184).
     ::SetWindowPos(mainWindow(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
     PumpUntilIdle();
-    ASSERT_EQ(frame().PanelScale, (Scale{960, -720}));
-    sizePanel(frame().startPanel, 190, 400);
-    corner = redCorner(Pixels::OfClient(frame().startPanel.GetSafeHwnd()));
+    ASSERT_EQ(view().PanelScale, (Scale{960, -720}));
+    sizePanel(view().startPanel, 190, 400);
+    corner = redCorner(Pixels::OfClient(view().startPanel.GetSafeHwnd()));
     EXPECT_NEAR(corner.x, 94, 1.0);
     EXPECT_NEAR(corner.y, 184, 1.0);
     EXPECT_LT(corner.x, 96) << "not at the anchor";
@@ -96,8 +97,8 @@ TEST_F(DrawingPanelTest, DrawingOriginLandsWhereTheScaleSays) {
 
 TEST_F(DrawingPanelTest, MissingDrawingLeavesWhiteInsideTheFrame) {
     ::DeleteFileA("DATA\\PLUG\\PLUG.000");
-    sizePanel(frame().startPanel, 190, 400);
-    Pixels pixels = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
+    sizePanel(view().startPanel, 190, 400);
+    Pixels pixels = Pixels::OfClient(view().startPanel.GetSafeHwnd());
     for (int y = 0; y < 400; y += 37) EXPECT_EQ(pixels.at(0, y), DarkGrey) << "left column at y " << y;
     for (int x = 0; x < 190; x += 17) EXPECT_EQ(pixels.at(x, 0), DarkGrey) << "top row at x " << x;
     for (int y = 1; y <= 398; y += 33) {
@@ -117,39 +118,39 @@ TEST_F(DrawingPanelTest, MissingDrawingLeavesWhiteInsideTheFrame) {
 TEST_F(DrawingPanelTest, ChangedFileShowsAtTheNextRepaintAndToggleTwiceReturns) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, Red);
     WriteRectangleDrawing("DATA\\PINOUTS\\PINOUTS.000", -500, 500, 500, -500, RGB(0, 0, 255));
-    HWND panel = frame().startPanel.GetSafeHwnd();
+    HWND panel = view().startPanel.GetSafeHwnd();
     EXPECT_GT(Pixels::OfClient(panel).countOf(Red, RECT{0, 0, 190, 400}), 100);
 
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, RGB(0, 128, 0));
     EXPECT_EQ(Pixels::OfClient(panel).countOf(Red, RECT{0, 0, 190, 400}), 0) << "the old drawing stayed";
 
-    frame().startPanel.secondPath = "DATA\\PINOUTS\\PINOUTS.000";
+    frame().ShowCable(0);  // the welcome cable's pinouts, DATA\PINOUTS\PINOUTS.000
     ::SendMessageA(mainWindow(), WM_COMMAND, 506, 0);  // F6
-    EXPECT_EQ(frame().startPanel.showFirst, 0);
+    EXPECT_EQ(view().startPanel.showFirst, 0);
     EXPECT_GT(Pixels::OfScreen(panel).countOf(RGB(0, 0, 255), RECT{0, 0, 190, 300}), 100) << "pinouts on screen";
-    EXPECT_EQ(frame().endPanel.showFirst, 1) << "F6 leaves the end panel alone";
+    EXPECT_EQ(view().endPanel.showFirst, 1) << "F6 leaves the end panel alone";
     ::SendMessageA(mainWindow(), WM_COMMAND, 506, 0);
-    EXPECT_EQ(frame().startPanel.showFirst, 1);
+    EXPECT_EQ(view().startPanel.showFirst, 1);
     EXPECT_GT(Pixels::OfScreen(panel).countOf(RGB(0, 128, 0), RECT{0, 0, 190, 300}), 100);
 }
 
 TEST_F(DrawingPanelTest, HintIsSetOnceAndFurtherMovesRepaintNoStatusLine) {
-    HWND panel = frame().diagramPanel.GetSafeHwnd();
+    HWND panel = view().diagramPanel.GetSafeHwnd();
     ::SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(frame().CurrentHintId, 6);
-    EXPECT_EQ(frame().StatusText, "Circuit diagram. Doubleclick or press F8 for notes.");
-    frame().StatusText = "marker";  // a repeated hint from the same panel must not rewrite the line
+    EXPECT_EQ(view().CurrentHintId, 6);
+    EXPECT_EQ(view().StatusText, "Circuit diagram. Doubleclick or press F8 for notes.");
+    MainFrameProbe::StatusText(frame()) = "marker";  // a repeated hint from the same panel must not rewrite the line
     ::SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(50, 60));
-    EXPECT_EQ(frame().StatusText, "marker");
+    EXPECT_EQ(view().StatusText, "marker");
 }
 
 TEST_F(DrawingPanelTest, DoubleClicksToggleConnectorsAndOpenNotesForTheDiagram) {
-    ::SendMessageA(frame().startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::SendMessageA(frame().startPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(frame().startPanel.showFirst, 0);
-    ::SendMessageA(frame().endPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::SendMessageA(frame().endPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(frame().endPanel.showFirst, 0);
+    ::SendMessageA(view().startPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(view().startPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(view().startPanel.showFirst, 0);
+    ::SendMessageA(view().endPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(view().endPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(view().endPanel.showFirst, 0);
 
     frame().ShowCable(57);
     HWND owner = nullptr;
@@ -159,23 +160,23 @@ TEST_F(DrawingPanelTest, DoubleClicksToggleConnectorsAndOpenNotesForTheDiagram) 
         notesNumber = NotesNumberOf(dialog);
         PressButton(dialog, IDOK);
     });
-    ::SendMessageA(frame().diagramPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    ::PostMessageA(frame().diagramPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
+    ::SendMessageA(view().diagramPanel.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    ::PostMessageA(view().diagramPanel.GetSafeHwnd(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));
     PumpUntilIdle(150);
     ASSERT_TRUE(notes.seen());
     EXPECT_EQ(notes.dialog().caption, "Strandor! - Cable Notes");
     EXPECT_EQ(owner, mainWindow()) << "the panel's top-level window owns the notes";
-    EXPECT_EQ(frame().diagramPanel.showFirst, 1) << "the diagram never toggles";
+    EXPECT_EQ(view().diagramPanel.showFirst, 1) << "the diagram never toggles";
     EXPECT_EQ(notesNumber, 57);
 }
 
 TEST_F(DrawingPanelTest, ThousandRepaintsAndTogglesLeaveNoGdiObjectBehind) {
     WriteRectangleDrawing("DATA\\PLUG\\PLUG.000", -500, 500, 500, -500, Red);
-    frame().startPanel.UpdateWindow();
+    ::UpdateWindow(view().startPanel.GetSafeHwnd());
     long before = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) {
-        frame().startPanel.Toggle();
-        ::RedrawWindow(frame().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ::SendMessageA(mainWindow(), WM_COMMAND, ID_START_PINOUTS, 0);
+        ::RedrawWindow(view().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     PumpUntilIdle();
     EXPECT_EQ(LiveGdiObjects(), before);
@@ -192,7 +193,7 @@ TEST_F(DrawingPanelTest, DamagedFilesLeaveThePanelWhiteAndTheProgramRunning) {
         valid.substr(0, valid.size() - 10),  // truncated
         std::string(20 * 1024 * 1024, '\x55'),
     };
-    HWND panel = frame().diagramPanel.GetSafeHwnd();
+    HWND panel = view().diagramPanel.GetSafeHwnd();
     for (const std::string& bytes : cases) {
         WriteBytes("DATA\\CABLE\\CABLE.000", bytes);
         ::RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

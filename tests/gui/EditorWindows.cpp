@@ -1,6 +1,7 @@
 #include "EditorWindows.h"
 
 #include "GuiHarness.h"
+#include "framework/Handle.h"
 
 namespace {
 
@@ -40,10 +41,9 @@ std::vector<EditorWindow> WaitForEditors(size_t count, const std::string& file) 
 }
 
 void EndProcess(DWORD id) {
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-    if (!process) return;
-    ::TerminateProcess(process, 0);
-    ::WaitForSingleObject(process, 5000);
-    ::CloseHandle(process);
+    const ScopedHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (!process.valid()) return;
+    ::TerminateProcess(process.get(), 0);
+    ::WaitForSingleObject(process.get(), 5000);
 }
 

@@ -21,8 +21,7 @@ protected:
     void SetUp() override {
         ::CreateDirectoryA("DATA", nullptr);
         ::CreateDirectoryA("DATA\\USERNOTE", nullptr);
-        HANDLE file = ::CreateFileA("DATA\\USERNOTE\\USERNOTE.000", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ::CloseHandle(file);
+        WriteBytes("DATA\\USERNOTE\\USERNOTE.000", "");
         ProgramTest::SetUp();
         PressKey(startWindow(), VK_RETURN);
     }

@@ -144,11 +144,11 @@ TEST_F(FindCableTest, TypingTabArrowsAndEnterSwitchToTheFoundCable) {
     EXPECT_EQ(focusAfterTabs, list) << "words, start connector, end connector, the check box, then the list";
     EXPECT_EQ(selected, 1);
     EXPECT_EQ(title(), "Strandor! [ nullmodem, 3-Wire, DB25-DB9 ]");
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 2);
-    EXPECT_EQ(frame().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.002");
-    EXPECT_EQ(frame().startPanel.firstPath, "DATA\\PLUG\\PLUG.011");
-    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
-    EXPECT_EQ(frame().browseNode, 4) << "F5 opens next in RS232, where cable 2 is listed";
+    EXPECT_EQ(view().shownCable.origin.tableRow, 2);
+    EXPECT_EQ(view().diagramPanel.firstPath, "DATA\\CABLE\\CABLE.002");
+    EXPECT_EQ(view().startPanel.firstPath, "DATA\\PLUG\\PLUG.011");
+    EXPECT_EQ(view().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
+    EXPECT_EQ(view().browseNode, 4) << "F5 opens next in RS232, where cable 2 is listed";
 }
 
 TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
@@ -175,8 +175,8 @@ TEST_F(FindCableTest, ConnectorChoicesNarrowTheListAndEscapeChangesNothing) {
     EXPECT_EQ(rows, (std::vector<std::string>{Catalog.cables[5].name}));
     EXPECT_EQ(inHandRows, (std::vector<std::string>{Catalog.cables[52].name, Catalog.cables[2].name}));
     EXPECT_EQ(title(), "Strandor!");
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 0);
-    EXPECT_EQ(frame().browseNode, 0);
+    EXPECT_EQ(view().shownCable.origin.tableRow, 0);
+    EXPECT_EQ(view().browseNode, 0);
 }
 
 TEST_F(FindCableTest, CopyWiringPutsTextAndCsvOnTheClipboardAndIsGreyForCableZero) {
@@ -190,7 +190,7 @@ TEST_F(FindCableTest, CopyWiringPutsTextAndCsvOnTheClipboardAndIsGreyForCableZer
     EXPECT_FALSE(grey());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
     PumpUntilIdle();
-    EXPECT_EQ(frame().StatusText, "Wiring of nullmodem, DB9-DB9 copied");
+    EXPECT_EQ(view().StatusText, "Wiring of nullmodem, DB9-DB9 copied");
 
     ASSERT_TRUE(::OpenClipboard(nullptr));
     auto read = [](UINT format) {

@@ -42,7 +42,7 @@ TEST_F(FuzzInputPaintTest, EveryKeptInputOnAPanelInTheNotesDialogAndOnAPrintedSh
     const std::vector<std::string> inputs = keptInputs();
     ASSERT_GE(inputs.size(), 10u) << "no kept fuzz inputs under " << FUZZ_INPUTS_DIR;
     for (const char* place : SheetPlaces) WriteDataFile(place, "");
-    HWND panel = frame().diagramPanel.GetSafeHwnd();
+    HWND panel = view().diagramPanel.GetSafeHwnd();
     const long gdiBefore = LiveGdiObjects();
 
     for (const std::string& input : inputs) {  // on a panel and in the notes dialog

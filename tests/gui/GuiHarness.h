@@ -85,11 +85,20 @@ protected:
     void TearDown() override;
     HWND mainWindow() const;
     HWND startWindow() const;
-    // The main window this test's program made: its state, panels and buttons.
+    // The main window this test's program made, and its state to read.
     MainFrame& frame() const;
+    MainFrameView view() const { return frame().View(); }
 
     GuideApp* app = nullptr;
 };
 
 // The folder the tests run in: a scratch folder with a DATA tree the tests write themselves.
 std::string ScratchFolder();
+
+// What a test sets in the main window directly, where no user action reaches it.
+struct MainFrameProbe {
+    static std::string& StatusText(MainFrame& frame) { return frame.StatusText; }
+    static Scale& PanelScale(MainFrame& frame) { return frame.PanelScale; }
+    static SurfaceColours& Colours(MainFrame& frame) { return frame.colours; }
+    static int& BrowseNode(MainFrame& frame) { return frame.browseNode; }
+};

@@ -54,8 +54,8 @@ TEST_F(KeyButtonTest, TenButtonsAtTheirPlacesWithTheirHints) {
         EXPECT_EQ(rect.top, 5);
         EXPECT_EQ(rect.right - rect.left, 40);
         EXPECT_EQ(rect.bottom - rect.top, 40);
-        EXPECT_EQ(frame().KeyButtons[i].hintText, hints[i]);
-        EXPECT_EQ(frame().KeyButtons[i].commandId, 501 + i);
+        EXPECT_EQ(view().KeyButtons[i].hintText, hints[i]);
+        EXPECT_EQ(view().KeyButtons[i].commandId, 501 + i);
         EXPECT_EQ(::GetWindowLongA(::GetDlgItem(mainWindow(), 501 + i), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     }
     EXPECT_EQ(::GetDlgItem(mainWindow(), 511), nullptr) << "no F11 button";
@@ -72,17 +72,17 @@ TEST_F(KeyButtonTest, ButtonsShowTheirPicturesAndStayAfterAResize) {
 
 TEST_F(KeyButtonTest, MovingFromF5ToF6ShowsItsHintOnce) {
     ::SendMessageA(::GetDlgItem(mainWindow(), 505), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(frame().StatusText, "Cable selection");
+    EXPECT_EQ(view().StatusText, "Cable selection");
     ::SendMessageA(::GetDlgItem(mainWindow(), 506), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(frame().StatusText, "View start connector/pinouts");
-    EXPECT_EQ(frame().CurrentHintId, 506);
-    frame().StatusText = "marker";
+    EXPECT_EQ(view().StatusText, "View start connector/pinouts");
+    EXPECT_EQ(view().CurrentHintId, 506);
+    MainFrameProbe::StatusText(frame()) = "marker";
     ::SendMessageA(::GetDlgItem(mainWindow(), 506), WM_MOUSEMOVE, 0, MAKELPARAM(9, 9));
-    EXPECT_EQ(frame().StatusText, "marker") << "moves within F6 rewrite nothing";
+    EXPECT_EQ(view().StatusText, "marker") << "moves within F6 rewrite nothing";
     ::SendMessageA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 100));
-    EXPECT_EQ(frame().StatusText, "");
+    EXPECT_EQ(view().StatusText, "");
     ::SendMessageA(::GetDlgItem(mainWindow(), 506), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(frame().StatusText, "View start connector/pinouts");
+    EXPECT_EQ(view().StatusText, "View start connector/pinouts");
 }
 
 TEST_F(KeyButtonTest, KeyButtonAndMenuOpenTheSameDialogs) {
@@ -106,19 +106,19 @@ TEST_F(KeyButtonTest, KeyButtonAndMenuOpenTheSameDialogs) {
 TEST_F(KeyButtonTest, F6AndF7ToggleByKeyButtonAndMenu) {
     key(VK_F6);
     PumpUntilIdle();
-    EXPECT_EQ(frame().startPanel.showFirst, 0);
+    EXPECT_EQ(view().startPanel.showFirst, 0);
     click(506);
     PumpUntilIdle();
-    EXPECT_EQ(frame().startPanel.showFirst, 1);
+    EXPECT_EQ(view().startPanel.showFirst, 1);
     menu(506);
     PumpUntilIdle();
-    EXPECT_EQ(frame().startPanel.showFirst, 0);
-    EXPECT_EQ(frame().endPanel.showFirst, 1);
+    EXPECT_EQ(view().startPanel.showFirst, 0);
+    EXPECT_EQ(view().endPanel.showFirst, 1);
     key(VK_F7);
     click(507);
     menu(507);
     PumpUntilIdle();
-    EXPECT_EQ(frame().endPanel.showFirst, 0);
+    EXPECT_EQ(view().endPanel.showFirst, 0);
 }
 
 TEST_F(KeyButtonTest, F11AndF12DoNothing) {
@@ -128,5 +128,5 @@ TEST_F(KeyButtonTest, F11AndF12DoNothing) {
     });
     EXPECT_EQ(caption, "");
     EXPECT_TRUE(::IsWindowVisible(mainWindow()));
-    EXPECT_EQ(frame().startPanel.showFirst, 1);
+    EXPECT_EQ(view().startPanel.showFirst, 1);
 }

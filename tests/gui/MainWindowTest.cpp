@@ -107,64 +107,64 @@ TEST_F(MainWindowTest, AcceleratorTableHasTwelveFunctionKeys) {
 }
 
 TEST_F(MainWindowTest, FirstLayoutAndPanelScaleFromTheFirstSizeEvent) {
-    EXPECT_EQ(frame().PanelScale, (Scale{768, -576}));
+    EXPECT_EQ(view().PanelScale, (Scale{768, -576}));
     RECT client;
     ::GetClientRect(mainWindow(), &client);
-    EXPECT_EQ(frame().startPanelRect.left, 10);
-    EXPECT_EQ(frame().startPanelRect.top, 50);
-    EXPECT_EQ(frame().startPanelRect.right, 200);
-    EXPECT_EQ(frame().startPanelRect.bottom, client.bottom - 20);
-    EXPECT_EQ(frame().diagramPanelRect.left, 220);
-    EXPECT_EQ(frame().diagramPanelRect.right, client.right - 220);
-    EXPECT_EQ(frame().endPanelRect.left, client.right - 200);
-    EXPECT_EQ(frame().endPanelRect.right, client.right - 10);
-    EXPECT_EQ(frame().StatusRect.top, client.bottom - 19);
-    EXPECT_EQ(frame().StatusRect.right, client.right - 1);
+    EXPECT_EQ(view().startPanelRect.left, 10);
+    EXPECT_EQ(view().startPanelRect.top, 50);
+    EXPECT_EQ(view().startPanelRect.right, 200);
+    EXPECT_EQ(view().startPanelRect.bottom, client.bottom - 20);
+    EXPECT_EQ(view().diagramPanelRect.left, 220);
+    EXPECT_EQ(view().diagramPanelRect.right, client.right - 220);
+    EXPECT_EQ(view().endPanelRect.left, client.right - 200);
+    EXPECT_EQ(view().endPanelRect.right, client.right - 10);
+    EXPECT_EQ(view().StatusRect.top, client.bottom - 19);
+    EXPECT_EQ(view().StatusRect.right, client.right - 1);
 }
 
 TEST_F(MainWindowTest, ResizeTo800x600LaysOutInThirdsWithTheNewScale) {
     showMain(startWindow());
     ::SetWindowPos(mainWindow(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
     PumpUntilIdle();
-    EXPECT_EQ(frame().PanelScale, (Scale{960, -720}));
+    EXPECT_EQ(view().PanelScale, (Scale{960, -720}));
     RECT client;
     ::GetClientRect(mainWindow(), &client);
     int third = client.right / 3;
-    EXPECT_EQ(frame().startPanelRect.right, third - 10);
-    EXPECT_EQ(frame().diagramPanelRect.left, third + 10);
-    EXPECT_EQ(frame().diagramPanelRect.right, 2 * third - 10);
-    EXPECT_EQ(frame().endPanelRect.left, 2 * third + 10);
-    EXPECT_EQ(frame().endPanelRect.bottom, client.bottom - 20);
+    EXPECT_EQ(view().startPanelRect.right, third - 10);
+    EXPECT_EQ(view().diagramPanelRect.left, third + 10);
+    EXPECT_EQ(view().diagramPanelRect.right, 2 * third - 10);
+    EXPECT_EQ(view().endPanelRect.left, 2 * third + 10);
+    EXPECT_EQ(view().endPanelRect.bottom, client.bottom - 20);
 
     ::ShowWindow(mainWindow(), SW_MINIMIZE);
     PumpUntilIdle();
-    EXPECT_EQ(frame().PanelScale, (Scale{960, -720})) << "minimising changes nothing";
+    EXPECT_EQ(view().PanelScale, (Scale{960, -720})) << "minimising changes nothing";
 }
 
 TEST_F(MainWindowTest, StatusLineWelcomesThenFollowsTheSurface) {
     showMain(startWindow());
-    EXPECT_EQ(frame().StatusText, "Welcome to Strandor! v1.02");
-    EXPECT_EQ(frame().CurrentHintId, 0);
+    EXPECT_EQ(view().StatusText, "Welcome to Strandor! v1.02");
+    EXPECT_EQ(view().CurrentHintId, 0);
     RECT client;
     ::GetClientRect(mainWindow(), &client);
     int threshold = client.bottom - 20;
 
     moveMouse(mainWindow(), 300, threshold + 1);
-    EXPECT_EQ(frame().StatusText, "Statusbar");
-    EXPECT_EQ(frame().CurrentHintId, 1);
+    EXPECT_EQ(view().StatusText, "Statusbar");
+    EXPECT_EQ(view().CurrentHintId, 1);
     moveMouse(mainWindow(), 300, threshold);
-    EXPECT_EQ(frame().CurrentHintId, 1) << "the threshold line changes nothing";
+    EXPECT_EQ(view().CurrentHintId, 1) << "the threshold line changes nothing";
     moveMouse(mainWindow(), 300, threshold - 1);
-    EXPECT_EQ(frame().StatusText, "");
-    EXPECT_EQ(frame().CurrentHintId, 3);
+    EXPECT_EQ(view().StatusText, "");
+    EXPECT_EQ(view().CurrentHintId, 3);
 }
 
 TEST_F(MainWindowTest, FirstShowKeepsTheFixedLayoutAndScale) {
     showMain(startWindow());
-    EXPECT_EQ(frame().PanelScale, (Scale{768, -576}));
-    EXPECT_EQ(frame().startPanelRect.right - frame().startPanelRect.left, 190);
+    EXPECT_EQ(view().PanelScale, (Scale{768, -576}));
+    EXPECT_EQ(view().startPanelRect.right - view().startPanelRect.left, 190);
     RECT panel;
-    ::GetWindowRect(frame().startPanel.GetSafeHwnd(), &panel);
+    ::GetWindowRect(view().startPanel.GetSafeHwnd(), &panel);
     EXPECT_EQ(panel.right - panel.left, 190) << "the start panel's window";
 }
 
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, PaintsGreySurfaceWhiteEdgesStatusTextAndLogo) {
     // The logo is the 120 x 40 bitmap copied to (500, 5).
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
-    HGDIOBJ old = ::SelectObject(memory, frame().LogoBitmap.GetSafeHandle());
+    HGDIOBJ old = ::SelectObject(memory, view().LogoBitmap.GetSafeHandle());
     int differing = 0;
     for (int y = 0; y < 40; y += 3)
         for (int x = 0; x < 120; x += 3)

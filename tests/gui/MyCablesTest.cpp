@@ -41,23 +41,6 @@ std::string manualExample() {
     return text;
 }
 
-void removeTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(folder + "\\" + name);
-            else
-                ::DeleteFileA((folder + "\\" + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-
 // The rows of a list box (or, with CB_ messages, of a drop-down list) of the dialog.
 Rows rowsOf(HWND dialog, int id = ListId, UINT count = LB_GETCOUNT, UINT get = LB_GETTEXT) {
     HWND list = ::GetDlgItem(dialog, id);
@@ -114,8 +97,8 @@ std::string renamedExample(const std::string& name) {
 // What the tests of the user's cables leave behind goes, so that later tests find the folder as
 // a new installation has it.
 void removeWrittenFiles() {
-    removeTree("DATA\\MYCABLES");
-    removeTree("DATA\\SOURCES");
+    RemoveTree("DATA\\MYCABLES");
+    RemoveTree("DATA\\SOURCES");
     for (const char* file : {"DATA\\PLUG\\PLUG.009", "DATA\\PLUG\\PLUG.011", "DATA\\PINOUTS\\PINOUTS.001",
                              "DATA\\PINOUTS\\PINOUTS.002", "DATA\\CABLE\\CABLE.006", "DATA\\MISC\\CABLES.IDX"})
         ::DeleteFileA(file);
@@ -130,7 +113,7 @@ void writeSource(const std::string& file, const std::string& text) {
 class MyCablesTest : public ProgramTest {
 protected:
     void SetUp() override {
-        removeTree("DATA\\MYCABLES");
+        RemoveTree("DATA\\MYCABLES");
         writeShippedDrawings();
         copyShippedSources();
         ProgramTest::SetUp();
@@ -201,7 +184,7 @@ TEST_F(MyCablesTest, TheRootOffersMyCablesOnlyWhileTheFolderHoldsASourceSortedBy
     EXPECT_EQ(root, withMine);
     EXPECT_EQ(mine, (Rows{"[ - ] My cables", "      adapter 9", "      adapter 10", "      Adapter Z",
                           "      broken.txt (error)"}));
-    EXPECT_EQ(frame().browseNode, 0) << "back at the root";
+    EXPECT_EQ(view().browseNode, 0) << "back at the root";
 
     for (const char* file : {"a.txt", "b.txt", "c.txt", "broken.txt", "plug-mine.txt"})
         ::DeleteFileA((std::string("DATA\\MYCABLES\\") + file).c_str());
@@ -214,32 +197,32 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
     // The table's cable 52 has the same two connectors: its panels are what the example must show.
     frame().ShowCable(52);
     PumpUntilIdle();
-    const Pixels start52 = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
-    const Pixels end52 = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    const Pixels start52 = Pixels::OfClient(view().startPanel.GetSafeHwnd());
+    const Pixels end52 = Pixels::OfClient(view().endPanel.GetSafeHwnd());
     frame().ShowCable(0);
 
     writeSource("DE-9 to DB-25 adapter.txt", example);
     EXPECT_FALSE(pick(1).empty()) << "the selection dialog opened";
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
-    EXPECT_EQ(frame().ShownCable().origin.tableRow, 0);
-    EXPECT_EQ(frame().ShownCable().origin.myFile, "DE-9 to DB-25 adapter.txt");
-    EXPECT_EQ(frame().browseNode, MyCablesNode);
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().startPanel.GetSafeHwnd()), start52)) << "start connector";
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().endPanel.GetSafeHwnd()), end52)) << "end connector";
-    EXPECT_EQ(frame().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
-    EXPECT_EQ(frame().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
+    EXPECT_EQ(view().shownCable.origin.tableRow, 0);
+    EXPECT_EQ(view().shownCable.origin.myFile, "DE-9 to DB-25 adapter.txt");
+    EXPECT_EQ(view().browseNode, MyCablesNode);
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().startPanel.GetSafeHwnd()), start52)) << "start connector";
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().endPanel.GetSafeHwnd()), end52)) << "end connector";
+    EXPECT_EQ(view().startPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.001");
+    EXPECT_EQ(view().endPanel.secondPath, "DATA\\PINOUTS\\PINOUTS.002");
 
     // The diagram and the notes are compiled into the cache and pass the check every drawing passes.
-    for (const std::string& path : Rows{frame().diagramPanel.firstPath, frame().ShownCable().notes}) {
+    for (const std::string& path : Rows{view().diagramPanel.firstPath, view().shownCable.notes}) {
         EXPECT_EQ(path.rfind("DATA\\MYCABLES\\CACHE\\", 0), 0u) << path;
         EXPECT_TRUE(IsPlayableMetafile(path.c_str())) << path;
     }
-    const Pixels diagram = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
+    const Pixels diagram = Pixels::OfClient(view().diagramPanel.GetSafeHwnd());
     EXPECT_GT(diagram.countOf(RGB(0, 0, 0), {0, 0, diagram.width(), diagram.height()}), 200) << "a drawn diagram";
 
     // F6 turns the start connector into its pinouts, as for any cable.
     PressKey(mainWindow(), VK_F6);
-    const Pixels pinouts = Pixels::OfClient(frame().startPanel.GetSafeHwnd());
+    const Pixels pinouts = Pixels::OfClient(view().startPanel.GetSafeHwnd());
     EXPECT_GT(pinouts.countOf(RGB(0, 160, 0), {0, 0, pinouts.width(), pinouts.height()}), 100);
     PressKey(mainWindow(), VK_F6);
 }
@@ -247,8 +230,8 @@ TEST_F(MyCablesTest, TheManualsExampleIsShownAsTheTableShowsItsCables) {
 TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawings) {
     writeSource("adapter.txt", manualExample());
     pick(1);
-    ASSERT_EQ(frame().ShownCable().origin.myFile, "adapter.txt");
-    const std::string endPlug = frame().endPanel.firstPath;
+    ASSERT_EQ(view().shownCable.origin.myFile, "adapter.txt");
+    const std::string endPlug = view().endPanel.firstPath;
 
     // Saved broken while shown: the third head line names no drawing.
     std::string broken = manualExample();
@@ -261,7 +244,7 @@ TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawi
     EXPECT_EQ(answers.seen()[0].caption, "Strandor!");
     EXPECT_EQ(answers.seen()[0].text.rfind("adapter.txt, line 3: ", 0), 0u) << answers.seen()[0].text;
     EXPECT_NE(answers.seen()[0].text.find("Open it in the text editor?"), std::string::npos);
-    EXPECT_EQ(frame().endPanel.firstPath, endPlug) << "the last good drawings stay";
+    EXPECT_EQ(view().endPanel.firstPath, endPlug) << "the last good drawings stay";
     EXPECT_TRUE(EditorWindows().empty()) << "No opens no editor";
 
     // Activated again with nothing changed: no second message.
@@ -288,7 +271,7 @@ TEST_F(MyCablesTest, ABrokenSourceIsNamedWithItsLineOnceAndKeepsTheLastGoodDrawi
 TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     writeSource("adapter.txt", manualExample());
     pick(1);
-    const Pixels before = Pixels::OfClient(frame().endPanel.GetSafeHwnd());
+    const Pixels before = Pixels::OfClient(view().endPanel.GetSafeHwnd());
     const RECT all = {0, 0, before.width(), before.height()};
     EXPECT_GT(before.countOf(RGB(0, 0, 255), all), 100) << "the DB-25 drawing at the end";
 
@@ -301,23 +284,25 @@ TEST_F(MyCablesTest, AChangedSourceIsRepaintedWhenTheWindowIsActiveAgain) {
     ::SendMessageA(mainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
     PumpUntilIdle(150);
     EXPECT_EQ(title(), "Strandor! [ No cable ]") << "its source deleted, the cable goes";
-    EXPECT_TRUE(frame().ShownCable().origin.myFile.empty());
+    EXPECT_TRUE(view().shownCable.origin.myFile.empty());
 }
 
 TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
     ::CopyFileA((programFolder() + "\\DATA\\CABLE\\CABLE.006").c_str(), "DATA\\CABLE\\CABLE.006", FALSE);
     frame().ShowCable(6);
-    const Pixels shipped = Pixels::OfClient(frame().diagramPanel.GetSafeHwnd());
+    const Pixels shipped = Pixels::OfClient(view().diagramPanel.GetSafeHwnd());
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_NEW_CABLE, 0);
     PumpUntilIdle(150);
-    const std::string written = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
+    const std::string bytes = ReadBytes("DATA\\MYCABLES\\nullmodem, DB9-DB9 - copy.txt");
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), 0u) << "written as UTF-8 with a byte order mark";
+    const std::string written = bytes.substr(std::min<std::size_t>(3, bytes.size()));
     EXPECT_EQ(written.rfind("# Made from \"nullmodem, DB9-DB9\"", 0), 0u) << written;
     EXPECT_NE(written.find("\nconnector start 9\r\nconnector end 9\r\npinouts start 1\r\npinouts end 1\r\n"),
               std::string::npos);
     EXPECT_NE(written.find(ReadBytes("DATA\\SOURCES\\cables\\cable-006.txt").substr(0, 40)), std::string::npos)
         << "the shipped source follows the head";
     EXPECT_EQ(title(), "Strandor! [ nullmodem, DB9-DB9 - copy ]");
-    EXPECT_TRUE(samePixels(Pixels::OfClient(frame().diagramPanel.GetSafeHwnd()), shipped))
+    EXPECT_TRUE(samePixels(Pixels::OfClient(view().diagramPanel.GetSafeHwnd()), shipped))
         << "the copy draws cable 6's diagram";
     EXPECT_EQ(WaitForEditors(1, "copy").size(), 1u) << "opened in the editor";
 
@@ -362,13 +347,13 @@ TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
     EXPECT_NE(std::find(found.begin(), found.end(), "DE-9 to DB-25 adapter"), found.end());
     EXPECT_NE(std::find(ends.begin(), ends.end(), "DB-25 male"), ends.end());
     EXPECT_EQ(title(), "Strandor! [ DE-9 to DB-25 adapter ]");
-    EXPECT_EQ(frame().browseNode, MyCablesNode) << "F5 opens next where it is listed";
+    EXPECT_EQ(view().browseNode, MyCablesNode) << "F5 opens next where it is listed";
     EXPECT_FALSE(grey(ID_EDIT_CABLE));
 
     // Ctrl+C: its wiring, as the continuity list names the contacts.
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_COPY_WIRING, 0);
     PumpUntilIdle();
-    EXPECT_EQ(frame().StatusText, "Wiring of DE-9 to DB-25 adapter copied");
+    EXPECT_EQ(view().StatusText, "Wiring of DE-9 to DB-25 adapter copied");
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HANDLE data = ::GetClipboardData(CF_TEXT);
     const char* text = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
@@ -396,7 +381,8 @@ TEST_F(MyCablePrintTest, TheSheetOfAUserCableCarriesItsNameAndNotes) {
     copyShippedSources();
     writeSource("adapter.txt", manualExample());
     WriteBytes("DATA\\MYCABLES\\adapter.notes", "Hood screws from the spares box");
-    MyCableShelf shelf;
+    WindowsFolder files;
+    MyCableShelf shelf(files);
     shelf.Refresh();
     ASSERT_EQ(shelf.Cables().size(), 1u);
     ASSERT_TRUE(shelf.Cables()[0].drawable) << shelf.Cables()[0].errorText();

@@ -60,9 +60,9 @@ PrintQueueLock::PrintQueueLock()
     : file(::CreateFileA("Z:\\tmp\\strandor-print-tests.lock", GENERIC_READ | GENERIC_WRITE,
                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr)) {
     DWORD start = ::GetTickCount();
-    while (file != INVALID_HANDLE_VALUE && ::GetTickCount() - start < 300000) {
+    while (file.valid() && ::GetTickCount() - start < 300000) {
         OVERLAPPED whole{};
-        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
+        if (::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
             locked = true;
             break;
         }
@@ -72,8 +72,7 @@ PrintQueueLock::PrintQueueLock()
 
 PrintQueueLock::~PrintQueueLock() {
     OVERLAPPED whole{};
-    if (locked) ::UnlockFileEx(file, 0, 1, 0, &whole);
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    if (locked) ::UnlockFileEx(file.get(), 0, 1, 0, &whole);
 }
 
 void PrintTest::SetUp() {

@@ -9,6 +9,7 @@
 
 #include "GuiHarness.h"
 #include "PrintSpool.h"
+#include "framework/Handle.h"
 
 // Answers the dialogs that appear one after the other inside the running modal loops. With
 // `repeatLast`, the last step answers every further dialog too.
@@ -50,13 +51,11 @@ HICON StopIcon();
 class PrintQueueLock {
 public:
     PrintQueueLock();
-    PrintQueueLock(const PrintQueueLock&) = delete;
-    PrintQueueLock& operator=(const PrintQueueLock&) = delete;
     ~PrintQueueLock();
     bool held() const { return locked; }
 
 private:
-    HANDLE file;
+    ScopedHandle file;
     bool locked = false;
 };
 
@@ -80,15 +79,11 @@ class HeldOpen {
 public:
     explicit HeldOpen(const std::string& path)
         : handle(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldOpen() { release(); }
-    bool held() const { return handle != INVALID_HANDLE_VALUE; }
-    void release() {
-        if (held()) ::CloseHandle(handle);
-        handle = INVALID_HANDLE_VALUE;
-    }
+    bool held() const { return handle.valid(); }
+    void release() { handle.reset(); }
 
 private:
-    HANDLE handle;
+    ScopedHandle handle;
 };
 
 // Code page 1252 text (the program's) as UTF-8 (pdftotext's).

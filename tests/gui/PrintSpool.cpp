@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "TestDrawings.h"
+#include "framework/Handle.h"
 
 namespace {
 // The Windows rules for one quoted argument; the commands here hold no double quotes.
@@ -70,17 +72,14 @@ std::string RunUnix(const std::string& shellCommand) {
                           &process)) {
         return "";
     }
-    if (process.hProcess) ::CloseHandle(process.hProcess);
-    if (process.hThread) ::CloseHandle(process.hThread);
+    const ScopedHandle thread(process.hThread), shell(process.hProcess);
     std::string done = base + ".done";
     DWORD start = ::GetTickCount();
     while (::GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (::GetTickCount() - start > 120000) return "";
         ::Sleep(10);
     }
-    std::ifstream file(done, std::ios::binary);
-    std::string output((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    file.close();
+    const std::string output = ReadBytes(done);
     ::DeleteFileA(done.c_str());
     return output;
 }
@@ -175,7 +174,7 @@ PrintedPage ReadPrintedPage(const std::string& pdf) {
 PrintedPixels PrintedPixels::Render(const std::string& pdf, int dpi) {
     PrintedPixels pixels;
     RunUnix("pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " " + shellQuoted(pdf) + " print-render");
-    std::ifstream file("print-render.pgm", std::ios::binary);
+    std::istringstream file(ReadBytes("print-render.pgm"));
     std::string magic;
     int maxValue = 0;
     file >> magic >> pixels.width >> pixels.height >> maxValue;
@@ -256,9 +255,7 @@ SpoolFolderBlocked::SpoolFolderBlocked() {
     // Kept in the spelling the prefix has, so it comes back unchanged.
     folder = std::string(system) + "\\spool\\";
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "PRINTERS").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    ::FindClose(search);
+    if (!FindHandle(::FindFirstFileA((folder + "PRINTERS").c_str(), &found)).valid()) return;
     folder += found.cFileName;
     moved = ::MoveFileA(folder.c_str(), (folder + ".held").c_str()) != 0;
     blocked = moved && (WriteDataFile(folder, "not a folder"),

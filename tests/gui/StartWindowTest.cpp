@@ -79,7 +79,7 @@ TEST_F(StartWindowTest, EscAsksToQuitAndOkEndsTheProgramWithoutShowingTheMainWin
         PressButton(box, IDOK);
     });
     HWND main = mainWindow();
-    HDC memoryDc = frame().FrameMemDC.GetSafeHdc();
+    HDC memoryDc = view().FrameMemDC.GetSafeHdc();
     ASSERT_NE(memoryDc, nullptr);
     ::PostMessageA(startWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
     bool quit = PumpUntilIdle(150);

@@ -9,21 +9,21 @@
 #include "PrintFixture.h"
 #include "TestDrawings.h"
 #include "app/MainFrame.h"
+#include "framework/Handle.h"
 #include "resource.h"
 
 namespace {
 // Every file below the folder with its bytes, and its folders (as "").
 std::map<std::string, std::string> below(const std::string& folder, std::map<std::string, std::string> found = {}) {
     WIN32_FIND_DATAA entry;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &entry)) {
+    const FindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+    for (bool more = search.valid(); more; more = ::FindNextFileA(search.get(), &entry)) {
         const std::string name = entry.cFileName, path = folder + "\\" + name;
         if (name == "." || name == "..") continue;
         bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
         found[path] = isFolder ? "" : ReadBytes(path);
         if (isFolder) found = below(path, found);
     }
-    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
     return found;
 }
 
@@ -85,8 +85,8 @@ TEST_F(SurroundingsTest, AwkwardFoldersAndNotesFilesLoseNothingAndEveryRefusalNa
         {
             Undo arranged = c.arrange();
             const std::map<std::string, std::string> before = below(folder);
-            ::RedrawWindow(frame().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            EXPECT_GT(Pixels::OfClient(frame().diagramPanel.GetSafeHwnd()).countOf(RGB(255, 0, 0), RECT{0, 0, 400, 600}), 100)
+            ::RedrawWindow(view().diagramPanel.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_GT(Pixels::OfClient(view().diagramPanel.GetSafeHwnd()).countOf(RGB(255, 0, 0), RECT{0, 0, 400, 600}), 100)
                 << c.folder << ": the panel shows no drawing";
 
             std::vector<DialogInfo> boxes;

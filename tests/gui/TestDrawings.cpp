@@ -1,7 +1,14 @@
 #include "TestDrawings.h"
 
 #include <fstream>
-#include <iterator>
+
+#include "framework/FileBytes.h"
+#include "framework/Handle.h"
+
+namespace {
+// Larger than any file a test writes or the program makes (a printed page as a picture, say).
+constexpr std::size_t MaxTestFileBytes = 64 * 1024 * 1024;
+}  // namespace
 
 void MakeDataFolders() {
     for (const char* folder : {"DATA", "DATA\\PLUG", "DATA\\PINOUTS", "DATA\\CABLE", "DATA\\NOTES", "DATA\\USERNOTE",
@@ -30,8 +37,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return ReadFileBytes(path, MaxTestFileBytes).bytes;
 }
 
 std::string GeneratedDataFile(const std::string& file) {
@@ -44,11 +50,27 @@ std::string GeneratedDataFile(const std::string& file) {
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
+    const FindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (!search.valid()) return files;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + "\\" + found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &found));
     return files;
+}
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(folder + "\\" + name);
+            else
+                ::DeleteFileA((folder + "\\" + name).c_str());
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
 }

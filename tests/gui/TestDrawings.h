@@ -13,9 +13,13 @@ void MakeDataFolders();
 void WriteRectangleDrawing(const std::string& path, int left, int top, int right, int bottom, COLORREF colour);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
 // A file of the DATA tree generated beside the test program ("MISC\\CABLES.IDX").
 std::string GeneratedDataFile(const std::string& file);
 
 // The files (not folders) in a folder, with their paths.
 std::vector<std::string> FilesIn(const std::string& folder);
+
+// Deletes a folder with everything in it.
+void RemoveTree(const std::string& folder);

@@ -3,14 +3,13 @@
 #include "Canvas.h"
 #include "PictureSet.h"
 #include "PixelFont.h"
+#include "framework/FileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -25,8 +24,8 @@ namespace {
 
 std::vector<std::uint8_t> readBytes(const fs::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadFileBytes(path.string(), 16 << 20).bytes;
+    return {bytes.begin(), bytes.end()};
 }
 
 std::uint32_t u16(const std::vector<std::uint8_t>& b, size_t at)

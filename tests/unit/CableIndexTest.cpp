@@ -69,7 +69,7 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {"CABLE\t1\tT\n", "line 1: the cable number '1' is not three digits"},
         {"CABLE\t001\t\n", "line 1: cable 001 has no title"},
         {Cable + Ends + "CABLE\t001\tU\n", "line 4: the cables stand in ascending order: 001 cannot follow 001"},
-        {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male' or 'female', not 'both'"},
+        {Cable + "START\tDE-9\tboth\tx\ty\n", "line 2: the gender is 'male', 'female' or empty (loose ends), not 'both'"},
         {Cable + Ends + "START\tDE-9\tmale\tx\ty\n", "line 4: a second START line for cable 001"},
         {Cable + "START\tDE-9\tmale\tx\ty\nCABLE\t002\tU\n", "line 1: cable 001 has no END line"},
         {Cable + Ends + "WIRE\tcable\tS1\t\tE1\t\t\n", "line 4: the wire kind is wire, ribbon, shield or jumper, not 'cable'"},
@@ -77,7 +77,7 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {Cable + Ends + "WIRE\twire\tS3\tTxD\tE2\n",
          "line 4: a WIRE line has seven fields: WIRE, kind, contact, signal, contact, signal, colour"},
         {Cable + Ends + "WIRE\twire\tS3\tT\x01\tE2\t\t\n", "line 4: a field holds a control character"},
-        {Cable + Ends + "NOTES\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS or NOTE and a tab"},
+        {Cable + Ends + "NOTES\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab"},
         {Cable + Ends + "NOTE\tx\n", "line 4: a NOTE line has three fields: NOTE, heading, text"},
         {Cable + Ends + "NOTE\t\tx\n", "line 4: a note has no heading"},
         {"; only comments\r\n", "the index names no cables"},
@@ -126,8 +126,8 @@ TEST(CableIndexWriter, EveryCableInUseIsIndexedWithItsConnectorsAndWiring) {
     const std::vector<IndexedNote>& notes = reading.index.find(3)->notes;
     std::vector<std::string> headings;
     for (const IndexedNote& note : notes) headings.push_back(note.heading);
-    EXPECT_EQ(headings, (std::vector<std::string>{"What it is for", "Connectors", "Variant", "Cable to use", "Caution",
-                                                   "Wiring documented in"}));
+    EXPECT_EQ(headings, (std::vector<std::string>{"What it is for", "Connectors", "Variant", "Cable to use", "Parts",
+                                                   "Caution", "Wiring documented in"}));
     EXPECT_EQ(notes[0].text, "Joins two PCs by their 9-pin serial ports (both are DTEs), for file transfer or a "
                              "terminal session, without modems.");
 }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <unistd.h>
 
@@ -13,6 +11,7 @@
 #include "wiring/Metafile.h"
 #include "OutputTree.h"
 #include "cables/CableTable.h"
+#include "framework/FileBytes.h"
 
 using namespace wiring;
 
@@ -33,8 +32,8 @@ protected:
     static fs::path onDisk(const char* prefix, int number) { return root / "DATA" / dataPath(prefix, number); }
 
     static std::vector<std::uint8_t> bytesOf(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        const std::string bytes = ReadFileBytes(path.string(), 16 << 20).bytes;
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
     }
 
     static void expectMetafile(const fs::path& path) {

@@ -12,6 +12,7 @@
 #include "wiring/ConnectorSource.h"
 #include "OutputTree.h"
 #include "wiring/SourceText.h"
+#include "wiring/TextEncoding.h"
 
 using namespace wiring;
 
@@ -139,8 +140,26 @@ TEST(DatagenSource, MissingDrawingIsNamedWithTheCableThatNeedsIt) {
 }
 
 TEST(DatagenSource, CharactersOutsideCodePage1252AreRefused) {
-    EXPECT_EQ(toCodePage1252("5\xC2\xBC\"", "f", 1), "5\xBC\"");
-    EXPECT_THROW(toCodePage1252("\xE2\x82\xAC", "f", 1), DataError);  // the euro sign is three bytes in UTF-8
+    EXPECT_EQ(decodeToCodePage1252("5\xC2\xBC\"", "f"), "5\xBC\"");
+    EXPECT_THROW(decodeToCodePage1252("\xE2\x98\x83", "f"), DataError);  // a snowman, which code page 1252 lacks
+}
+
+TEST(DatagenSource, AFaultIsWrittenForTheBuildAndForTheGuide) {
+    const struct {
+        SourceError fault;
+        std::string build, guide;
+    } cases[] = {
+        {{"cable-006.txt", 7, "unknown keyword 'frob'"}, "cable-006.txt:7: unknown keyword 'frob'",
+         "cable-006.txt, line 7: unknown keyword 'frob'"},
+        {{"my cable.txt", 1, "no 'name' line"}, "my cable.txt:1: no 'name' line", "my cable.txt, line 1: no 'name' line"},
+        {{"big.txt", 0, "the file is larger than 64 KB"}, "big.txt: the file is larger than 64 KB",
+         "big.txt: the file is larger than 64 KB"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.fault.text(), c.build);
+        EXPECT_EQ(c.fault.guideText(), c.guide);
+        EXPECT_STREQ(DataError(c.fault).what(), c.build.c_str());
+    }
 }
 
 TEST(DatagenSource, PinListsExpandRangesAndEverySecondContact) {

@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "DatagenSourceFolder.h"
-#include "wiring/EndGenders.h"
+#include "framework/FileBytes.h"
 #include "NetlistFile.h"
+#include "SourceSet.h"
+#include "cables/WiringText.h"
+#include "wiring/CableIndexEntry.h"
+#include "wiring/CableLayout.h"
+#include "wiring/EndGenders.h"
+#include "wiring/NotesLayout.h"
 
 using namespace wiring;
 
@@ -141,10 +146,8 @@ TEST(DatagenWiringRules, PositionWordsNameTheirView) {
 }
 
 TEST(DatagenWiringRules, TheNetlistFileIsUpToDate) {
-    std::ifstream in(std::string(SOURCE_DIR) + "/data/netlists.txt", std::ios::binary);
-    std::stringstream kept;
-    kept << in.rdbuf();
-    EXPECT_TRUE(kept.str() == netlistFileText(loadAllCables(std::string(SOURCE_DIR) + "/data")))
+    const std::string kept = ReadFileBytes(std::string(SOURCE_DIR) + "/data/netlists.txt", 1 << 20).bytes;
+    EXPECT_TRUE(kept == netlistFileText(loadAllCables(std::string(SOURCE_DIR) + "/data")))
         << "data/netlists.txt differs from the wiring sources: run 'datagen netlists' and review the diff";
     SourceFolder data;
     data.cable(6, "wire 4 6 DTR DSR\njumper end 6 1 DSR DCD\nwire 3 2 TxD RxD\n");
@@ -202,10 +205,7 @@ TEST(DatagenWiringRules, YCablesCountTheCoresOfEachLead) {
         if (note.section == NoteSection::Cable) notes += note.text + " ";
     EXPECT_EQ(notes, "Two 8-core leads from a moulded splitter, or one 14-core cable to a splitter at the joysticks; up "
                      "to 2 m each. ");
-    std::ifstream in(data.path / "cables/cable-047.txt");
-    std::stringstream real;
-    real << in.rdbuf();
-    const std::string source = real.str();
+    const std::string source = ReadFileBytes((data.path / "cables/cable-047.txt").string(), MaxSourceBytes).bytes;
     const std::size_t line = source.find("cable Two");
     for (const auto& [offer, expected] : std::vector<std::pair<std::string, std::string>>{
              {"cable Two 8-core leads from a moulded splitter, or 12 cores; up to 2 m each.",
@@ -219,4 +219,54 @@ TEST(DatagenWiringRules, YCablesCountTheCoresOfEachLead) {
         const std::string error = data.loadError(47);
         EXPECT_EQ(error.substr(error.find("cable-047.txt")), "cable-047.txt:38: " + expected);
     }
+}
+
+TEST(DatagenWiringRules, NotesOfferOnlyTheShieldWiredAndNameOtherCablesExactly) {
+    SourceFolder data;
+    const std::string wired = "wire 3 2 TxD RxD\n";  // line 5
+    expectCases(data, {
+        {wired + "cable 3 cores and an overall shield.\n",
+         "cable-006.txt:6: \"an overall shield\" is offered, but no shield is wired: add a 'shield' line (or a 'free' "
+         "shield contact with its reason), or offer none"},
+        {wired + "shield SHELL -\nvariant This cable has no shield.\n",
+         "cable-006.txt:6: a shield is wired here, but line 7 says \"no shield\": mend one of them"},
+        {wired + "free end 1 unscreened: the ground is 5\ncable Two screened cores.\n",
+         "cable-006.txt:7: \"screened\" offers a shield, but line 6 says \"unscreened\": offer none, or wire one"},
+        {wired + "variant For the other way use\nvariant the \"audio out\" cable.\n",
+         "cable-006.txt:7: \"audio out\" is part of a cable's name but not all of it (cable 11 \"SCART (VHS)-RCA audio "
+         "out\", cable 44 \"SCART (SVHS)-RCA audio out\"): name the cable meant with {cable N}"},
+        {wired + "caution Not this one: {cable 6}.\n",
+         "cable-006.txt:6: {cable 6} names this cable itself: a note sends the reader to another cable"},
+        {wired + "use See {cable 99}.\n", "cable-006.txt:6: {cable 99} names no cable: there is no cable 99 in the list"},
+        {wired + "unconfirmed\n", "cable-006.txt:6: 'unconfirmed' takes the reason no public reference confirms the wiring"},
+        // A screen that carries the ground is wired; inches, a plug's quoted name and a whole name are no cuts.
+        {wired + "wire 5 5 GND GND\ncable Two screened audio cores.\n", ""},
+        {wired + "shield SHELL -\ncable 3 cores and an overall shield.\n", ""},
+        {wired + "variant A 5.25\" drive, the \"S\" outlet, \"SCART (VHS)-RCA audio out\".\n", ""},
+    });
+    data.cable(6, wired + "variant Or use {cable 11}.\n");
+    const CableSource cable = loadCable(data.path.string(), 6);
+    const auto paragraphs = notesParagraphs(cable);
+    const auto variant = std::find_if(paragraphs.begin(), paragraphs.end(), [](const auto& p) { return p.first == "Variant"; });
+    ASSERT_NE(variant, paragraphs.end());
+    EXPECT_EQ(variant->second, "Or use \"SCART (VHS)-RCA audio out\", cable 11.");
+}
+
+TEST(DatagenWiringRules, AnUnconfirmedWiringSaysSoWhereverTheCableIsShown) {
+    SourceFolder data;
+    data.cable(6, "wire 3 2 TxD RxD\nunconfirmed No page shows\nunconfirmed this wiring.\n");
+    const CableSource cable = loadCable(data.path.string(), 6);
+    const Sketch diagram = layoutCableDiagram(cable);
+    const auto warning = std::find_if(diagram.shapes().begin(), diagram.shapes().end(),
+                                      [](const Shape& s) { return s.text == UnconfirmedWarning; });
+    ASSERT_NE(warning, diagram.shapes().end());
+    EXPECT_GT(warning->points.front().y, 3000) << "the warning stands in the heading, under the title";
+    const auto first = notesParagraphs(cable).front();
+    EXPECT_EQ(first.first + ": " + first.second, std::string(UnconfirmedHeading) + ": No page shows this wiring.");
+    const ConnectorSet connectors = loadConnectors((data.path / "connectors").string());
+    const IndexedCable entry = indexCable(cable, *connectors.plug(9), *connectors.plug(9));
+    const std::string index = FormatCableIndex({{entry}});
+    EXPECT_NE(index.find("UNCONFIRMED\tNo page shows this wiring.\r\n"), std::string::npos) << index;
+    EXPECT_EQ(ParseCableIndex(index).index.cables.front().unconfirmed, "No page shows this wiring.");
+    EXPECT_NE(WiringText(entry, "Test").find("UNCONFIRMED WIRING: No page shows this wiring.\r\n"), std::string::npos);
 }

@@ -7,7 +7,8 @@
 
 #include "cables/CableSearch.h"
 #include "cables/CategoryBrowser.h"
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
+#include "wiring/TextEncoding.h"
 
 namespace {
 using Rows = std::vector<std::string>;
@@ -87,16 +88,26 @@ TEST(MyCables, ANewCableTakesItsHeadFromTheTableAndItsWiringFromTheShippedSource
     EXPECT_EQ(skeleton[0], '#') << "the skeleton explains itself first";
 }
 
-TEST(MyCables, ACopyIsRenamedInItsNameLine) {
-    const struct {
-        std::string text, renamed;
-    } cases[] = {
-        {"# mine\r\nname Old\r\ntitle X\r\n", "# mine\r\nname Old - copy\r\ntitle X\r\n"},
-        {"\xEF\xBB\xBFname Old\ntitle X\n", "\xEF\xBB\xBFname Old - copy\r\ntitle X\n"},
-        {"title X\n", "name Old - copy\r\ntitle X\n"},
-        {std::string("\xFF\xFEn\0a", 6), std::string("\xFF\xFEn\0a", 6)},
+TEST(MyCables, ACopyIsRenamedInItsNameLineAndWrittenAsUtf8WithAMark) {
+    // As Ctrl+N copies a user's source: decoded, renamed as text, written in one encoding.
+    const auto copied = [](const std::string& bytes, const std::string& name) {
+        return wiring::encodeUtf8WithMark(RenamedSource(wiring::decodeToCodePage1252(bytes, "x.txt"), name));
     };
-    for (const auto& c : cases) EXPECT_EQ(RenamedSource(c.text, "Old - copy"), c.renamed) << c.text;
+    const std::string mark = "\xEF\xBB\xBF";
+    const struct {
+        std::string text, name, renamed;
+    } cases[] = {
+        {"# mine\r\nname Old\r\ntitle X\r\n", "Old - copy", mark + "# mine\r\nname Old - copy\r\ntitle X\r\n"},
+        {mark + "name Old\ntitle X\n", "Old - copy", mark + "name Old - copy\r\ntitle X\n"},
+        {"title X\n", "Old - copy", mark + "name Old - copy\r\ntitle X\n"},
+        {std::string("\xFF\xFEn\0a", 6), "Old - copy", mark + "name Old - copy\r\nna"},
+        // "Câble" and "±12 V" in UTF-8, with and without a mark, and the new name with an accent too.
+        {"name C\xC3\xA2" "ble\ntitle \xC2\xB1" "12 V\n", "C\xE2" "ble - copy",
+         mark + "name C\xC3\xA2" "ble - copy\r\ntitle \xC2\xB1" "12 V\n"},
+        {mark + "name C\xC3\xA2" "ble\ntitle \xC2\xB1" "12 V \xE2\x82\xAC\n", "C\xE2" "ble - copy",
+         mark + "name C\xC3\xA2" "ble - copy\r\ntitle \xC2\xB1" "12 V \xE2\x82\xAC\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(copied(c.text, c.name), c.renamed) << c.text;
 }
 
 TEST(MyCables, TheRootListsMyCablesLastOnlyWhileThereAreAny) {

@@ -5,26 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "Build.h"
 #include "CableIndexWriter.h"
 #include "cables/CableTable.h"
 #include "datafiles/ThreeDigits.h"
+#include "framework/FileBytes.h"
 #include "wiring/UserCable.h"
+#include "DatagenSourceFolder.h"
 
 using namespace wiring;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string fileText(const fs::path& path) { return ReadFileBytes(path.string(), MaxSourceBytes).bytes; }
 
 std::string asText(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
@@ -44,7 +40,8 @@ protected:
         return fileText(fs::path(SOURCE_DIR) / "data" / "cables" / ("cable-" + ThreeDigits(number) + ".txt"));
     }
     static UserCable compile(const std::string& text, const std::vector<SourceText>& user = {}) {
-        return CompileUserCable({"my cable.txt", text}, user, *shipped);
+        static const CableNames names = CableNamesByNumber();
+        return CompileUserCable({"my cable.txt", text}, user, *shipped, names);
     }
     static OutputSet* built;
     static std::vector<SourceText>* shipped;
@@ -219,5 +216,22 @@ TEST_F(UserCableTest, EncodingsAnEditorSavesAreReadAndOthersRefusedWithTheirLine
         ASSERT_FALSE(cable.ok) << r.message;
         EXPECT_EQ(cable.error.line, r.line) << cable.error.text();
         EXPECT_NE(cable.error.message.find(r.message), std::string::npos) << cable.error.text();
+    }
+}
+
+// One decoder for both origins: a character a user's source may hold, a shipped one may too, and an
+// accented letter on a wrapped note line is laid out and checked as any letter is.
+TEST_F(UserCableTest, ShippedAndUserSourcesTakeTheSameCharacters) {
+    const std::string notes[] = {
+        "caution Keep the two ends apart and label both of them clearly with the caf\xC3\xA9 name",
+        "use Pin 1 \xE2\x80\x93 the \xE2\x82\xAC sign\xE2\x80\xA6 \xC2\xB1" "12 V at 20 \xC2\xB0" "C over 2 mm\xC2\xB2",
+        "cable \xC3\x89tiquette \xC3\x85 \xC3\x87" "a va",
+    };
+    for (const std::string& note : notes) {
+        SourceFolder data;
+        data.cable(6, "wire 2 3 - -\nwire 3 2 - -\nwire 5 5 - -\n" + note + "\n");
+        EXPECT_EQ(data.loadError(6), "") << "shipped: " << note;
+        const UserCable user = compile(std::string(Minimal) + "wire 2 3 - -\nwire 3 2 - -\nwire 5 5 - -\n" + note + "\n");
+        EXPECT_TRUE(user.ok) << "user: " << user.error.text();
     }
 }

@@ -23,8 +23,9 @@ CableSource readOne(const fs::path& file, const std::string& shownFile, const Co
 }  // namespace
 
 CableHead tableHead(int number) {
+    static const CableNames names = CableNamesByNumber();
     const CableRecord& row = Catalog.cables[number];
-    return {number, row.name, row.startPlug, row.endPlug, row.startPinouts, row.endPinouts};
+    return {number, row.name, row.startPlug, row.endPlug, row.startPinouts, row.endPinouts, &names};
 }
 
 CableEnds cableEnds(const ConnectorSet& connectors, int number) { return wiring::cableEnds(connectors, tableHead(number)); }

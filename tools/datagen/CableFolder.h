@@ -7,7 +7,7 @@
 #include <string>
 
 #include "OutputSet.h"
-#include "SourceSet.h"
+#include "SourceFiles.h"
 #include "wiring/CableCheck.h"
 #include "wiring/CableSource.h"
 

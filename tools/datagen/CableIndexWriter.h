@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Build.h"
+#include "OutputSet.h"
 #include "SourceSet.h"
 #include "datafiles/CableIndex.h"
 #include "wiring/CableIndexEntry.h"

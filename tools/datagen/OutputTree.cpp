@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "wiring/SourceText.h"
 
@@ -22,11 +21,6 @@ void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     if (!out) throw DataError(path.string(), 0, "cannot be written");
 }
 
-std::vector<std::uint8_t> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
 void writeDataTree(const OutputSet& files, const std::string& outDir) {
@@ -40,10 +34,13 @@ void writeDataTree(const OutputSet& files, const std::string& outDir) {
     try {
         fs::create_directories(partial);
         for (const auto& [path, file] : files) {
-            std::vector<std::uint8_t> bytes = file.bytes;
             const fs::path kept = target / path;
-            if (isUserNote(path) && fs::is_regular_file(kept)) bytes = readFile(kept);
-            writeFile(partial / path, bytes);
+            if (isUserNote(path) && fs::is_regular_file(kept)) {
+                fs::create_directories((partial / path).parent_path());
+                fs::copy_file(kept, partial / path);  // the user's, kept as it is
+                continue;
+            }
+            writeFile(partial / path, file.bytes);
         }
         // The user's own cables are the user's, like the notes: carried over whole.
         if (fs::is_directory(target / "MYCABLES"))

@@ -5,9 +5,6 @@
 #include <functional>
 #include <regex>
 
-#include <fstream>
-#include <sstream>
-
 #include "CableFolder.h"
 #include "OutputSet.h"
 #include "cables/CableTable.h"
@@ -20,17 +17,6 @@ using namespace wiring;
 
 namespace {
 
-std::vector<std::string> sortedFiles(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (!entry.is_regular_file()) throw DataError(entry.path().string(), 0, "only source files belong here");
-        names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void readConnectors(const fs::path&, const std::string& shownFolder, SourceSet& set) {
     set.connectors = loadConnectors(shownFolder);
 }
@@ -39,7 +25,7 @@ void readConnectors(const fs::path&, const std::string& shownFolder, SourceSet& 
 // cable-NNN.txt, notes-NNN.txt, and logo.txt for the print logo.
 void readSketches(const fs::path& folder, const std::string& shownFolder, SourceSet& set) {
     const std::regex pattern("(plug|pinouts|cable|notes)-([0-9]{3})\\.txt");
-    for (const std::string& name : sortedFiles(folder)) {
+    for (const std::string& name : sortedSourceFiles(folder)) {
         SketchFile file;
         file.shown = shownFolder + "/" + name;
         std::smatch m;
@@ -89,23 +75,6 @@ const CableSource& SourceSet::cable(int number) const {
     return found->second;
 }
 
-ConnectorSet loadConnectors(const std::string& folder) {
-    ConnectorSet set;
-    set.folder = folder;
-    if (!fs::is_directory(folder)) return set;
-    const std::regex pattern("(plug|pinouts)-([0-9]{3})\\.txt");
-    std::vector<ConnectorText> files;
-    for (const std::string& name : sortedFiles(folder)) {
-        std::smatch m;
-        const std::string shown = folder + "/" + name;
-        if (!std::regex_match(name, m, pattern)) throw DataError(shown, 0, "not a plug-NNN.txt or pinouts-NNN.txt name");
-        const ConnectorKind kind = m[1] == "pinouts" ? ConnectorKind::Pinouts : ConnectorKind::Plug;
-        files.push_back({kind, std::stoi(m[2]), shown, readSourceFile((fs::path(folder) / name).string(), shown)});
-    }
-    addConnectors(set, files);
-    return set;
-}
-
 SourceSet loadSourceSet(const std::string& sourceDir) {
     const fs::path root(sourceDir);
     if (!fs::is_directory(root)) throw DataError(sourceDir, 0, "no such source folder");
@@ -124,12 +93,4 @@ SourceSet loadSourceSet(const std::string& sourceDir) {
         if (fs::is_directory(path)) folder.read(path, path.string(), set);
     }
     return set;
-}
-
-std::string readSourceFile(const std::string& path, const std::string& shown) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DataError(shown, 0, "cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SourceFiles.h"
 #include "wiring/CableSource.h"
 #include "wiring/ConnectorSet.h"
 #include "wiring/Envelope.h"
@@ -29,13 +30,6 @@ struct SourceSet {
     const wiring::CableSource& cable(int number) const;
 };
 
-// Every connector source in `folder` (plug-NNN.txt, pinout-NNN.txt), parsed once; an empty set
-// when there is no such folder.
-wiring::ConnectorSet loadConnectors(const std::string& folder);
-
 // Reads and checks every source under sourceDir. Throws DataError naming the source file and line
 // of the first fault, an unknown folder, or a cable in use without a wiring source.
 SourceSet loadSourceSet(const std::string& sourceDir);
-
-// The bytes of a source file; throws DataError naming it as `shown` when it cannot be read.
-std::string readSourceFile(const std::string& path, const std::string& shown);

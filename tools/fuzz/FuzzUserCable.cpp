@@ -5,21 +5,17 @@
 
 #include "FuzzShared.h"
 #include "drawing/MetafileCheck.h"
+#include "framework/FileBytes.h"
 #include "wiring/UserCable.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 std::vector<SourceText> ShippedConnectors() {
     std::vector<SourceText> texts;
     for (const auto& entry : std::filesystem::directory_iterator(std::string(SOURCE_DIR) + "/data/connectors")) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        texts.push_back({entry.path().filename().string(), bytes.str()});
+        texts.push_back({entry.path().filename().string(), ReadFileBytes(entry.path().string(), MaxSourceBytes).bytes});
     }
     return texts;
 }

@@ -1,4 +1,4 @@
-#include "cables/MyCableFiles.h"
+#include "mycables/MyCableFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -130,8 +130,6 @@ std::string NewCableSource(int number, const std::string& shippedSource) {
 }
 
 std::string RenamedSource(const std::string& text, const std::string& name) {
-    if (text.size() >= 2 && static_cast<unsigned char>(text[0]) == 0xFF && static_cast<unsigned char>(text[1]) == 0xFE)
-        return text;
     std::string out;
     bool renamed = false;
     std::size_t start = 0;
@@ -142,8 +140,8 @@ std::string RenamedSource(const std::string& text, const std::string& name) {
         std::istringstream words(line);
         std::string keyword;
         words >> keyword;
-        if (!renamed && (keyword == "name" || keyword == "\xEF\xBB\xBFname")) {
-            line = (keyword == "name" ? "" : "\xEF\xBB\xBF") + std::string("name ") + name + "\r\n";
+        if (!renamed && keyword == "name") {
+            line = "name " + name + "\r\n";
             renamed = true;
         }
         out += line;

@@ -28,8 +28,9 @@ std::string NotesFileNameFor(const std::string& sourceName);
 
 // A new user cable made from cable `number` of the table: the head (name, connectors and pinouts
 // by number) and then its shipped source, `shippedSource`. For cable 0, a commented skeleton.
+// Texts in code page 1252, as the sources decode to.
 std::string NewCableSource(int number, const std::string& shippedSource);
 
-// A user's source with its 'name' line saying `name` (one is put first when it has none). Text
-// in UTF-16 is left as it is.
+// A user's source with its 'name' line saying `name` (one is put first when it has none); code
+// page 1252 text in and out.
 std::string RenamedSource(const std::string& text, const std::string& name);
