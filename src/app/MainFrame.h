@@ -137,7 +137,7 @@ private:
     KeyButton KeyButtons[KeyButtonCount];  // F1 to F10
 
     // The GUI tests set what no user action reaches directly: a marker in the status line, a
-    // panel scale, the colours of high contrast (Wine cannot turn it on), the category shown.
+    // panel scale, the category the selection dialog they run themselves shows.
     friend struct MainFrameProbe;
     // Tells a listening screen reader that the three panels show other drawings now.
     void panelsRetold();

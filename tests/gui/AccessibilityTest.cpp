@@ -317,7 +317,7 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     MainFrame& f = frame();
     f.ShowCable(6);
     command(ID_START_PINOUTS);
-    MainFrameProbe::Colours(f) = SurfaceColoursFor(true, system);
+    f.SetColours(SurfaceColoursFor(true, system));
     f.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpUntilIdle();
 

@@ -99,6 +99,5 @@ std::string ScratchFolder();
 struct MainFrameProbe {
     static std::string& StatusText(MainFrame& frame) { return frame.StatusText; }
     static Scale& PanelScale(MainFrame& frame) { return frame.PanelScale; }
-    static SurfaceColours& Colours(MainFrame& frame) { return frame.colours; }
     static int& BrowseNode(MainFrame& frame) { return frame.browseNode; }
 };

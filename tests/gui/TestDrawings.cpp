@@ -60,17 +60,18 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + "\\" + name);
-            else
-                ::DeleteFileA((folder + "\\" + name).c_str());
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
+    {
+        const FindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+        if (search.valid()) {
+            do {
+                const std::string name = found.cFileName;
+                if (name == "." || name == "..") continue;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(folder + "\\" + name);
+                else
+                    ::DeleteFileA((folder + "\\" + name).c_str());
+            } while (::FindNextFileA(search.get(), &found));
+        }
     }
     ::RemoveDirectoryA(folder.c_str());
 }
