@@ -256,7 +256,7 @@ TEST_F(AccessibilityTest, AMissingOrDamagedListLeavesTheValuesEmptyAndTheProgram
 TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATableCableIs) {
     // A router's console port to a PC's DE-9, saved as UTF-8 without a mark, its connector and its
     // pinout drawing the user's own; the DE-9 end the shipped ones, whose sources the guide reads.
-    const std::string shipped = generatedData("SOURCES\\connectors\\");
+    const std::string shipped = GeneratedDataFile("SOURCES\\connectors\\");
     for (const char* folder : {"DATA\\MYCABLES", "DATA\\SOURCES", "DATA\\SOURCES\\connectors"}) ::CreateDirectoryA(folder, nullptr);
     for (const char* file : {"plug-009.txt", "pinouts-001.txt"})
         WriteBytes(std::string("DATA\\SOURCES\\connectors\\") + file, ReadBytes(shipped + file));
