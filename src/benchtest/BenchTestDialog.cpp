@@ -131,15 +131,12 @@ INT_PTR BenchTestDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
                 default: break;
             }
             break;
-        case WM_DPICHANGED: {
-            const INT_PTR result = CDialog::DialogProc(message, wParam, lParam);
-            placeParts();
-            return result;
-        }
         default: break;
     }
     return CDialog::DialogProc(message, wParam, lParam);
 }
+
+void BenchTestDialog::OnDpiChanged(int) { placeParts(); }
 
 // The step view between the two drawings, above the buttons.
 void BenchTestDialog::placeParts() {

@@ -38,6 +38,8 @@ public:
 
 private:
     BOOL OnInitDialog() override;
+    // Moved to a screen of another density: the step view takes the new size and fonts.
+    void OnDpiChanged(int dpi) override;
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCancel() override { OnStop(); }
     void Paint(CDC& dc) override;
