@@ -122,22 +122,12 @@ std::string NotesAppendBytes(const std::string& existing, const std::string& blo
     const bool bare = existing.size() <= (unit == 2 ? 2 : startsWith(existing, "\xEF\xBB\xBF") ? 3 : 0);
     const std::string text = (bare ? "" : lineEnded ? "\r\n" : "\r\n\r\n") + block;
     if (!utf16le && !utf16be && !startsWith(existing, "\xEF\xBB\xBF") && !looksLikeUtf8(existing)) return text;
+    if (!utf16le && !utf16be) return wiring::encodeUtf8WithMark(text).substr(3);
     std::string out;
     for (unsigned char byte : text) {
         const char16_t code = wiring::unicodeOfCodePage1252(byte);
-        if (utf16le || utf16be) {
-            const char low = static_cast<char>(code & 0xFF), high = static_cast<char>(code >> 8);
-            out += utf16le ? std::string{low, high} : std::string{high, low};
-        } else if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        const char low = static_cast<char>(code & 0xFF), high = static_cast<char>(code >> 8);
+        out += utf16le ? std::string{low, high} : std::string{high, low};
     }
     return out;
 }
