@@ -308,12 +308,18 @@ TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATable
     EXPECT_NE(notes.find("S3 - E2"), std::string::npos) << "the continuity checklist:\n" << notes;
 }
 
-TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
+// A high-contrast theme as the system would report it: black surface, white and green edges, yellow text.
+SystemColours HighContrastSystem() {
     SystemColours system;
     system.buttonFace = RGB(0, 0, 0);
     system.buttonHighlight = RGB(255, 255, 255);
     system.buttonShadow = RGB(0, 128, 0);
     system.buttonText = RGB(255, 255, 0);
+    return system;
+}
+
+TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
+    const SystemColours system = HighContrastSystem();
     MainFrame& f = frame();
     f.ShowCable(6);
     command(ID_START_PINOUTS);
@@ -374,11 +380,7 @@ TEST_F(CatalogAccessibilityTest, ListsFindBoxAndDrawingsHaveNamesRolesAndWords) 
 }
 
 TEST_F(CatalogAccessibilityTest, HighContrastColoursTheSurfaceCaptionsAndFramesAndNotTheDrawings) {
-    SystemColours system;
-    system.buttonFace = RGB(0, 0, 0);
-    system.buttonHighlight = RGB(255, 255, 255);
-    system.buttonShadow = RGB(0, 128, 0);
-    system.buttonText = RGB(255, 255, 0);
+    const SystemColours system = HighContrastSystem();
     static_cast<SurfaceFrame*>(CWnd::FromHandle(frame()))->SetColours(SurfaceColoursFor(true, system));
     PumpUntilIdle();
 
