@@ -306,7 +306,7 @@ RowPlan planRows(const CableSource& cable, const std::vector<DiagramRow>& rows, 
     while (height > SmallestText) {
         const Columns trial = measure(rows, height);
         if (trial.textStartRight - trial.textEndLeft - TextToWires - middleNeeded(height) >= 0) break;
-        height -= TextStep;
+        height = std::max(SmallestText, height - TextStep);
     }
     plan.height = height;
     // A short list stands in the middle of the room it has.
@@ -340,22 +340,25 @@ SlotText slotText(const DiagramSlot& s, int pinColumn, const Columns& c) {
 }
 
 // Where the wires are left too little room, the fault lies with the texts that take it: a colour
-// too wide for the middle whatever the names, or else the names that squeeze the middle. Every
-// such text is named on its own line, with its characters and how many fit.
+// too wide for the middle beside its own row's names, or else the names that squeeze the middle.
+// Every such text is named on its own line, with its characters and how many fit.
 void checkMiddleRoom(const CableSource& cable, const std::vector<DiagramRow>& rows, const RowPlan& plan) {
     const Columns& c = plan.columns;
     const int wiresAside = 2 * DotFromText + (plan.leftLanes.count + plan.rightLanes.count) * LaneStep;
     const int widest = (Right - c.pinRight) - (Left + c.pinLeft) - wiresAside;  // the middle without any names
+    const auto beyondPins = [](const SlotText& t, int pinColumn) { return t.text.empty() ? 0 : std::max(0, t.end - pinColumn); };
     FaultList faults;
     int middle = SmallestMiddle;
-    std::string squeezing;  // the widest text on a wire that still fits the widest middle
+    std::string squeezing;  // the widest text on a wire that fits beside its own row's names
     for (const DiagramRow& row : rows) {
         if (row.kind != DiagramRow::Kind::Wire || row.middle.empty()) continue;
         const int needed = width(row.middle, plan.height, false) + MiddleTextRoom;
-        if (needed > widest) {
+        const int besideOwn = widest - beyondPins(slotText(row.left, c.pinLeft, c), c.pinLeft) -
+                              beyondPins(slotText(row.right, c.pinRight, c), c.pinRight);
+        if (needed > besideOwn) {
             faults.add({cable.file, std::max(1, row.line),
                         "'" + row.middle + "' has " + std::to_string(row.middle.size()) + " characters; " +
-                            std::to_string(charactersThatFit(row.middle, plan.height, false, widest - MiddleTextRoom)) +
+                            std::to_string(charactersThatFit(row.middle, plan.height, false, besideOwn - MiddleTextRoom)) +
                             " fit in the middle of the diagram"});
         } else if (needed > middle) {
             middle = needed;

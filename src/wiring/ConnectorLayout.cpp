@@ -102,19 +102,21 @@ bool fits(const ConnectorSource& source, const Table& table, int available) {
     return true;
 }
 
-// Names every row too wide for the narrowest table, with its characters and how many fit, and the
-// row that is one too many; throws them all at once.
+// Names every row too wide for the widest table its rows allow (one column where they fit one),
+// with its characters and how many fit, and the row that is one too many; throws them all at once.
 [[noreturn]] void refuseTable(const ConnectorSource& source, int available) {
     const int pins = static_cast<int>(source.pins.size());
     const Table last{2, 220, (pins + 1) / 2};
+    const Table oneColumn{1, 230, pins};
+    const Table& widest = pins * pitchOf(oneColumn.height) <= available ? oneColumn : last;
     FaultList faults;
     for (int i = 0; i < pins; ++i) {
         const PinRow& row = source.pins[i];
-        const int room = columnWidth(last.columns) - textStart(source, last, i);
-        if (estimateTextWidth(row.signal, last.height, false) > room)
+        const int room = columnWidth(widest.columns) - textStart(source, widest, i);
+        if (estimateTextWidth(row.signal, widest.height, false) > room)
             faults.add({source.file, row.line,
                         "the text '" + row.signal + "' has " + std::to_string(row.signal.size()) + " characters; " +
-                            std::to_string(charactersThatFit(row.signal, last.height, false, room)) + " fit in the pinout table"});
+                            std::to_string(charactersThatFit(row.signal, widest.height, false, room)) + " fit in the pinout table"});
     }
     const int fit = last.columns * std::max(0, available / pitchOf(last.height));
     if (pins > fit)
