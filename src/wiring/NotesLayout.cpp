@@ -308,7 +308,7 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
 
 }  // namespace
 
-Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
+Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int nameLine) {
     int titleHeight = 340;
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
@@ -317,8 +317,9 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
             for (auto [ends, parts] : {std::pair{EndsPlace::Left, PartsPlace::Left}, std::pair{EndsPlace::Right, PartsPlace::Left},
                                        std::pair{EndsPlace::Left, PartsPlace::Right}, std::pair{EndsPlace::Right, PartsPlace::Right}}) {
                 Sketch sketch;
-                sketch.setSourceLine(1);
+                sketch.setSourceLine(nameLine);
                 sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
+                sketch.setSourceLine(1);
                 sketch.setPen(20);
                 sketch.line({-4700, 3370}, {4700, 3370});
                 sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});

@@ -202,7 +202,7 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
     out.name = head.name.text;
     FaultList faults;
     faults.run([&] { out.diagram = asText(checkedMetafile(layoutCableDiagram(cable), DrawingKind::Connector, file)); });
-    faults.run([&] { out.notes = asText(checkedMetafile(layoutCableNotes(cable, head.name.text), DrawingKind::Notes, file)); });
+    faults.run([&] { out.notes = asText(checkedMetafile(layoutCableNotes(cable, head.name.text, head.name.line), DrawingKind::Notes, file)); });
     faults.run([&] { out.startPlug = endDrawing(head.plugs[0], shelf.set, true); });
     faults.run([&] { out.endPlug = endDrawing(head.plugs[1], shelf.set, true); });
     faults.run([&] { out.startPinouts = endDrawing(head.pinouts[0], shelf.set, false); });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -215,14 +216,11 @@ TEST(MyCableShelf, AllFaultsOfASourceAreListedOneALineUpToTwelve) {
     MyCableShelf shelf(folder);
     shelf.Refresh();
     const MyCable& cable = shelf.Cables().at(0);
-    ASSERT_TRUE(cable.broken);
     ASSERT_EQ(cable.errors.size(), 16u) << cable.errorText();
     EXPECT_EQ(cable.error.file, "plug-strip.txt");
-    std::istringstream text(cable.errorText());
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(text, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 13u) << cable.errorText();
-    EXPECT_EQ(lines[0], "plug-strip.txt, line 4: the label \"1\" lies on contact 2 (line 5); it cannot be read");
-    EXPECT_EQ(lines[11], "plug-strip.txt, line 15: the label \"12\" overlaps the label \"11\" (line 14); it cannot be read");
-    EXPECT_EQ(lines[12], "and 4 more");
+    const std::string text = cable.errorText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << text;
+    EXPECT_EQ(text.rfind("plug-strip.txt, line 4: the label \"1\" lies on contact 2 (line 5); it cannot be read\n", 0), 0u);
+    EXPECT_NE(text.find("\nplug-strip.txt, line 15: the label \"12\" overlaps the label \"11\" (line 14); it cannot be read\nand 4 more"),
+              std::string::npos) << text;
 }
