@@ -31,10 +31,14 @@ const wiring::CableNames& TableNames() {
 
 std::string MyCable::errorText() const {
     std::vector<wiring::SourceError> shown = errors.empty() ? std::vector<wiring::SourceError>{error} : errors;
+    for (wiring::SourceError& fault : shown)
+        if (fault.file.empty()) fault.file = file();
+    if (shown.size() == 1) return shown.front().guideText();
+    // Several: under each file's name, a bullet a fault, so that where a wrapped fault ends shows.
     std::string text;
     for (std::size_t i = 0; i < shown.size() && i < MaxShownErrors; ++i) {
-        if (shown[i].file.empty()) shown[i].file = file();
-        text += (i == 0 ? "" : "\n") + shown[i].guideText();
+        if (i == 0 || shown[i].file != shown[i - 1].file) text += (i == 0 ? "" : "\n") + shown[i].file + ":";
+        text += "\n\x95 " + (shown[i].line == 0 ? std::string() : "line " + std::to_string(shown[i].line) + ": ") + shown[i].message;
     }
     if (shown.size() > MaxShownErrors) text += "\nand " + std::to_string(shown.size() - MaxShownErrors) + " more";
     return text;

@@ -26,9 +26,9 @@ struct MyCable {
     const std::string& file() const { return cable.origin.myFile; }
     // The row of the selection list: the name, or the file name and " (error)".
     std::string row() const { return broken ? file() + " (error)" : cable.name; }
-    // "<file>, line N: <message>" (no line when the fault is the whole file's), one fault a line;
-    // past the first MaxShownErrors, how many more there are, so that a message box stays on the
-    // screen.
+    // "<file>, line N: <message>" (no line when the fault is the whole file's); several faults a
+    // bullet each under their file's name, and past the first MaxShownErrors, how many more there
+    // are, so that a message box stays on the screen.
     std::string errorText() const;
     static constexpr std::size_t MaxShownErrors = 12;
 };

@@ -385,6 +385,13 @@ void checkMiddleRoom(const CableSource& cable, const std::vector<DiagramRow>& ro
             }
         }
     }
+    // With no name to blame, the jumpers' lanes take the room.
+    if (faults.empty() && leftTaken + rightTaken > names) {
+        const int lanes = plan.leftLanes.count + plan.rightLanes.count;
+        const int fit = std::max(0, ((Right - c.pinRight) - (Left + c.pinLeft) - 2 * DotFromText - middle) / LaneStep);
+        faults.add({cable.file, cable.jumpers.empty() ? 1 : cable.jumpers.front().line,
+                    "the jumpers take " + std::to_string(lanes) + " lanes beside the wires; " + std::to_string(fit) + " fit"});
+    }
     faults.throwAny();
 }
 
