@@ -1,8 +1,6 @@
 #include "wiring/NotesLayout.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "datafiles/Continuity.h"
 #include "wiring/EndGenders.h"
@@ -289,10 +287,8 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
                 sketch.setPen(25);
                 const int top = columnTop(size);
                 if (leftColumn(sketch, cable, size, top, ends, parts, quiet, failedLine) &&
-                    rightColumn(sketch, cable, size, top, ends, parts, quiet, failedLine)) {
-                    if (getenv("NOTES_MEASURE")) fprintf(stderr, "PLACE %s quiet=%d size=%d ends=%d parts=%d\n", cable.file.c_str(), int(quiet), size.height, int(ends), int(parts));
+                    rightColumn(sketch, cable, size, top, ends, parts, quiet, failedLine))
                     return sketch;
-                }
             }
         }
     }

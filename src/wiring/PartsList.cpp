@@ -35,7 +35,7 @@ std::string endNotesText(const CableSource& cable, Side side) {
     std::string text = std::string(side == Side::Start ? "Start (S, left): " : "End (E, right): ") +
                        cable.heading(side).text + ", " + endWord(cable.facts(side));
     for (const std::string& part : ownParts(cable, side)) text += "; " + part;
-    return text + ".";
+    return text + (text.back() == '.' ? "" : ".");
 }
 
 std::string cableText(const CableSource& cable) {
