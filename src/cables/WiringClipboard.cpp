@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "cables/WiringText.h"
+#include "wiring/TextEncoding.h"
 
 namespace {
 class OpenClipboardGuard {
@@ -20,15 +21,25 @@ private:
 };
 
 // The clipboard owns the memory once SetClipboardData takes it; until then it is ours to free.
-bool putText(UINT format, const std::string& text) {
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+bool putBytes(UINT format, const void* data, std::size_t size) {
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return false;
     void* bytes = ::GlobalLock(memory);
-    if (bytes) std::memcpy(bytes, text.c_str(), text.size() + 1);
+    if (bytes) std::memcpy(bytes, data, size);
     ::GlobalUnlock(memory);
     if (bytes && ::SetClipboardData(format, memory)) return true;
     ::GlobalFree(memory);
     return false;
+}
+
+bool putText(UINT format, const std::string& text) { return putBytes(format, text.c_str(), text.size() + 1); }
+
+// The text in UTF-16 from its own code page, 1252, not the machine's: "mm\xB2" pastes as mm² on
+// any system.
+bool putUnicodeText(const std::string& text) {
+    std::u16string wide;
+    for (unsigned char c : text) wide += wiring::unicodeOfCodePage1252(c);
+    return putBytes(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
 }
 }  // namespace
 
@@ -36,5 +47,6 @@ bool PutWiringOnClipboard(HWND owner, const IndexedCable& cable, const std::stri
     const UINT csvFormat = ::RegisterClipboardFormatA("CSV");
     OpenClipboardGuard clipboard(owner);
     if (!clipboard.isOpen() || !::EmptyClipboard()) return false;
-    return putText(CF_TEXT, WiringText(cable, name)) && csvFormat != 0 && putText(csvFormat, WiringCsv(cable));
+    const std::string text = WiringText(cable, name);
+    return putUnicodeText(text) && putText(CF_TEXT, text) && csvFormat != 0 && putText(csvFormat, WiringCsv(cable));
 }

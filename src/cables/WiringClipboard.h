@@ -1,5 +1,6 @@
 #pragma once
-// Puts a cable's wiring on the clipboard: as text, and as CSV in the registered format "CSV".
+// Puts a cable's wiring on the clipboard: as text (Unicode, and code page 1252 for older programs),
+// and as CSV in the registered format "CSV".
 
 #include <windows.h>
 

@@ -50,9 +50,8 @@ GenderLine genderLine(const CableSource& cable, int height, int width) {
 }
 
 std::string endsParagraph(const CableSource& cable) {
-    std::string text = "Start (S, left): " + cable.startTitle.text + ", " + endWord(cable.startEnd) +
-                       ". End (E, right): " + cable.endTitle.text + ", " + endWord(cable.endEnd) + ".";
-    for (const std::string& sentence : mirrorSentences(cable)) text += " " + sentence;
+    std::string text;
+    for (const std::string& sentence : mirrorSentences(cable)) text += (text.empty() ? "" : " ") + sentence;
     return text;
 }
 

@@ -24,8 +24,9 @@ struct GenderLine {
 };
 GenderLine genderLine(const CableSource& cable, int height, int width);
 
-// "Start (S, left): DB-25 (PC 1), female. End (E, right): Centronics, male." and the mirror
-// sentences.
+// The notes' paragraph "Connectors": the sentences that tell the builder to mirror a drawing that
+// shows the other gender's face; empty when no drawing needs it. Each end's name, gender and parts
+// are in the paragraph "Parts".
 std::string endsParagraph(const CableSource& cable);
 
 }  // namespace wiring

@@ -107,6 +107,7 @@ std::string quietCount(const CableSource& cable) {
 }
 
 constexpr const char* PartsHeading = "Parts";
+constexpr const char* ConnectorsHeading = "Connectors";
 
 int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLine == 0 ? 1 : cable.startEnd.genderLine; }
 
@@ -114,12 +115,23 @@ int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLin
 // foot of the continuity check.
 enum class PartsPlace { Left, Right };
 
+// The first baseline of both columns: the tops of its capitals stay 112 units under the rule at y
+// 3370 whatever the text size, so smaller text gains its own room.
+int columnTop(TextSize size) { return 3370 - 112 - size.height * 91 / 100; }
+
+// What the continuity check opens with: which side is which (the paragraph "Parts" names the ends)
+// and, where the left column has no room for them, the sentences that say which drawing to mirror.
+std::string continuityLead(const CableSource& cable, EndsPlace ends) {
+    const std::string mirror = ends == EndsPlace::Right ? endsParagraph(cable) : std::string();
+    return std::string(ContinuitySides) + (mirror.empty() ? "" : " " + mirror) + " " + ContinuityBeeps;
+}
+
 bool leftColumn(Sketch& sketch, const CableSource& cable, TextSize size, int top, EndsPlace ends, PartsPlace parts, QuietPlace quiet,
                 int& failedLine) {
     int y = top;
     for (const Section& s : LeftSections) {
-        if (s.section == NoteSection::Variant && ends == EndsPlace::Left &&
-            !leftParagraph(sketch, "Connectors", endsParagraph(cable), genderSourceLine(cable), size, y, failedLine))
+        if (s.section == NoteSection::Variant && ends == EndsPlace::Left && !endsParagraph(cable).empty() &&
+            !leftParagraph(sketch, ConnectorsHeading, endsParagraph(cable), genderSourceLine(cable), size, y, failedLine))
             return false;
         // What is bought, after the cable to use.
         if (s.section == NoteSection::Caution && parts == PartsPlace::Left &&
@@ -172,12 +184,8 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     sketch.setSourceLine(1);
     sketch.text({RightX, y}, size.height, Align::Left, ContinuityHeading, true);
     y -= size.pitch;
-    if (ends == EndsPlace::Right) {
-        sketch.setSourceLine(genderSourceLine(cable));
-        rightParagraph(sketch, endsParagraph(cable) + " " + ContinuityBeeps, size, false, y);
-    } else {
-        rightParagraph(sketch, std::string(ContinuitySides) + " " + ContinuityBeeps, size, false, y);
-    }
+    sketch.setSourceLine(genderSourceLine(cable));
+    rightParagraph(sketch, continuityLead(cable, ends), size, false, y);
     // The continuity list, written short: a ribbon as one line, the long SHELL entries as one
     // paragraph, the rest one entry per pair.
     const std::size_t wireCount = cable.wires.size();
@@ -324,7 +332,7 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int n
                 sketch.line({-4700, 3370}, {4700, 3370});
                 sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
                 sketch.setPen(25);
-                const int top = 3370 - 330;
+                const int top = columnTop(size);
                 if (leftColumn(sketch, cable, size, top, ends, parts, quiet, failedLine) &&
                     rightColumn(sketch, cable, size, top, ends, parts, quiet, failedLine))
                     return sketch;
@@ -337,7 +345,8 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int n
 std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSource& cable) {
     std::vector<std::pair<std::string, std::string>> paragraphs;
     for (const Section& s : LeftSections) {
-        if (s.section == NoteSection::Variant) paragraphs.emplace_back("Connectors", endsParagraph(cable));
+        if (s.section == NoteSection::Variant && !endsParagraph(cable).empty())
+            paragraphs.emplace_back(ConnectorsHeading, endsParagraph(cable));
         if (s.section == NoteSection::Caution) paragraphs.emplace_back(PartsHeading, partsParagraph(cable));
         const std::string text = paragraph(cable, s.section).first;
         if (!text.empty()) paragraphs.emplace_back(s.heading, text);

@@ -9,6 +9,15 @@ namespace wiring {
 
 namespace {
 
+// What is bought for one end beyond its connector: the connector drawing's parts, then the cable's.
+std::vector<std::string> ownParts(const CableSource& cable, Side side) {
+    std::vector<std::string> parts = cable.facts(side).connectorParts;
+    const PartPlace place = side == Side::Start ? PartPlace::Start : PartPlace::End;
+    for (const PartLine& part : cable.parts)
+        if (part.place == place) parts.push_back(part.text);
+    return parts;
+}
+
 std::string endText(const CableSource& cable, Side side) {
     const CableEndFacts& facts = cable.facts(side);
     // The connector's family ("DE-9", not "DE-9 (9-pin D-sub)"), as a shop lists it.
@@ -16,11 +25,17 @@ std::string endText(const CableSource& cable, Side side) {
     std::string text = connectorFamily(title) + (facts.looseEnds ? ", loose ends" : " " + endWord(facts));
     // A branched end has one plug of its connector per branch.
     if (side == Side::End && cable.branches.size() > 1) text = std::to_string(cable.branches.size()) + " x " + text;
-    for (const std::string& part : facts.connectorParts) text += "; " + part;
-    const PartPlace place = side == Side::Start ? PartPlace::Start : PartPlace::End;
-    for (const PartLine& part : cable.parts)
-        if (part.place == place) text += "; " + part.text;
+    for (const std::string& part : ownParts(cable, side)) text += "; " + part;
     return text;
+}
+
+// One end as the notes say it: the side's letter and place, the name the diagram gives the end
+// (which counts a branched end's plugs), its gender and its parts.
+std::string endNotesText(const CableSource& cable, Side side) {
+    std::string text = std::string(side == Side::Start ? "Start (S, left): " : "End (E, right): ") +
+                       cable.heading(side).text + ", " + endWord(cable.facts(side));
+    for (const std::string& part : ownParts(cable, side)) text += "; " + part;
+    return text + (text.back() == '.' ? "" : ".");
 }
 
 std::string cableText(const CableSource& cable) {
@@ -37,12 +52,6 @@ std::string cableText(const CableSource& cable) {
     for (const PartLine& part : cable.parts)
         if (part.place == PartPlace::Cable) text += "; " + part.text;
     return text;
-}
-
-bool hasOwnParts(const CableSource& cable, PartPlace place) {
-    const CableEndFacts& facts = place == PartPlace::Start ? cable.startEnd : cable.endEnd;
-    return !facts.connectorParts.empty() ||
-           std::any_of(cable.parts.begin(), cable.parts.end(), [place](const PartLine& p) { return p.place == place; });
 }
 
 }  // namespace
@@ -69,15 +78,9 @@ std::vector<PartsEntry> partsList(const CableSource& cable) {
 }
 
 std::string partsParagraph(const CableSource& cable) {
-    std::string text;
-    for (const PartsEntry& entry : partsList(cable)) {
-        // An end that is only its connector is said already by the notes' paragraph "Connectors".
-        if (entry.place != PartPlace::Cable && !hasOwnParts(cable, entry.place)) continue;
-        std::string word = partPlaceWord(entry.place);
-        word[0] = static_cast<char>(word[0] - 'a' + 'A');
-        text += (text.empty() ? "" : " ") + word + ": " + entry.text + (entry.text.back() == '.' ? "" : ".");
-    }
-    return text;
+    const std::string cableLine = cableText(cable);
+    return endNotesText(cable, Side::Start) + " " + endNotesText(cable, Side::End) + " Cable: " + cableLine +
+           (cableLine.back() == '.' ? "" : ".");
 }
 
 int partsSourceLine(const CableSource& cable) {

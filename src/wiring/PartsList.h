@@ -25,8 +25,8 @@ std::string partPlaceWord(PartPlace place);
 // Three entries: the start, the end and the cable.
 std::vector<PartsEntry> partsList(const CableSource& cable);
 
-// The list as the notes' paragraph "Parts": "Start: ... End: ... Cable: ...", leaving out an end
-// that has no parts beyond its connector (the paragraph "Connectors" names it with its gender).
+// The list as the notes' paragraph "Parts", which names each end once, as the diagram does:
+// "Start (S, left): DE-9 (PC 1), female; solder cups; hood. End (E, right): ... Cable: 7 cores, shielded."
 std::string partsParagraph(const CableSource& cable);
 
 // The source line a fault of that paragraph is reported on: the first 'part', 'gauge' or 'length'

@@ -68,8 +68,7 @@ std::string threeFigures(double value) {
 }
 
 std::string WireGauge::text() const {
-    // "mm2", as a keyboard writes it: the notes drawing measures a raised 2 as an accent.
-    const std::string mm2 = "mm2";
+    const std::string mm2 = "mm\xB2";  // code page 1252's superscript two
     if (inAwg) return awgName(awg) + " AWG (" + threeFigures(squareMm) + " " + mm2 + ")";
     return plain(squareMm) + " " + mm2 + " (about " + awgName(awg) + " AWG)";
 }

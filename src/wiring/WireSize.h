@@ -15,7 +15,7 @@ struct WireGauge {
     bool inAwg = false;        // as the source wrote it
     int awg = 0;               // given, or the nearest whole gauge
     double squareMm = 0;       // given, or from the formula
-    // "24 AWG (0.205 mm2)", "0.25 mm2 (about 23 AWG)".
+    // "24 AWG (0.205 mm\xB2)", "0.25 mm\xB2 (about 23 AWG)": mm with code page 1252's superscript two.
     std::string text() const;
 };
 

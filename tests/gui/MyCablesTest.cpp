@@ -321,7 +321,7 @@ TEST_F(MyCablesTest, CtrlNWritesACopyOfTheCurrentCableThatDrawsItsDiagram) {
 
 TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
     ::CopyFileA((programFolder() + "\\DATA\\MISC\\CABLES.IDX").c_str(), "DATA\\MISC\\CABLES.IDX", FALSE);
-    writeSource("DE-9 to DB-25 adapter.txt", manualExample());
+    writeSource("DE-9 to DB-25 adapter.txt", manualExample() + "gauge 0.25 mm2\n");
     HMENU menu = ::GetMenu(mainWindow());
     auto grey = [&](UINT id) {
         ::SendMessageA(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
@@ -359,9 +359,15 @@ TEST_F(MyCablesTest, TheExampleIsFoundAndCopiedAndItsSourceIsEditable) {
     const char* text = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
     const std::string copied = text ? text : "";
     if (text) ::GlobalUnlock(data);
+    HANDLE wideData = ::GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* wide = wideData ? static_cast<const wchar_t*>(::GlobalLock(wideData)) : nullptr;
+    const std::wstring copiedWide = wide ? wide : L"";
+    if (wide) ::GlobalUnlock(wideData);
     ::CloseClipboard();
     for (const char* wire : {"S3 TxD -> E2 TxD", "S4 DTR -> E20 DTR", "S9 RI -> E22 RI"})
         EXPECT_NE(copied.find(wire), std::string::npos) << wire << " in " << copied;
+    EXPECT_NE(copied.find("0.25 mm\xB2 (about 23 AWG)"), std::string::npos) << copied;
+    EXPECT_NE(copiedWide.find(L"0.25 mm\u00B2 (about 23 AWG)"), std::wstring::npos) << "Unicode text, whatever the code page";
 
     ::PostMessageA(mainWindow(), WM_COMMAND, ID_EDIT_CABLE, 0);
     PumpUntilIdle();

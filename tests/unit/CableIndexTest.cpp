@@ -126,8 +126,9 @@ TEST(CableIndexWriter, EveryCableInUseIsIndexedWithItsConnectorsAndWiring) {
     const std::vector<IndexedNote>& notes = reading.index.find(3)->notes;
     std::vector<std::string> headings;
     for (const IndexedNote& note : notes) headings.push_back(note.heading);
-    EXPECT_EQ(headings, (std::vector<std::string>{"What it is for", "Connectors", "Variant", "Cable to use", "Parts",
-                                                   "Caution", "Wiring documented in"}));
+    EXPECT_EQ(headings, (std::vector<std::string>{"What it is for", "Variant", "Cable to use", "Parts", "Caution",
+                                                   "Wiring documented in"}))
+        << "\"Connectors\" only where a drawing is to be mirrored: \"Parts\" names the ends";
     EXPECT_EQ(notes[0].text, "Joins two PCs by their 9-pin serial ports (both are DTEs), for file transfer or a "
                              "terminal session, without modems.");
 }

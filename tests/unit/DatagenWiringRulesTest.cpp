@@ -114,11 +114,11 @@ TEST(DatagenWiringRules, GendersAreStatedAndWrittenOut) {
         std::string paragraph;
     };
     for (const Words& w : std::vector<Words>{
-             {Genders, "female", "female", "", "Start (S, left): DE-9, female. End (E, right): DE-9, female."},
+             {Genders, "female", "female", "", ""},
              {"gender start female\ngender end male\n", "female", "male: mirror the drawing", "",
-              "Start (S, left): DE-9, female. End (E, right): DE-9, male. The end's drawing shows the female face; this end is male: mirror it."},
+              "The end's drawing shows the female face; this end is male: mirror it."},
              {"gender start male\ngender end male\n", "", "", "both male: mirror both drawings",
-              "Start (S, left): DE-9, male. End (E, right): DE-9, male. Both drawings show the female face; both ends are male: mirror them."}}) {
+              "Both drawings show the female face; both ends are male: mirror them."}}) {
         data.cable(6, "wire 3 2 TxD RxD\n", w.genders);
         const CableSource cable = loadCable(data.path.string(), 6);
         const GenderLine line = genderLine(cable, 220, 3720);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -55,9 +56,9 @@ TEST(WireSizes, GaugesAgreeWithTheStandardTableBothWays) {
         const char* given;
         const char* shown;  // empty: refused
     } cases[] = {
-        {"24 AWG", "24 AWG (0.205 mm2)"}, {"24awg", "24 AWG (0.205 mm2)"}, {"4/0 AWG", "4/0 AWG (107 mm2)"},
-        {"28 AWG", "28 AWG (0.0810 mm2)"}, {"0.25 mm2", "0.25 mm2 (about 23 AWG)"},
-        {"0.75mm\xB2", "0.75 mm2 (about 18 AWG)"}, {"1.5 mm2", "1.5 mm2 (about 15 AWG)"},
+        {"24 AWG", "24 AWG (0.205 mm\xB2)"}, {"24awg", "24 AWG (0.205 mm\xB2)"}, {"4/0 AWG", "4/0 AWG (107 mm\xB2)"},
+        {"28 AWG", "28 AWG (0.0810 mm\xB2)"}, {"0.25 mm2", "0.25 mm\xB2 (about 23 AWG)"},
+        {"0.75mm\xB2", "0.75 mm\xB2 (about 18 AWG)"}, {"1.5 mm2", "1.5 mm\xB2 (about 15 AWG)"},
         {"24", ""}, {"41 AWG", ""}, {"0,5 mm2", ""}, {"5/0 AWG", ""},
     };
     for (const auto& c : cases) {
@@ -80,11 +81,12 @@ TEST(PartsList, TheManualsSecondExampleListsItsPartsInNotesIndexCopyAndFind) {
     const std::vector<IndexedPart> parts = {
         {"start", "JST XH, 4 contacts female; JST XHP-4 housing; 4 x JST SXH-001T-P0.6 crimp contacts"},
         {"end", "Screw terminal, 4-way female; 4-way screw terminal block, 5.08 mm pitch"},
-        {"cable", "4 cores, 24 AWG (0.205 mm2), 50 cm long; 4-core flexible cable, unscreened"}};
+        {"cable", "4 cores, 24 AWG (0.205 mm\xB2), 50 cm long; 4-core flexible cable, unscreened"}};
     EXPECT_EQ(cable.index.parts, parts);
     ASSERT_NE(note(cable.index, "Parts"), nullptr);
-    EXPECT_EQ(note(cable.index, "Parts")->text, "Start: " + parts[0].text + ". End: " + parts[1].text +
-                                                    ". Cable: " + parts[2].text + ".");
+    EXPECT_EQ(note(cable.index, "Parts")->text,
+              "Start (S, left): XH (sensor), female; JST XHP-4 housing; 4 x JST SXH-001T-P0.6 crimp contacts. "
+              "End (E, right): Terminal, female; 4-way screw terminal block, 5.08 mm pitch. Cable: " + parts[2].text + ".");
     for (const char* words : {"Parts", "XHP-4", "24 AWG"})
         EXPECT_NE(cable.notes.find(words), std::string::npos) << words << " in the notes drawing";
     EXPECT_NE(WiringText(cable.index, "Sensor lead").find("\r\nParts:\r\nStart: JST XH, 4 contacts female; JST XHP-4"),
@@ -101,25 +103,53 @@ TEST(PartsList, TheManualsSecondExampleListsItsPartsInNotesIndexCopyAndFind) {
     EXPECT_TRUE(FindCables({mine}, {"XHP-5"}).empty());
 }
 
-TEST(PartsList, ShippedCablesListTheirConnectorsAndTheCoresTheBuildCounts) {
+TEST(PartsList, ShippedCablesListTheirConnectorsGenericPartsAndTheCoresTheBuildCounts) {
     OutputSet out;
     addCableIndex(loadSourceSet(std::string(SOURCE_DIR) + "/data"), out);
     const auto& bytes = out.at(cableIndexPath()).bytes;
     const CableIndex index = ParseCableIndex(std::string(bytes.begin(), bytes.end())).index;
+    // The index and Copy wiring name each connector by its family; the notes by the diagram's name
+    // for the end, each end once, with the parts of its connector drawing and of the cable's source.
     const struct {
         int number;
         std::vector<IndexedPart> parts;
+        std::string notes;
     } cases[] = {
-        {6, {{"start", "DE-9 female"}, {"end", "DE-9 female"}, {"cable", "7 cores, shielded"}}},
-        {10, {{"start", "SCART male"}, {"end", "2 x RCA male"}, {"cable", "3 cores, leads of up to 2"}}},
-        {47, {{"start", "DA-15 male"}, {"end", "2 x DA-15 female"}, {"cable", "14 cores, leads of up to 8"}}},
+        {6,
+         {{"start", "DE-9 female; solder cups; hood"}, {"end", "DE-9 female; solder cups; hood"}, {"cable", "7 cores, shielded"}},
+         "Start (S, left): DE-9 (PC 1), female; solder cups; hood. End (E, right): DE-9 (PC 2), female; solder cups; hood. "
+         "Cable: 7 cores, shielded."},
+        {66,
+         {{"start", "T65 outlet female; SN 441011 type 13 cord connector"},
+          {"end", "Mains plug type 7 male; rewirable; BS 1362 fuse to suit the load"},
+          {"cable", "3 cores"}},
+         "Start (S, left): T65 outlet, female; SN 441011 type 13 cord connector. End (E, right): Type 7 (G), male; "
+         "rewirable; BS 1362 fuse to suit the load. Cable: 3 cores."},
+        {36, {{"start", "8P8C male; crimp type"}, {"end", "Mini-DIN 8 male; solder type"}, {"cable", "6 cores"}},
+         "Start (S, left): RJ-45 router, male; crimp type. End (E, right): Mac DIN 8, male; solder type. Cable: 6 cores."},
+        {47,
+         {{"start", "DA-15 male; solder cups; hood"}, {"end", "2 x DA-15 female; solder cups; hood"},
+          {"cable", "14 cores, leads of up to 8"}},
+         "Start (S, left): DA-15 (PC), male; solder cups; hood. End (E, right): 2 x DA-15, female; solder cups; hood. "
+         "Cable: 14 cores, leads of up to 8."},
     };
     for (const auto& c : cases) {
         const IndexedCable* cable = index.find(c.number);
         ASSERT_NE(cable, nullptr);
         EXPECT_EQ(cable->parts, c.parts) << c.number;
         ASSERT_NE(note(*cable, "Parts"), nullptr);
-        EXPECT_EQ(note(*cable, "Parts")->text, "Cable: " + c.parts[2].text + ".") << "the ends are in \"Connectors\"";
-        EXPECT_NE(WiringCsv(*cable).find("\r\ncable,\"" + c.parts[2].text + "\"\r\n"), std::string::npos) << c.number;
+        EXPECT_EQ(note(*cable, "Parts")->text, c.notes);
+        const std::string csv = WiringCsv(*cable);
+        for (const IndexedPart& part : c.parts) {
+            const std::string field = part.text.find(',') == std::string::npos ? part.text : "\"" + part.text + "\"";
+            EXPECT_NE(csv.find("\r\n" + part.place + "," + field + "\r\n"), std::string::npos) << c.number << csv;
+        }
     }
+    EXPECT_EQ(note(*index.find(47), "Connectors")->text, "The end's drawing shows the male face; this end is female: mirror it.");
+    // Find cable by a generic part: the rewirable plugs are those of the earthed types and of types 1 and 2.
+    const std::vector<Cable> shipped = TableCables(index);
+    std::vector<int> rewirable;
+    for (std::size_t at : FindCables(shipped, {"rewirable"})) rewirable.push_back(shipped[at].origin.tableRow);
+    std::sort(rewirable.begin(), rewirable.end());
+    EXPECT_EQ(rewirable, (std::vector<int>{60, 61, 63, 64, 66, 68, 70, 71, 73, 74, 76, 78}));
 }
