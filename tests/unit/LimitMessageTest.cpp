@@ -59,7 +59,7 @@ TEST(LimitMessages, EachLimitSaysItsCharactersOrRowsAndHowManyFit) {
          "pinouts-nine.txt:3: the text 'DCD in (carrier detect from the' has 31 characters; 30 fit in the pinout table\n"},
         {rowHead + "pinouts start row\n" + Ends + "wire 2 3 S2 -\n", {row, manyRows},
          "pinouts-row.txt:47: the pinout table has 64 rows; 44 fit: join rows\n"},
-        {Head + Ends + "wire 2 3 - -\n" + longNotes(), {Nine}, "c.txt:10: the notes take 52 lines at the smallest text and the continuity check 8; 27 fit in each column: "
+        {Head + Ends + "wire 2 3 - -\n" + longNotes(), {Nine}, "c.txt:10: the notes take 52 lines at the smallest text and the continuity check 9; 27 fit in each column: "
                  "shorten them\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(allErrors(CompileUserCable({"c.txt", c.source}, c.user, {})), c.expected) << c.source;
