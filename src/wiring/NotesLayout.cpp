@@ -268,6 +268,25 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     return true;
 }
 
+// Of a paragraph of several note lines that runs past the foot, the note line whose words first
+// reach past it: the one to shorten or move. The paragraph's heading stands at its highest text.
+int notePastFoot(const CableSource& cable, const Sketch& column, int paragraphLine, int foot, TextSize size) {
+    const auto first = std::find_if(cable.notes.begin(), cable.notes.end(),
+                                    [paragraphLine](const CableNote& n) { return n.line == paragraphLine; });
+    if (first == cable.notes.end()) return paragraphLine;
+    int heading = foot;
+    for (const Shape& shape : column.shapes())
+        if (shape.sourceLine == paragraphLine) heading = std::max(heading, shape.points.front().y);
+    const int room = (heading - foot) / size.pitch;  // the paragraph's lines above the foot
+    std::string text;
+    for (const CableNote& note : cable.notes) {
+        if (note.section != first->section) continue;
+        text += (text.empty() ? "" : " ") + note.text;
+        if (static_cast<int>(wrapText(text, size.height, false, LeftWidth).size()) > room) return note.line;
+    }
+    return paragraphLine;
+}
+
 // The refusal of notes that fit no arrangement: each column laid out at the smallest text on a page
 // that never runs out, counted in lines against the lines a column holds, in the arrangement that
 // overflows least. The fault is the first text past the foot, in the column that overflows.
@@ -293,6 +312,7 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
         return c;
     };
     Count left, right;
+    Sketch leftOfBest;
     int overflow = -1;
     for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
         for (PartsPlace parts : {PartsPlace::Left, PartsPlace::Right}) {
@@ -306,9 +326,12 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
             overflow = over;
             left = l;
             right = r;
+            leftOfBest = leftSketch;
         }
     }
-    const int line = left.lines > fit ? left.firstPast : right.lines > fit ? right.firstPast : failedLine;
+    const int line = left.lines > fit    ? notePastFoot(cable, leftOfBest, left.firstPast, foot, smallest)
+                     : right.lines > fit ? right.firstPast
+                                         : failedLine;
     fail(cable, line,
          "the notes take " + std::to_string(left.lines) + " lines at the smallest text and the continuity check " +
              std::to_string(right.lines) + "; " + std::to_string(fit) + " fit in each column: shorten them");

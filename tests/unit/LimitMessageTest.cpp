@@ -59,7 +59,8 @@ TEST(LimitMessages, EachLimitSaysItsCharactersOrRowsAndHowManyFit) {
          "pinouts-nine.txt:3: the text 'DCD in (carrier detect from the' has 31 characters; 30 fit in the pinout table\n"},
         {rowHead + "pinouts start row\n" + Ends + "wire 2 3 S2 -\n", {row, manyRows},
          "pinouts-row.txt:47: the pinout table has 64 rows; 44 fit: join rows\n"},
-        {Head + Ends + "wire 2 3 - -\n" + longNotes(), {Nine}, "c.txt:10: the notes take 52 lines at the smallest text and the continuity check 9; 27 fit in each column: "
+        // Twenty notes fit: the 21st, on line 30, is the first past the foot.
+        {Head + Ends + "wire 2 3 - -\n" + longNotes(), {Nine}, "c.txt:30: the notes take 52 lines at the smallest text and the continuity check 9; 27 fit in each column: "
                  "shorten them\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(allErrors(CompileUserCable({"c.txt", c.source}, c.user, {})), c.expected) << c.source;
@@ -77,7 +78,7 @@ TEST(LimitMessages, ADrawingsFaultsComeAllInOneCompileEachOnItsLine) {
     const UserCable cable = CompileUserCable({"c.txt", source}, {strip}, {});
     std::string places;
     for (const SourceError& e : cable.errors) places += e.file + ":" + std::to_string(e.line) + " ";
-    EXPECT_EQ(places, "c.txt:9 c.txt:10 plug-strip.txt:5 plug-strip.txt:6 plug-strip.txt:7 plug-strip.txt:8 plug-strip.txt:9 "
+    EXPECT_EQ(places, "c.txt:9 c.txt:30 plug-strip.txt:5 plug-strip.txt:6 plug-strip.txt:7 plug-strip.txt:8 plug-strip.txt:9 "
                       "plug-strip.txt:10 ") << allErrors(cable);
     EXPECT_EQ(cable.errors[4].message, "the label \"3\" is crossed by a line (line 4); it cannot be read");
 }
