@@ -127,11 +127,6 @@ TEST(PartsList, ShippedCablesListTheirConnectorsGenericPartsAndTheCoresTheBuildC
          "rewirable; BS 1362 fuse to suit the load. Cable: 3 cores."},
         {36, {{"start", "8P8C male; crimp type"}, {"end", "Mini-DIN 8 male; solder type"}, {"cable", "6 cores"}},
          "Start (S, left): RJ-45 router, male; crimp type. End (E, right): Mac DIN 8, male; solder type. Cable: 6 cores."},
-        {47,
-         {{"start", "DA-15 male; solder cups; hood"}, {"end", "2 x DA-15 female; solder cups; hood"},
-          {"cable", "14 cores, leads of up to 8"}},
-         "Start (S, left): DA-15 (PC), male; solder cups; hood. End (E, right): 2 x DA-15, female; solder cups; hood. "
-         "Cable: 14 cores, leads of up to 8."},
     };
     for (const auto& c : cases) {
         const IndexedCable* cable = index.find(c.number);
