@@ -51,20 +51,12 @@ public:
         for (const std::string& field : fields)
             if (hasControlCharacters(field)) return fail("a field holds a control character");
         const std::string& tag = fields[0];
-        if (tag == "CABLE") return cable(fields);
-        if (!current()) return fail("a " + tag + " line before the first CABLE line");
-        if (tag == "START" || tag == "END") return end(fields, tag == "START");
-        if (tag == "BRANCH") return branch(fields);
-        if (tag == "WIRE") return wire(fields);
-        if (tag == "CHECK") return check(fields);
-        if (tag == "WORDS") return words(fields);
-        if (tag == "NOTE") return note(fields);
-        if (tag == "PART") return part(fields);
-        if (tag == "UNCONFIRMED") return unconfirmed(fields);
-        if (tag == "QUIET") return quiet(fields);
-        if (tag == "FACE") return face(fields);
-        if (tag == "SPOT") return spot(fields);
-        return fail("a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab");
+        for (const RecordKind& kind : kinds()) {
+            if (tag != kind.tag) continue;
+            if (kind.read != &Reader::cable && !current()) return fail("a " + tag + " line before the first CABLE line");
+            return (this->*kind.read)(fields);
+        }
+        return fail("a line starts with " + kindList() + " and a tab");
     }
 
     bool finish() {
@@ -77,6 +69,31 @@ public:
     }
 
 private:
+    // The records a line may start with: the one table the reader goes by and its message names.
+    struct RecordKind {
+        const char* tag;
+        bool (Reader::*read)(const std::vector<std::string>&);
+    };
+    static const std::vector<RecordKind>& kinds() {
+        static const std::vector<RecordKind> table = {
+            {"CABLE", &Reader::cable}, {"START", &Reader::start}, {"END", &Reader::endLine},
+            {"BRANCH", &Reader::branch}, {"WIRE", &Reader::wire}, {"CHECK", &Reader::check},
+            {"WORDS", &Reader::words}, {"NOTE", &Reader::note}, {"PART", &Reader::part},
+            {"UNCONFIRMED", &Reader::unconfirmed}, {"QUIET", &Reader::quiet}, {"FACE", &Reader::face},
+            {"SPOT", &Reader::spot},
+        };
+        return table;
+    }
+
+    // "CABLE, START, ... or SPOT"
+    static std::string kindList() {
+        std::string list;
+        const std::size_t count = kinds().size();
+        for (std::size_t i = 0; i < count; ++i)
+            list += std::string(i == 0 ? "" : i + 1 == count ? " or " : ", ") + kinds()[i].tag;
+        return list;
+    }
+
     int lineNumber = 0;
     int cableLine = 0;
     bool haveStart = false;
@@ -120,6 +137,9 @@ private:
         haveStart = haveEnd = false;
         return true;
     }
+
+    bool start(const std::vector<std::string>& f) { return end(f, true); }
+    bool endLine(const std::vector<std::string>& f) { return end(f, false); }
 
     bool end(const std::vector<std::string>& f, bool isStart) {
         if (!fields(f, 5, "five fields: family, gender, connector title, label")) return false;

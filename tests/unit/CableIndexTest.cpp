@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sstream>
 
 #include "Build.h"
 #include "CableIndexWriter.h"
+#include "RealCableIndex.h"
 #include "datafiles/CableIndex.h"
 #include "datafiles/Continuity.h"
 #include "cables/CableTable.h"
@@ -77,7 +80,7 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {Cable + Ends + "WIRE\twire\tS3\tTxD\tE2\n",
          "line 4: a WIRE line has seven fields: WIRE, kind, contact, signal, contact, signal, colour"},
         {Cable + Ends + "WIRE\twire\tS3\tT\x01\tE2\t\t\n", "line 4: a field holds a control character"},
-        {Cable + Ends + "NOTES\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, UNCONFIRMED or PART and a tab"},
+        {Cable + Ends + "NOTES\tx\n", "line 4: a line starts with CABLE, START, END, BRANCH, WIRE, CHECK, WORDS, NOTE, PART, UNCONFIRMED, QUIET, FACE or SPOT and a tab"},
         {Cable + Ends + "NOTE\tx\n", "line 4: a NOTE line has three fields: NOTE, heading, text"},
         {Cable + Ends + "NOTE\t\tx\n", "line 4: a note has no heading"},
         {"; only comments\r\n", "the index names no cables"},
@@ -85,6 +88,16 @@ TEST(CableIndexFormat, DamagedIndexesNameTheLineAndTheFault) {
         {std::string(MaxCableIndexBytes + 1, ';'), "the file is too long to be a cable index"},
     };
     for (const auto& c : cases) EXPECT_EQ(errorOf(c.text), c.error) << c.text;
+}
+
+TEST(CableIndexFormat, TheMessageForAnUnknownRecordNamesEveryKindTheWriterWrites) {
+    const std::string unknown = errorOf(Cable + Ends + "NOTES\tx\n");
+    std::istringstream written(FormatCableIndex(realIndex()) + FormatCableIndex(sampleIndex()));
+    std::set<std::string> kinds;
+    for (std::string line; std::getline(written, line);)
+        if (line[0] != ';') kinds.insert(line.substr(0, line.find('\t')));
+    EXPECT_EQ(kinds.size(), 13u) << "the real and sample indexes hold every kind of record";
+    for (const std::string& kind : kinds) EXPECT_NE(unknown.find(" " + kind), std::string::npos) << kind;
 }
 
 TEST(CableIndexFormat, TheChecklistPairsEveryWireJumperAndJoinedShield) {

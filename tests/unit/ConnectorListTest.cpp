@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "Build.h"
+#include "SourceSet.h"
 #include "ConnectorListWriter.h"
 #include "SampleConnectorList.h"
 #include "wiring/SourceText.h"
@@ -196,7 +197,7 @@ TEST_F(ConnectorListWriter, NamesAndPinoutsComeFromTheSourcesAndTheCableTable) {
 
 TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
     OutputSet out;
-    addConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors"), out);
+    addConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors"), {}, out);
     ASSERT_EQ(out.size(), 1u);
     auto found = out.find("MISC/CONNECT.LST");
     ASSERT_NE(found, out.end());
@@ -207,6 +208,24 @@ TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
     ConnectorListReading reading = ParseConnectorList(text);
     ASSERT_TRUE(reading.ok) << reading.error;
     EXPECT_EQ(reading.list.connectors, makeConnectorList(loadConnectors(std::string(SOURCE_DIR) + "/data/connectors")).connectors);
+}
+
+TEST_F(ConnectorListWriter, EveryPinoutDrawingAShippedCableFollowsIsListedWithItsConnector) {
+    const SourceSet sources = loadSourceSet(std::string(SOURCE_DIR) + "/data");
+    const ConnectorList list = makeConnectorList(sources.connectors, sources.cables);
+    // Cable 35's source follows the Ethernet pinout 50 where the table shows the console pinout 42.
+    ASSERT_NE(list.connector(35), nullptr);
+    EXPECT_EQ(list.connector(35)->pinouts, (std::vector<int>{42, 50}));
+    for (const auto& [number, cable] : sources.cables) {
+        const CableRecord& row = Catalog.cables[number];
+        for (const auto& [plug, facts, tablePinouts] : {std::tuple{row.startPlug, cable.startEnd, row.startPinouts},
+                                                        std::tuple{row.endPlug, cable.endEnd, row.endPinouts}}) {
+            const int pinouts = facts.pinoutsLine ? facts.pinoutsNumber : tablePinouts;
+            const std::vector<int>& listed = list.connector(plug)->pinouts;
+            EXPECT_TRUE(pinouts == 0 || (std::count(listed.begin(), listed.end(), pinouts) && !list.pinoutName(pinouts).empty()))
+                << "cable " << number << ", pinouts " << pinouts;
+        }
+    }
 }
 
 TEST_F(ConnectorListWriter, AConnectorWithoutGroupOrWithAnUnknownOneStopsTheBuild) {

@@ -66,7 +66,7 @@ OutputSet buildDataSet(const std::string& sourceDir) {
         if (out.find(path) == out.end()) throw DataError(sourceDir, 0, "nothing makes " + path + ", needed by " + why);
     }
     for (const std::string& path : userNotePaths()) out[path] = {{}, "the cable table"};
-    addConnectorList(sources.connectors, out);
+    addConnectorList(sources.connectors, sources.cables, out);
     addCableIndex(sources, out);
     return out;
 }

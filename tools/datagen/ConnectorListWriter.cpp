@@ -26,16 +26,44 @@ int groupIndex(const ConnectorSource& source) {
     throw DataError(source.file, source.group.line, "unknown group '" + source.group.text +
                     "' (" + known + ")");
 }
+
+// The ends of the shipped cables: which connector each has, and which pinout drawing it follows.
+struct FollowedPinouts {
+    int cable, plug, pinouts;
+};
+
+std::vector<FollowedPinouts> followedPinouts(const std::map<int, CableSource>& cables) {
+    std::vector<FollowedPinouts> ends;
+    for (const auto& [number, cable] : cables) {
+        const CableRecord& row = Catalog.cables[number];
+        const int start = cable.startEnd.pinoutsLine ? cable.startEnd.pinoutsNumber : row.startPinouts;
+        const int end = cable.endEnd.pinoutsLine ? cable.endEnd.pinoutsNumber : row.endPinouts;
+        ends.push_back({number, row.startPlug, start});
+        ends.push_back({number, row.endPlug, end});
+    }
+    return ends;
+}
+
+std::vector<int> pinoutsFollowedWith(int plug, const std::vector<FollowedPinouts>& ends) {
+    std::vector<int> pinouts = PinoutsUsedWith(plug);
+    for (const FollowedPinouts& end : ends) {
+        if (end.plug == plug) pinouts.push_back(end.pinouts);
+    }
+    std::sort(pinouts.begin(), pinouts.end());
+    pinouts.erase(std::unique(pinouts.begin(), pinouts.end()), pinouts.end());
+    return pinouts;
+}
 }  // namespace
 
 std::string connectorListPath() { return "MISC/CONNECT.LST"; }
 
-ConnectorList makeConnectorList(const ConnectorSet& connectors) {
+ConnectorList makeConnectorList(const ConnectorSet& connectors, const std::map<int, CableSource>& cables) {
+    const std::vector<FollowedPinouts> ends = followedPinouts(cables);
     std::vector<std::pair<int, ConnectorEntry>> ordered;  // group index, entry
     for (const auto& [number, source] : connectors.plugs) {
         ConnectorEntry entry = connectorEntry(source);
         entry.number = number;
-        entry.pinouts = PinoutsUsedWith(number);
+        entry.pinouts = pinoutsFollowedWith(number, ends);
         ordered.push_back({groupIndex(source), entry});
     }
     std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
@@ -60,7 +88,19 @@ ConnectorList makeConnectorList(const ConnectorSet& connectors) {
     return list;
 }
 
-void addConnectorList(const ConnectorSet& connectors, OutputSet& out) {
-    const std::string text = FormatConnectorList(makeConnectorList(connectors));
+void addConnectorList(const ConnectorSet& connectors, const std::map<int, CableSource>& cables, OutputSet& out) {
+    const ConnectorList list = makeConnectorList(connectors, cables);
+    for (const FollowedPinouts& end : followedPinouts(cables)) {
+        if (end.pinouts == 0) continue;  // the stand-in "No pinout drawing for this connector"
+        const ConnectorEntry* connector = list.connector(end.plug);
+        const bool listed = connector && list.pinout(end.pinouts) &&
+                            std::count(connector->pinouts.begin(), connector->pinouts.end(), end.pinouts) == 1;
+        if (!listed)
+            throw DataError(connectors.folder, 0,
+                            "cable " + std::to_string(end.cable) + " follows pinout drawing " +
+                                std::to_string(end.pinouts) + " with connector " + std::to_string(end.plug) +
+                                ", but the connector list does not name it there");
+    }
+    const std::string text = FormatConnectorList(list);
     out[connectorListPath()] = {std::vector<std::uint8_t>(text.begin(), text.end()), connectors.folder};
 }

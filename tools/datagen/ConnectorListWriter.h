@@ -1,7 +1,8 @@
 #pragma once
 // MISC/CONNECT.LST, the connector catalog program's list: every connector drawing of the sources
-// with its group and name, the pinout drawings the cable table pairs it with, and their names.
+// with its group and name, the pinout drawings the cables follow with it, and their names.
 
+#include <map>
 #include <string>
 
 #include "OutputSet.h"
@@ -15,10 +16,14 @@ extern const int ConnectorGroupCount;
 // "MISC/CONNECT.LST", the list's path inside the DATA folder.
 std::string connectorListPath();
 
-// Every connector drawing with the titles of the pinout drawings the table pairs it with; a
-// connector without a known group throws DataError naming its file and line. Connectors come in
-// group order, then by number.
-ConnectorList makeConnectorList(const wiring::ConnectorSet& connectors);
+// Every connector drawing with the titles of the pinout drawings the cables follow with it: those
+// the table pairs it with, and those a wiring source of `cables` names instead with a `pinouts`
+// line (the table's pairing is fixed). A connector without a known group throws DataError naming
+// its file and line. Connectors come in group order, then by number.
+ConnectorList makeConnectorList(const wiring::ConnectorSet& connectors,
+                                const std::map<int, wiring::CableSource>& cables = {});
 
-// Adds the list to the output.
-void addConnectorList(const wiring::ConnectorSet& connectors, OutputSet& out);
+// Adds the list to the output; throws DataError when a pinout drawing one of `cables` follows is
+// not listed with its connector by name, so the catalog and a screen reader could not tell it.
+void addConnectorList(const wiring::ConnectorSet& connectors, const std::map<int, wiring::CableSource>& cables,
+                      OutputSet& out);
