@@ -118,6 +118,14 @@ TEST(DatagenSource, TooLongTitleIsOutOfTheEnvelope) {
               std::string::npos);
 }
 
+TEST(DatagenSource, TextAboveTheDrawingSaysByHowManyLines) {
+    TempFolder data;
+    data.write("sketches/plug-000.txt", "pen 25\ntext left 300 0 4300 Top\ntext left 300 0 4700 Higher\n");
+    const std::string error = buildError(data);
+    EXPECT_NE(error.find("plug-000.txt:2: the text 'Top' stands 1 line(s) above the top of the drawing\n"), std::string::npos) << error;
+    EXPECT_NE(error.find("plug-000.txt:3: the text 'Higher' stands 2 line(s) above the top of the drawing"), std::string::npos) << error;
+}
+
 TEST(DatagenSource, NotesMustKeepTheButtonCornerClear) {
     TempFolder data;
     data.write("sketches/notes-000.txt", "text left 240 -4000 3000 How to use\ntext left 240 3600 -3500 OK?\n");
