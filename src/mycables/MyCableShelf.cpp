@@ -30,9 +30,18 @@ const wiring::CableNames& TableNames() {
 }  // namespace
 
 std::string MyCable::errorText() const {
-    wiring::SourceError shown = error;
-    if (shown.file.empty()) shown.file = file();
-    return shown.guideText();
+    std::vector<wiring::SourceError> shown = errors.empty() ? std::vector<wiring::SourceError>{error} : errors;
+    for (wiring::SourceError& fault : shown)
+        if (fault.file.empty()) fault.file = file();
+    if (shown.size() == 1) return shown.front().guideText();
+    // Several: under each file's name, a bullet a fault, so that where a wrapped fault ends shows.
+    std::string text;
+    for (std::size_t i = 0; i < shown.size() && i < MaxShownErrors; ++i) {
+        if (i == 0 || shown[i].file != shown[i - 1].file) text += (i == 0 ? "" : "\n") + shown[i].file + ":";
+        text += "\n\x95 " + (shown[i].line == 0 ? std::string() : "line " + std::to_string(shown[i].line) + ": ") + shown[i].message;
+    }
+    if (shown.size() > MaxShownErrors) text += "\nand " + std::to_string(shown.size() - MaxShownErrors) + " more";
+    return text;
 }
 
 MyCableShelf::MyCableShelf(MyCableFolder& files, std::string folder, std::string shippedFolder)
@@ -133,7 +142,7 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
     wiring::SourceText source{file, {}};
     wiring::UserCable compiled;
     if (!files.Read(folderPath + "\\" + file, wiring::MaxUserSourceBytes + 1, source.bytes))
-        compiled.error = {file, 0, "the file cannot be read"};
+        compiled.errors = {{file, 0, "the file cannot be read"}};
     else
         compiled = wiring::CompileUserCable(source, userConnectors, shippedConnectors(), TableNames());
     if (compiled.ok) {
@@ -141,11 +150,13 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
             cable.drawable = true;
             return cable;
         }
-        compiled.error = {file, 0, "its drawings cannot be written into " + folderPath + "\\CACHE"};
+        compiled.errors = {{file, 0, "its drawings cannot be written into " + folderPath + "\\CACHE"}};
     }
     cable.broken = true;
-    cable.error = compiled.error;
-    if (cable.error.file.empty()) cable.error.file = file;
+    cable.errors = compiled.errors;
+    for (wiring::SourceError& fault : cable.errors)
+        if (fault.file.empty()) fault.file = file;
+    cable.error = cable.errors.front();
     // The last good drawings stay until the source compiles again.
     if (before && before->drawable) {
         cable.drawable = true;

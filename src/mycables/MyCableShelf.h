@@ -17,16 +17,20 @@ struct MyCable {
     // Its origin is its source's file name, "DE-9 adapter.txt"; its name the 'name' line, or the
     // file name while it has never compiled.
     Cable cable;
-    bool broken = false;         // the source as it is now does not compile: `error` says why
-    wiring::SourceError error;
+    bool broken = false;         // the source as it is now does not compile: `errors` say why
+    wiring::SourceError error;   // the first of `errors`, whose file the editor opens
+    std::vector<wiring::SourceError> errors;
     bool drawable = false;       // `cable` holds drawings: the source's, or its last good ones
     std::uint64_t stamp = 0;     // what the source and the user's connectors were when last read
 
     const std::string& file() const { return cable.origin.myFile; }
     // The row of the selection list: the name, or the file name and " (error)".
     std::string row() const { return broken ? file() + " (error)" : cable.name; }
-    // "<file>, line N: <message>" (no line when the fault is the whole file's).
+    // "<file>, line N: <message>" (no line when the fault is the whole file's); several faults a
+    // bullet each under their file's name, and past the first MaxShownErrors, how many more there
+    // are, so that a message box stays on the screen.
     std::string errorText() const;
+    static constexpr std::size_t MaxShownErrors = 12;
 };
 
 class MyCableShelf {

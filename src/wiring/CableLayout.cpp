@@ -1,6 +1,7 @@
 #include "wiring/CableLayout.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "wiring/CableRows.h"
 #include "wiring/EndGenders.h"
@@ -62,13 +63,6 @@ constexpr int LineTextGap = 70;  // between a line and the text that breaks it
 }
 
 bool isShort(const std::string& label) { return label.size() <= 3; }
-
-// How many characters of a text `width` wide with `characters` characters fit into `room`: the
-// number a limit states, counted in characters of that text rather than in drawing units.
-int charactersThatFit(int room, int width, std::size_t characters) {
-    if (width <= 0 || characters == 0) return 0;
-    return static_cast<int>(static_cast<long long>(room) * static_cast<long long>(characters) / width);
-}
 
 bool boldLabel(const DiagramSlot& s) { return s.dot; }  // "open" (a shield end left free) is plain
 
@@ -238,7 +232,8 @@ int drawHeading(Sketch& sketch, const CableSource& cable) {
         const std::size_t characters = cable.startTitle.text.size() + cable.endTitle.text.size();
         fail(cable, cable.endTitle.line,
              "the start and end names take " + std::to_string(characters) + " characters; " +
-                 std::to_string(charactersThatFit(Right - Left - NamesLeastGap, startWidth + endWidth, characters)) +
+                 std::to_string(charactersThatFit(cable.startTitle.text + cable.endTitle.text, NameHeight, true,
+                                                  Right - Left - NamesLeastGap)) +
                  " fit side by side: shorten them");
     }
     sketch.setSourceLine(cable.startTitle.line);
@@ -292,8 +287,12 @@ RowPlan planRows(const CableSource& cable, const std::vector<DiagramRow>& rows, 
     RowPlan plan;
     const int count = static_cast<int>(rows.size());
     plan.pitch = std::min(LargestPitch, (rowsTop - rowsBottom) / std::max(count, 1));
-    if (plan.pitch < SmallestPitch)
-        fail(cable, 1, std::to_string(count) + " rows do not fit the diagram; join straight wires into a range (wire 2-9 2-9 ...)");
+    if (plan.pitch < SmallestPitch) {
+        const int fit = (rowsTop - rowsBottom) / SmallestPitch;
+        fail(cable, rows[std::clamp(fit, 0, count - 1)].line,
+             std::to_string(count) + " rows do not fit the diagram; " + std::to_string(fit) +
+                 " fit: join straight wires into a range (wire 2-9 2-9 ...)");
+    }
     // The largest text the pitch allows, smaller while the names leave the wires too little room.
     int height = std::clamp(plan.pitch * TextPercentOfPitch / 100, SmallestText, LargestText);
     auto middleNeeded = [&rows](int h) {
@@ -307,7 +306,7 @@ RowPlan planRows(const CableSource& cable, const std::vector<DiagramRow>& rows, 
     while (height > SmallestText) {
         const Columns trial = measure(rows, height);
         if (trial.textStartRight - trial.textEndLeft - TextToWires - middleNeeded(height) >= 0) break;
-        height -= TextStep;
+        height = std::max(SmallestText, height - TextStep);
     }
     plan.height = height;
     // A short list stands in the middle of the room it has.
@@ -320,8 +319,84 @@ RowPlan planRows(const CableSource& cable, const std::vector<DiagramRow>& rows, 
     return plan;
 }
 
+// The text of a slot that reaches farthest towards the middle: its signal name, or a long contact
+// name ("SHELL") where it has none. Empty when only a pin number stands there.
+struct SlotText {
+    std::string what;  // "signal name", "contact name"
+    std::string text;
+    int start = 0;     // from the outer edge to where the text begins
+    int end = 0;       // from the outer edge to where it ends
+    bool bold = false;
+};
+
+SlotText slotText(const DiagramSlot& s, int pinColumn, const Columns& c) {
+    if (!s.used) return {};
+    if (!s.signal.empty()) {
+        const int start = signalOffset(s, pinColumn, c);
+        return {"signal name", s.signal, start, start + width(s.signal, c.height, false), false};
+    }
+    if (isShort(s.label)) return {};
+    return {"contact name", s.label, 0, width(s.label, c.height, boldLabel(s)), boldLabel(s)};
+}
+
+// Where the wires are left too little room, the fault lies with the texts that take it: a colour
+// too wide for the middle beside its own row's names, or else the names that squeeze the middle.
+// Every such text is named on its own line, with its characters and how many fit.
+void checkMiddleRoom(const CableSource& cable, const std::vector<DiagramRow>& rows, const RowPlan& plan) {
+    const Columns& c = plan.columns;
+    const int wiresAside = 2 * DotFromText + (plan.leftLanes.count + plan.rightLanes.count) * LaneStep;
+    const int widest = (Right - c.pinRight) - (Left + c.pinLeft) - wiresAside;  // the middle without any names
+    const auto beyondPins = [](const SlotText& t, int pinColumn) { return t.text.empty() ? 0 : std::max(0, t.end - pinColumn); };
+    FaultList faults;
+    int middle = SmallestMiddle;
+    std::string squeezing;  // the widest text on a wire that fits beside its own row's names
+    for (const DiagramRow& row : rows) {
+        if (row.kind != DiagramRow::Kind::Wire || row.middle.empty()) continue;
+        const int needed = width(row.middle, plan.height, false) + MiddleTextRoom;
+        const int besideOwn = widest - beyondPins(slotText(row.left, c.pinLeft, c), c.pinLeft) -
+                              beyondPins(slotText(row.right, c.pinRight, c), c.pinRight);
+        if (needed > besideOwn) {
+            faults.add({cable.file, std::max(1, row.line),
+                        "'" + row.middle + "' has " + std::to_string(row.middle.size()) + " characters; " +
+                            std::to_string(charactersThatFit(row.middle, plan.height, false, besideOwn - MiddleTextRoom)) +
+                            " fit in the middle of the diagram"});
+        } else if (needed > middle) {
+            middle = needed;
+            squeezing = row.middle;
+        }
+    }
+    // The names share what the middle leaves; where both sides want more than half, each gets half.
+    const int names = widest - middle;
+    const int leftTaken = c.textEndLeft - (Left + c.pinLeft);
+    const int rightTaken = (Right - c.pinRight) - c.textStartRight;
+    if (leftTaken + rightTaken > names) {
+        int leftShare = names / 2;
+        int rightShare = names - names / 2;
+        if (rightTaken <= rightShare) leftShare = names - rightTaken;
+        else if (leftTaken <= leftShare) rightShare = names - leftTaken;
+        const std::string beside = " fit beside " + std::to_string(rows.size()) + " rows" + (squeezing.empty() ? "" : " and '" + squeezing + "'");
+        for (const DiagramRow& row : rows) {
+            for (const auto& [slot, pinColumn, share] : {std::tuple{&row.left, c.pinLeft, leftShare}, std::tuple{&row.right, c.pinRight, rightShare}}) {
+                const SlotText t = slotText(*slot, pinColumn, c);
+                if (t.text.empty() || t.end <= pinColumn + share) continue;
+                faults.add({cable.file, std::max(1, row.line),
+                            t.what + " '" + t.text + "' has " + std::to_string(t.text.size()) + " characters; " +
+                                std::to_string(charactersThatFit(t.text, c.height, t.bold, pinColumn + share - t.start)) + beside});
+            }
+        }
+    }
+    // With no name to blame, the jumpers' lanes take the room.
+    if (faults.empty() && leftTaken + rightTaken > names) {
+        const int lanes = plan.leftLanes.count + plan.rightLanes.count;
+        const int fit = std::max(0, ((Right - c.pinRight) - (Left + c.pinLeft) - 2 * DotFromText - middle) / LaneStep);
+        faults.add({cable.file, cable.jumpers.empty() ? 1 : cable.jumpers.front().line,
+                    "the jumpers take " + std::to_string(lanes) + " lanes beside the wires; " + std::to_string(fit) + " fit"});
+    }
+    faults.throwAny();
+}
+
 // One row: its line across (plain, bus, dashed shield), the contacts' texts and dots.
-void drawRow(Sketch& sketch, const CableSource& cable, const DiagramRow& row, int index, const RowPlan& plan) {
+void drawRow(Sketch& sketch, const DiagramRow& row, int index, const RowPlan& plan) {
     const Columns& c = plan.columns;
     const int height = plan.height;
     const int dotLeft = plan.dotLeft;
@@ -329,13 +404,10 @@ void drawRow(Sketch& sketch, const CableSource& cable, const DiagramRow& row, in
     sketch.setSourceLine(row.line);
     const int ly = plan.lineY(index);
     const int baseline = ly - height * BaselinePercent / 100;
-    if (dotRight - dotLeft < SmallestMiddle) fail(cable, row.line, "the signal names leave no room for the wires; shorten them");
     std::string middle = row.middle;
-    const bool tooWide = !middle.empty() && width(middle, height, false) + MiddleTextRoom > dotRight - dotLeft;
-    // "8 wires" or "shield" gives way to the labels and the legend; a colour does not.
-    if (tooWide && row.kind != DiagramRow::Kind::Wire) middle.clear();
-    else if (tooWide)
-        fail(cable, row.line, "'" + row.middle + "' is too wide for the middle of the diagram");
+    // "8 wires" or "shield" gives way to the labels and the legend; a colour never has to
+    // (checkMiddleRoom refuses the source first).
+    if (!middle.empty() && width(middle, height, false) + MiddleTextRoom > dotRight - dotLeft) middle.clear();
     switch (row.kind) {
         case DiagramRow::Kind::Heading:
             sketch.text({Right, baseline}, height, Align::Right, row.middle, true);
@@ -393,7 +465,8 @@ Sketch layoutCableDiagram(const CableSource& cable) {
     const int rowsBottom = drawLegend(sketch, cable);
     const std::vector<DiagramRow> rows = diagramRows(cable);
     const RowPlan plan = planRows(cable, rows, rowsTop, rowsBottom);
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) drawRow(sketch, cable, rows[i], i, plan);
+    checkMiddleRoom(cable, rows, plan);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) drawRow(sketch, rows[i], i, plan);
     drawJumpers(sketch, cable, rows, plan);
     return sketch;
 }

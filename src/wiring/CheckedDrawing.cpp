@@ -9,13 +9,10 @@
 namespace wiring {
 
 std::vector<std::uint8_t> checkedMetafile(const Sketch& sketch, DrawingKind kind, const std::string& shown) {
-    const std::vector<EnvelopeFault> faults = checkEnvelope(sketch, kind);
-    if (!faults.empty()) {
-        const EnvelopeFault& f = faults.front();
-        throw DataError(shown, f.line == 0 ? 1 : f.line, f.message);
-    }
-    const std::vector<LabelFault> unreadable = checkLabels(sketch);
-    if (!unreadable.empty()) throw DataError(shown, std::max(1, unreadable.front().line), unreadable.front().message);
+    FaultList faults;
+    for (const EnvelopeFault& f : checkEnvelope(sketch, kind)) faults.add({shown, std::max(1, f.line), f.message});
+    for (const LabelFault& f : checkLabels(sketch)) faults.add({shown, std::max(1, f.line), f.message});
+    faults.throwAny();
     if (sketch.empty()) throw DataError(shown, 1, "the drawing is empty");
     return renderMetafile(sketch);
 }

@@ -11,7 +11,8 @@
 namespace wiring {
 
 // Checks the sketch against the envelope of its kind and its labels for readability, and renders
-// it; `shown` names the source in errors. Throws DataError at the first fault, or when it is empty.
+// it; `shown` names the source in errors. Throws one DataError with every fault of the drawing, each
+// on its line, or when it is empty.
 std::vector<std::uint8_t> checkedMetafile(const Sketch& sketch, DrawingKind kind, const std::string& shown);
 
 }  // namespace wiring

@@ -102,6 +102,30 @@ bool fits(const ConnectorSource& source, const Table& table, int available) {
     return true;
 }
 
+// Names every row too wide for the widest table its rows allow (one column where they fit one),
+// with its characters and how many fit, and the row that is one too many; throws them all at once.
+[[noreturn]] void refuseTable(const ConnectorSource& source, int available) {
+    const int pins = static_cast<int>(source.pins.size());
+    const Table last{2, 220, (pins + 1) / 2};
+    const Table oneColumn{1, 230, pins};
+    const Table& widest = pins * pitchOf(oneColumn.height) <= available ? oneColumn : last;
+    FaultList faults;
+    for (int i = 0; i < pins; ++i) {
+        const PinRow& row = source.pins[i];
+        const int room = columnWidth(widest.columns) - textStart(source, widest, i);
+        if (estimateTextWidth(row.signal, widest.height, false) > room)
+            faults.add({source.file, row.line,
+                        "the text '" + row.signal + "' has " + std::to_string(row.signal.size()) + " characters; " +
+                            std::to_string(charactersThatFit(row.signal, widest.height, false, room)) + " fit in the pinout table"});
+    }
+    const int fit = last.columns * std::max(0, available / pitchOf(last.height));
+    if (pins > fit)
+        faults.add({source.file, source.pins[std::min(pins - 1, fit)].line,
+                    "the pinout table has " + std::to_string(pins) + " rows; " + std::to_string(fit) + " fit: join rows"});
+    faults.throwAny();
+    throw DataError(source.file, 1, "the pinout table does not fit");
+}
+
 // The table's largest text that fits the room, in one column or two; refuses the source when none does.
 Table chooseTable(const ConnectorSource& source, int available) {
     const int pins = static_cast<int>(source.pins.size());
@@ -109,15 +133,7 @@ Table chooseTable(const ConnectorSource& source, int available) {
         table.rows = (pins + table.columns - 1) / table.columns;
         if (fits(source, table, available)) return table;
     }
-    // Name the first row too wide for the narrowest table, or else the first row that is too many.
-    const Table last{2, 220, (pins + 1) / 2};
-    for (int i = 0; i < pins; ++i) {
-        if (textStart(source, last, i) + estimateTextWidth(source.pins[i].signal, last.height, false) > columnWidth(last.columns))
-            throw DataError(source.file, source.pins[i].line,
-                            "this pinout row is too wide for the table; shorten it");
-    }
-    const int line = source.pins[std::min(pins - 1, available / pitchOf(last.height) * 2)].line;
-    throw DataError(source.file, line, "the pinout table has too many rows to fit; join rows");
+    refuseTable(source, available);
 }
 
 Sketch smallFace(const ConnectorSource& source, int top, int height) {

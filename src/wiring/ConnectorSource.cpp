@@ -212,7 +212,7 @@ Contact parseContact(const SourceLine& line) {
 
 FaceOutline parseOutline(const SourceLine& line) {
     const std::string& shape = line.word(1);
-    FaceOutline o{FaceOutline::Kind::Polygon, {}, 0, parseFill(line, 2), 25};
+    FaceOutline o{FaceOutline::Kind::Polygon, {}, 0, parseFill(line, 2), 25, line.number()};
     if (shape == "circle") {
         expectCount(line, 6);
         o.kind = FaceOutline::Kind::Circle;

@@ -356,6 +356,7 @@ bool numbered(const Contact& c, bool rowEndsOnly, int step) {
 
 void drawAt(Sketch& sketch, const Face& face, const Placement& at, int labelHeight, bool rowEndsOnly, int step = 1) {
     for (const FaceOutline& o : face.outlines) {
+        sketch.setSourceLine(o.line);  // a built face's take the face line when appended
         sketch.setPen(o.pen);
         sketch.setFill(o.fill);
         switch (o.kind) {

@@ -18,6 +18,7 @@ struct FaceOutline {
     int size = 0;               // circle radius or round rectangle corner
     Fill fill = Fill::None;
     int pen = 25;
+    int line = 0;  // the source line of a drawn outline, 0 in a built face
 };
 
 struct Contact {

@@ -275,9 +275,55 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
     return true;
 }
 
+// The refusal of notes that fit no arrangement: each column laid out at the smallest text on a page
+// that never runs out, counted in lines against the lines a column holds, in the arrangement that
+// overflows least. The fault is the first text past the foot, in the column that overflows.
+[[noreturn]] void refuseNotes(const CableSource& cable, int failedLine) {
+    constexpr TextSize smallest{220, 260};
+    constexpr int top = 3370 - 330;
+    constexpr int tallTop = 1000000;
+    const int foot = tallTop - (top - LowestBaseline);  // where the real foot falls on the tall page
+    const int fit = (top - LowestBaseline) / smallest.pitch + 1;
+    struct Count {
+        int lines = 0;
+        int firstPast = 0;  // the source line of the first text past the foot
+    };
+    const auto count = [&](const Sketch& column) {
+        Count c;
+        int lowest = tallTop;
+        for (const Shape& shape : column.shapes()) {
+            if (shape.kind != Shape::Kind::Text) continue;
+            lowest = std::min(lowest, shape.points.front().y);
+            if (c.firstPast == 0 && shape.points.front().y < foot) c.firstPast = shape.sourceLine;
+        }
+        c.lines = (tallTop - lowest) / smallest.pitch + 1;
+        return c;
+    };
+    Count left, right;
+    int overflow = -1;
+    for (EndsPlace ends : {EndsPlace::Left, EndsPlace::Right}) {
+        for (PartsPlace parts : {PartsPlace::Left, PartsPlace::Right}) {
+            Sketch leftSketch, rightSketch;
+            int unused = 0;
+            leftColumn(leftSketch, cable, smallest, tallTop, ends, parts, QuietPlace::Out, unused);
+            rightColumn(rightSketch, cable, smallest, tallTop, ends, parts, QuietPlace::Out, unused);
+            const Count l = count(leftSketch), r = count(rightSketch);
+            const int over = std::max(0, l.lines - fit) + std::max(0, r.lines - fit);
+            if (overflow >= 0 && over >= overflow) continue;
+            overflow = over;
+            left = l;
+            right = r;
+        }
+    }
+    const int line = left.lines > fit ? left.firstPast : right.lines > fit ? right.firstPast : failedLine;
+    fail(cable, line,
+         "the notes take " + std::to_string(left.lines) + " lines at the smallest text and the continuity check " +
+             std::to_string(right.lines) + "; " + std::to_string(fit) + " fit in each column: shorten them");
+}
+
 }  // namespace
 
-Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
+Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int nameLine) {
     int titleHeight = 340;
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
@@ -286,8 +332,9 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
             for (auto [ends, parts] : {std::pair{EndsPlace::Left, PartsPlace::Left}, std::pair{EndsPlace::Right, PartsPlace::Left},
                                        std::pair{EndsPlace::Left, PartsPlace::Right}, std::pair{EndsPlace::Right, PartsPlace::Right}}) {
                 Sketch sketch;
-                sketch.setSourceLine(1);
+                sketch.setSourceLine(nameLine);
                 sketch.text({0, 3620}, titleHeight, Align::Centre, name, true);
+                sketch.setSourceLine(1);
                 sketch.setPen(20);
                 sketch.line({-4700, 3370}, {4700, 3370});
                 sketch.line({RightX - 150, 3200}, {RightX - 150, -3800});
@@ -299,7 +346,7 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name) {
             }
         }
     }
-    fail(cable, failedLine, "the notes do not fit the notes drawing; shorten them");
+    refuseNotes(cable, failedLine);
 }
 
 std::vector<std::pair<std::string, std::string>> notesParagraphs(const CableSource& cable) {

@@ -107,6 +107,20 @@ int estimateTextWidth(const std::string& text, int height, bool bold) {
     return static_cast<int>((total * std::abs(height) + 999) / 1000);
 }
 
+int charactersThatFit(const std::string& text, int height, bool bold, int room) {
+    int fit = 0;
+    while (fit < static_cast<int>(text.size()) && estimateTextWidth(text.substr(0, fit + 1), height, bold) <= room) ++fit;
+    return fit;
+}
+
+int charactersThatFit(const Shape& text, int left, int right) {
+    const int x = text.points.front().x;
+    int room = right - x;
+    if (text.align == Align::Right) room = x - left;
+    if (text.align == Align::Centre) room = 2 * std::min(x - left, right - x);
+    return charactersThatFit(text.text, text.textHeight, text.bold, room);
+}
+
 Box shapeBox(const Shape& shape) {
     if (shape.kind == Shape::Kind::Text) {
         const Point o = shape.points.front();

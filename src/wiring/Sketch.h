@@ -78,6 +78,14 @@ private:
 // Conservative width of a text in drawing units (generous Arial advance widths).
 int estimateTextWidth(const std::string& text, int height, bool bold);
 
+// How many characters of the text, from its start, fit into `room` drawing units: the number a
+// limit states to the user, who counts characters rather than drawing units.
+int charactersThatFit(const std::string& text, int height, bool bold, int room);
+
+// How many characters of a text shape fit between x = left and x = right where it stands: its
+// origin and alignment kept, a centred text both ways from its origin.
+int charactersThatFit(const Shape& text, int left, int right);
+
 // The box a shape can cover, its outline and, for text, the estimated glyph extents included.
 Box shapeBox(const Shape& shape);
 

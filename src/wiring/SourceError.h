@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace wiring {
 
@@ -20,17 +21,55 @@ struct SourceError {
     std::string text() const;
     // The guide's: "<file>, line N: <message>", or "<file>: <message>" at line 0.
     std::string guideText() const;
+
+    bool operator==(const SourceError& other) const {
+        return file == other.file && line == other.line && message == other.message;
+    }
 };
 
+// The faults file by file (in the order the files first come), each file's by line, each fault
+// once: the order a reader mends them in.
+std::vector<SourceError> inLineOrder(std::vector<SourceError> faults);
+
+// One or more faults found in one go, so that a user mends them all before compiling again.
 class DataError : public std::runtime_error {
 public:
-    explicit DataError(SourceError fault) : std::runtime_error(fault.text()), where(std::move(fault)) {}
+    // `faults` holds at least one.
+    explicit DataError(std::vector<SourceError> faults);
+    explicit DataError(SourceError fault) : DataError(std::vector<SourceError>{std::move(fault)}) {}
     DataError(const std::string& file, int line, const std::string& message) : DataError(SourceError{file, line, message}) {}
 
-    const SourceError& error() const { return where; }
+    // The first in line order, for a caller that shows one.
+    const SourceError& error() const { return all.front(); }
+    // All of them in line order; what() gives their texts, one a line.
+    const std::vector<SourceError>& errors() const { return all; }
 
 private:
-    SourceError where;
+    std::vector<SourceError> all;
+};
+
+// The faults of several steps gathered, so that one compile reports them all.
+class FaultList {
+public:
+    // Runs the step; a DataError it throws is kept, and the compile goes on.
+    template <class Step>
+    void run(Step&& step) {
+        try {
+            step();
+        } catch (const DataError& e) {
+            addAll(e);
+        }
+    }
+    void addAll(const DataError& e) { faults.insert(faults.end(), e.errors().begin(), e.errors().end()); }
+    void add(SourceError fault) { faults.push_back(std::move(fault)); }
+    bool empty() const { return faults.empty(); }
+    // Throws them all as one DataError, when there are any.
+    void throwAny() const {
+        if (!faults.empty()) throw DataError(faults);
+    }
+
+private:
+    std::vector<SourceError> faults;
 };
 
 }  // namespace wiring

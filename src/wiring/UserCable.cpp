@@ -200,12 +200,14 @@ UserCable compile(const SourceText& source, const std::vector<SourceText>& userC
 
     UserCable out;
     out.name = head.name.text;
-    out.diagram = asText(checkedMetafile(layoutCableDiagram(cable), DrawingKind::Connector, file));
-    out.notes = asText(checkedMetafile(layoutCableNotes(cable, head.name.text), DrawingKind::Notes, file));
-    out.startPlug = endDrawing(head.plugs[0], shelf.set, true);
-    out.endPlug = endDrawing(head.plugs[1], shelf.set, true);
-    out.startPinouts = endDrawing(head.pinouts[0], shelf.set, false);
-    out.endPinouts = endDrawing(head.pinouts[1], shelf.set, false);
+    FaultList faults;
+    faults.run([&] { out.diagram = asText(checkedMetafile(layoutCableDiagram(cable), DrawingKind::Connector, file)); });
+    faults.run([&] { out.notes = asText(checkedMetafile(layoutCableNotes(cable, head.name.text, head.name.line), DrawingKind::Notes, file)); });
+    faults.run([&] { out.startPlug = endDrawing(head.plugs[0], shelf.set, true); });
+    faults.run([&] { out.endPlug = endDrawing(head.plugs[1], shelf.set, true); });
+    faults.run([&] { out.startPinouts = endDrawing(head.pinouts[0], shelf.set, false); });
+    faults.run([&] { out.endPinouts = endDrawing(head.pinouts[1], shelf.set, false); });
+    faults.throwAny();
     out.index = indexCable(cable, *shelf.set.plug(table.startPlug), *shelf.set.plug(table.endPlug));
     out.startConnector = connectorEntry(*shelf.set.plug(table.startPlug));
     out.endConnector = connectorEntry(*shelf.set.plug(table.endPlug));
@@ -223,12 +225,13 @@ UserCable CompileUserCable(const SourceText& source, const std::vector<SourceTex
     try {
         return compile(source, userConnectors, shippedConnectors, listNames);
     } catch (const DataError& e) {
-        failed.error = e.error();
+        failed.errors = e.errors();
     } catch (const std::exception& e) {
-        failed.error = {source.name, 0, std::string("cannot be compiled: ") + e.what()};
+        failed.errors = {{source.name, 0, std::string("cannot be compiled: ") + e.what()}};
     } catch (...) {
-        failed.error = {source.name, 0, "cannot be compiled"};
+        failed.errors = {{source.name, 0, "cannot be compiled"}};
     }
+    failed.error = failed.errors.front();
     return failed;
 }
 

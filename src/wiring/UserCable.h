@@ -27,7 +27,8 @@ struct EndDrawing {
 
 struct UserCable {
     bool ok = false;
-    SourceError error;      // when !ok
+    SourceError error;      // when !ok: the first fault in line order
+    std::vector<SourceError> errors;  // when !ok: every fault found, `error` first, one each
     std::string name;       // the 'name' line (code page 1252)
     std::string diagram;    // metafile bytes of the circuit diagram, as datagen writes a CABLE drawing
     std::string notes;      // metafile bytes of the notes, as datagen writes a NOTES drawing
@@ -46,7 +47,8 @@ constexpr std::size_t MaxUserWires = 200;
 // Compiles one user cable. `userConnectors`: the user's own plug-<name>.txt and pinouts-<name>.txt;
 // `shippedConnectors`: the shipped connector sources (plug-NNN.txt, pinouts-NNN.txt). A name in the
 // source is looked up only among these. `listNames`: the cables a note may send the reader to with
-// {cable N}. Never throws, never reads or writes a file.
+// {cable N}. Never throws, never reads or writes a file. The faults of all the cable's drawings
+// (its diagram, its notes, the user's connector and pinout drawings) are found in one compile.
 UserCable CompileUserCable(const SourceText& source, const std::vector<SourceText>& userConnectors,
                            const std::vector<SourceText>& shippedConnectors, const CableNames& listNames = {});
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -200,4 +201,26 @@ TEST(MyCableShelf, EveryShippedCableCompiledAsTheUsersIsTheCableItsTableRowIs) {
     const MyCable* copy = shelf.Find(again.substr(again.find_last_of('\\') + 1));
     ASSERT_TRUE(copy && copy->drawable && !copy->broken) << (copy ? copy->errorText() : again);
     EXPECT_EQ(copy->cable.name, "C\xE2" "ble \xB1, 3-Wire, DB9-DB9 - copy - copy");
+}
+
+// The guide's message lists every fault under its file, and past twelve says how many more, so that the
+// box stays on the screen; the first fault's file is the one the editor opens.
+TEST(MyCableShelf, AllFaultsOfASourceAreListedOneALineUpToTwelve) {
+    std::string strip = "title Strip\nface custom\ngender male\n";
+    for (int i = 1; i <= 16; ++i)
+        strip += "contact " + std::to_string(i) + " round " + std::to_string(i * 150) + " 0 200 right\n";
+    MemoryFolder folder;
+    folder.Put("DATA\\MYCABLES\\plug-strip.txt", strip);
+    folder.Put("DATA\\MYCABLES\\strip.txt", "name S\nconnector start strip\nconnector end strip\ntitle S\nstart A\nend B\n"
+                                            "gender start male\ngender end male\nwire 1 1 - -\n");
+    MyCableShelf shelf(folder);
+    shelf.Refresh();
+    const MyCable& cable = shelf.Cables().at(0);
+    ASSERT_EQ(cable.errors.size(), 16u) << cable.errorText();
+    EXPECT_EQ(cable.error.file, "plug-strip.txt");
+    const std::string text = cable.errorText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13) << text;
+    EXPECT_EQ(text.rfind("plug-strip.txt:\n\x95 line 4: the label \"1\" lies on contact 2 (line 5); it cannot be read\n", 0), 0u);
+    EXPECT_NE(text.find("\n\x95 line 15: the label \"12\" overlaps the label \"11\" (line 14); it cannot be read\nand 4 more"),
+              std::string::npos) << text;
 }

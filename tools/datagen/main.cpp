@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         if (command == "netlists" && argc <= 3) return netlists(argc == 3 ? argv[2] : "data");
         return usage();
     } catch (const DataError& e) {
-        std::fprintf(stderr, "datagen: %s\n", e.what());
+        for (const SourceError& fault : e.errors()) std::fprintf(stderr, "datagen: %s\n", fault.text().c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());
     }
