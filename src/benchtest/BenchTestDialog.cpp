@@ -71,9 +71,9 @@ protected:
     void Paint(CDC& dc) override {
         RECT client;
         GetClientRect(&client);
-        dc.FillSolidRect(client, RGB(255, 255, 255));
+        dc.FillSolidRect(client, dialog.Card());
         dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(RGB(0, 0, 0));
+        dc.SetTextColor(dialog.CardText());
         const int margin = client.right / 30;
         RECT area{margin, margin, client.right - margin, client.bottom - margin};
         for (const auto& [text, font] : {std::pair(&head, &small), std::pair(&largeText, &large), std::pair(&below, &small)}) {
@@ -106,7 +106,7 @@ private:
 };
 
 BenchTestDialog::BenchTestDialog(CWnd* owner, const Cable& cable)
-    : CDialog(IDD_BENCH_TEST, owner), cable(cable), run(BenchSteps(cable.entry)) {}
+    : SurfaceDialog(IDD_BENCH_TEST, owner), cable(cable), run(BenchSteps(cable.entry)) {}
 
 BenchTestDialog::~BenchTestDialog() = default;
 
@@ -248,7 +248,7 @@ bool BenchTestDialog::saveVerdict() {
 void BenchTestDialog::Paint(CDC& dc) {
     RECT client, button;
     GetClientRect(&client);
-    dc.FillSolidRect(client, ::GetSysColor(COLOR_BTNFACE));
+    dc.FillSolidRect(client, colours.surface);
     ::GetWindowRect(GetDlgItem(IDC_BENCH_BEEPS), &button);
     ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&button), 2);
     const BenchLayout layout = LayoutBench(client.right, button.top, dpi());

@@ -11,12 +11,12 @@
 #include "benchtest/BenchLayout.h"
 #include "benchtest/BenchRun.h"
 #include "cables/Cable.h"
-#include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
+#include "ui/SurfaceWindow.h"
 
 class BenchStepView;
 
-class BenchTestDialog : public CDialog {
+class BenchTestDialog : public SurfaceDialog {
 public:
     // The cable's index entry gives the steps, its connector drawings are shown, and its user
     // notes file takes the verdict.
@@ -33,6 +33,9 @@ public:
     void OnStop();
 
     bool Finished() const { return run.finished(); }
+    // The step view's card and letters: black on white, or the system's under high contrast.
+    Colour Card() const { return colours.card; }
+    Colour CardText() const { return colours.cardText; }
     // Whether the verdict was added to the notes file.
     bool Saved() const { return saved; }
 

@@ -107,6 +107,27 @@ std::string QuietEndName(const std::string& contact) {
     return colon == std::string::npos ? "End" : "End " + contact.substr(1, colon - 1);
 }
 
+namespace {
+// Ends with the same text share a line: "Start, End: 1-2-3-4-5, ...".
+std::vector<std::string> sharedLines(const std::vector<std::string>& ends, const std::vector<std::string>& texts,
+                                     const std::string& nameJoin, const std::string& between) {
+    std::vector<std::string> names, shared;
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+        std::size_t same = 0;
+        while (same < shared.size() && shared[same] != texts[e]) ++same;
+        if (same == shared.size()) {
+            names.push_back(ends[e]);
+            shared.push_back(texts[e]);
+        } else {
+            names[same] += nameJoin + ends[e];
+        }
+    }
+    std::vector<std::string> lines;
+    for (std::size_t e = 0; e < names.size(); ++e) lines.push_back(names[e] + between + shared[e]);
+    return lines;
+}
+}  // namespace
+
 std::vector<std::string> QuietChainLines(const std::vector<QuietPair>& quiet) {
     std::vector<std::string> ends;
     std::vector<std::vector<Chain>> chains;
@@ -121,20 +142,29 @@ std::vector<std::string> QuietChainLines(const std::vector<QuietPair>& quiet) {
         if (!goesOn) of.push_back({bareContact(quiet[i].from)});
         of.back().push_back(bareContact(quiet[i].to));
     }
-    // Ends with the same chains share a line: "Start, End: 1-2-3-4-5, ...".
-    std::vector<std::string> names, texts;
-    for (std::size_t e = 0; e < ends.size(); ++e) {
-        const std::string text = chainsText(chains[e]);
-        std::size_t same = 0;
-        while (same < texts.size() && texts[same] != text) ++same;
-        if (same == texts.size()) {
-            names.push_back(ends[e]);
-            texts.push_back(text);
-        } else {
-            names[same] += ", " + ends[e];
+    std::vector<std::string> texts;
+    for (const std::vector<Chain>& of : chains) texts.push_back(chainsText(of));
+    return sharedLines(ends, texts, ", ", ": ");
+}
+
+std::string QuietShortText(const std::vector<QuietPair>& quiet, const std::vector<QuietPair>& joined) {
+    std::vector<std::string> ends, buts;
+    auto butOf = [&](const std::string& contact) -> std::string& {
+        const std::string end = QuietEndName(contact);
+        std::size_t e = 0;
+        while (e < ends.size() && ends[e] != end) ++e;
+        if (e == ends.size()) {
+            ends.push_back(end);
+            buts.emplace_back();
         }
+        return buts[e];
+    };
+    for (const QuietPair& pair : quiet) butOf(pair.from);
+    for (const QuietPair& pair : joined) {
+        std::string& but = butOf(pair.from);
+        but += (but.empty() ? " but " : ", ") + bareContact(pair.from) + "-" + bareContact(pair.to);
     }
-    std::vector<std::string> lines;
-    for (std::size_t e = 0; e < names.size(); ++e) lines.push_back(names[e] + ": " + texts[e]);
-    return lines;
+    std::string text = ContinuityQuietShort;
+    for (const std::string& line : sharedLines(ends, buts, " and ", "")) text += (text == ContinuityQuietShort ? " on " : "; on ") + line;
+    return text + ".";
 }

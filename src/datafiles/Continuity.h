@@ -28,6 +28,11 @@ std::vector<std::string> ContinuityPairs(const IndexedCable& cable);
 // "...", as is a long run of like chains ("1-2, 3-4, ..., 39-40"); one entry an end.
 std::vector<std::string> QuietChainLines(const std::vector<QuietPair>& quiet);
 
+// The same in short, where the chains find no room: every two neighbours of an end are silent but
+// those `joined` (by the wiring, or by a key no probe reaches): "Silent between every two contacts
+// side by side on Start; on End but 19-20, 21-22."
+std::string QuietShortText(const std::vector<QuietPair>& quiet, const std::vector<QuietPair>& joined);
+
 // "Start", "End", "End L": the end a contact name ("S3", "EL:C") belongs to.
 std::string QuietEndName(const std::string& contact);
 
@@ -36,3 +41,4 @@ constexpr const char* ContinuitySides = "S: start (left), E: end (right).";
 constexpr const char* ContinuityBeeps = "The meter beeps on each pair:";
 constexpr const char* ContinuityNoOtherBeep = "No beep between any other two contacts.";
 constexpr const char* ContinuityQuiet = "Silent along each chain";
+constexpr const char* ContinuityQuietShort = "Silent between every two contacts side by side";

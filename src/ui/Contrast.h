@@ -31,15 +31,18 @@ struct SurfaceColours {
     Colour frameOuter;  // a drawing frame's outer line (left and top)
     Colour frameInner;  // its inner outline
     Colour plainText;   // a label on the surface ("category path:")
+    Colour card;        // a card of large text read from afar (the bench test's step)
+    Colour cardText;    // its letters
     bool operator==(const SurfaceColours& o) const {
         return surface == o.surface && lightEdge == o.lightEdge && darkEdge == o.darkEdge && text == o.text &&
                embossed == o.embossed && textLight == o.textLight && textDark == o.textDark &&
-               frameOuter == o.frameOuter && frameInner == o.frameInner && plainText == o.plainText;
+               frameOuter == o.frameOuter && frameInner == o.frameInner && plainText == o.plainText &&
+               card == o.card && cardText == o.cardText;
     }
 };
 
 // The program's own look: light grey, white and dark grey edges, blue embossed text, dark grey
-// and black frames.
+// and black frames, black letters on a white card.
 SurfaceColours ClassicColours();
 
 SurfaceColours SurfaceColoursFor(bool highContrast, const SystemColours& system);

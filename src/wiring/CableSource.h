@@ -137,6 +137,8 @@ struct CableSource {
     // drawing gives no positions; filled once the wiring is checked (QuietPairs.h).
     std::vector<QuietPair> quietPairs;
     std::vector<std::string> unplacedEnds;
+    // The other neighbouring contacts, asked for no silence: joined by the wiring, or a key.
+    std::vector<QuietPair> joinedNeighbours;
 
     const CableEndFacts& facts(Side side) const { return side == Side::Start ? startEnd : endEnd; }
     const CableText& heading(Side side) const { return side == Side::Start ? startTitle : endTitle; }

@@ -89,9 +89,13 @@ bool leftParagraph(Sketch& sketch, const std::string& heading, const std::string
 // left column is full, at the head of the continuity check.
 enum class EndsPlace { Left, Right };
 // The neighbours that must stay silent close the checklist, or, where it is full, the left column;
-// where neither holds them, the checklist counts them (Copy wiring and the bench test list them),
-// and where not even that fits, the notes stand as they would without them.
-enum class QuietPlace { Right, Left, Counted, Out };
+// where neither holds them, the checklist says them in short (every two side by side but those
+// joined) and sets its pairs closer; then it counts them (Copy wiring and the bench test list
+// them), and where not even that fits, the notes stand as they would without them.
+enum class QuietPlace { Right, Left, Short, Counted, Out };
+
+// The room between two columns of the checklist's pairs: less where everything is written short.
+int entryGap(QuietPlace quiet) { return quiet == QuietPlace::Short ? 150 : 250; }
 
 std::string quietCount(const CableSource& cable) {
     std::vector<std::pair<std::string, int>> ends;
@@ -216,16 +220,17 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
             entryLines.push_back(lineOf(i));
         }
     }
+    const int gap = entryGap(quietPlace);
     int entryWidth = 0;
-    for (const std::string& e : entries) entryWidth = std::max(entryWidth, estimateTextWidth(e, size.height, false) + 250);
+    for (const std::string& e : entries) entryWidth = std::max(entryWidth, estimateTextWidth(e, size.height, false) + gap);
     if (!entries.empty()) {
         // Column by column; a column that reaches right of the button's edge stops above it.
-        const int columns = std::max(1, (RightEdge - RightX + 250) / entryWidth);
+        const int columns = std::max(1, (RightEdge - RightX + gap) / entryWidth);
         std::size_t next = 0;
         int lowest = y;
         for (int k = 0; k < columns && next < entries.size(); ++k) {
             const int x = RightX + k * entryWidth;
-            const bool besideButton = x + entryWidth - 250 > ButtonLeft;
+            const bool besideButton = x + entryWidth - gap > ButtonLeft;
             const int limit = besideButton ? ButtonTop + 60 + size.height * 22 / 100 : LowestBaseline;
             const std::size_t perColumn = (entries.size() + columns - 1) / columns;
             int ey = y;
@@ -255,6 +260,8 @@ bool rightColumn(Sketch& sketch, const CableSource& cable, TextSize size, int to
         quietPlace == QuietPlace::Right ? QuietChainLines(cable.quietPairs) : std::vector<std::string>();
     if (!quiet.empty()) rightParagraph(sketch, std::string(ContinuityQuiet) + ":", size, false, y);
     for (const std::string& end : quiet) rightParagraph(sketch, end, size, false, y);
+    if (quietPlace == QuietPlace::Short && !cable.quietPairs.empty())
+        rightParagraph(sketch, QuietShortText(cable.quietPairs, cable.joinedNeighbours), size, false, y);
     if (quietPlace == QuietPlace::Counted && !cable.quietPairs.empty()) rightParagraph(sketch, quietCount(cable), size, false, y);
     rightParagraph(sketch, ContinuityNoOtherBeep, size, false, y);
     if (parts == PartsPlace::Right) {
@@ -343,7 +350,7 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int n
     int titleHeight = 340;
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
-    for (QuietPlace quiet : {QuietPlace::Right, QuietPlace::Left, QuietPlace::Counted, QuietPlace::Out}) {
+    for (QuietPlace quiet : {QuietPlace::Right, QuietPlace::Left, QuietPlace::Short, QuietPlace::Counted, QuietPlace::Out}) {
         for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
             for (auto [ends, parts] : {std::pair{EndsPlace::Left, PartsPlace::Left}, std::pair{EndsPlace::Right, PartsPlace::Left},
                                        std::pair{EndsPlace::Left, PartsPlace::Right}, std::pair{EndsPlace::Right, PartsPlace::Right}}) {

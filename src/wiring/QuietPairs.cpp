@@ -1,5 +1,7 @@
 #include "wiring/QuietPairs.h"
 
+#include <set>
+
 #include "wiring/NeighbourPairs.h"
 #include "wiring/Netlist.h"
 #include "wiring/PinoutRows.h"
@@ -28,7 +30,15 @@ void addEnd(CableSource& cable, const ConnectorSource& plug, const ConnectorSour
             if (g.count(na) && g.count(nb)) return false;
         return true;
     };
-    for (const auto& [a, b] : neighbourPairs(plug.face, takesPart, mayAsk)) cable.quietPairs.push_back({name(a), name(b)});
+    std::set<ContactPair> quiet;
+    for (const auto& [a, b] : neighbourPairs(plug.face, takesPart, mayAsk)) {
+        cable.quietPairs.push_back({name(a), name(b)});
+        quiet.insert({a, b});
+        quiet.insert({b, a});
+    }
+    const auto every = [](const std::string&) { return true; };
+    for (const auto& [a, b] : neighbourPairs(plug.face, every, [](const std::string&, const std::string&) { return true; }))
+        if (!quiet.count({a, b})) cable.joinedNeighbours.push_back({name(a), name(b)});
 }
 
 void addSide(CableSource& cable, const ConnectorSource& plug, const ConnectorSource* pinouts, Side side,
@@ -50,6 +60,7 @@ void fillQuietPairs(CableSource& cable, const ConnectorSource& startPlug, const 
                     const EndPinouts& pinouts) {
     cable.quietPairs.clear();
     cable.unplacedEnds.clear();
+    cable.joinedNeighbours.clear();
     const std::vector<std::set<std::string>> groups = connectedGroups(cable);
     addSide(cable, startPlug, pinouts.start, Side::Start, groups);
     addSide(cable, endPlug, pinouts.end, Side::End, groups);

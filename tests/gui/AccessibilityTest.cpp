@@ -9,7 +9,6 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include <cstdlib>
 #include <map>
 
 #include "cables/CableTable.h"
@@ -116,25 +115,6 @@ protected:
 
 constexpr long Push = ROLE_SYSTEM_PUSHBUTTON;
 
-// The manual's picture of high contrast, which Wine cannot switch on: written as a 24-bit BMP
-// when HIGH_CONTRAST_SHOT names a file.
-void saveShot(const Pixels& pixels) {
-    const char* path = std::getenv("HIGH_CONTRAST_SHOT");
-    if (!path) return;
-    const int w = pixels.width(), h = pixels.height(), stride = (w * 3 + 3) & ~3;
-    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    std::string bytes(stride * h, '\0');
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const COLORREF c = pixels.at(x, h - 1 - y);
-            char* p = &bytes[y * stride + x * 3];
-            p[0] = static_cast<char>(GetBValue(c)), p[1] = static_cast<char>(GetGValue(c)), p[2] = static_cast<char>(GetRValue(c));
-        }
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + bytes.size());
-    WriteBytes(path, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bytes);
-}
 }  // namespace
 
 TEST_F(AccessibilityTest, EveryChildOfTheMainWindowAndEveryTickAndCrossHasARoleAndAName) {
@@ -308,16 +288,6 @@ TEST_F(AccessibilityTest, AUserCableWithItsOwnConnectorAndPinoutsIsHeardAsATable
     EXPECT_NE(notes.find("S3 - E2"), std::string::npos) << "the continuity checklist:\n" << notes;
 }
 
-// A high-contrast theme as the system would report it: black surface, white and green edges, yellow text.
-SystemColours HighContrastSystem() {
-    SystemColours system;
-    system.buttonFace = RGB(0, 0, 0);
-    system.buttonHighlight = RGB(255, 255, 255);
-    system.buttonShadow = RGB(0, 128, 0);
-    system.buttonText = RGB(255, 255, 0);
-    return system;
-}
-
 TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNotTheDrawings) {
     const SystemColours system = HighContrastSystem();
     MainFrame& f = frame();
@@ -328,7 +298,7 @@ TEST_F(AccessibilityTest, HighContrastColoursTheSurfaceStatusLineAndFramesAndNot
     PumpUntilIdle();
 
     const Pixels main = Pixels::OfClient(mainWindow());
-    saveShot(Pixels::OfScreen(mainWindow()));
+    SaveHighContrastShot(Pixels::OfScreen(mainWindow()));
     const RECT client = view().clientRect, status = view().StatusRect;
     EXPECT_EQ(ColourName(main.at(150, client.bottom - 30)), ColourName(system.buttonFace)) << "the surface";
     EXPECT_EQ(ColourName(main.at(0, 100)), ColourName(system.buttonHighlight)) << "the left edge";
@@ -385,7 +355,7 @@ TEST_F(CatalogAccessibilityTest, HighContrastColoursTheSurfaceCaptionsAndFramesA
     PumpUntilIdle();
 
     const Pixels client = Pixels::OfClient(frame());
-    saveShot(Pixels::OfScreen(frame()));
+    SaveHighContrastShot(Pixels::OfScreen(frame()));
     RECT view;
     ::GetWindowRect(item(IDC_CATALOG_CONNECTOR_DRAWING), &view);
     ::MapWindowPoints(nullptr, frame(), reinterpret_cast<POINT*>(&view), 2);

@@ -137,6 +137,24 @@ TEST_F(BenchTestTest, EscAsksWhetherToKeepTheAnswersAndNoLeavesTheNotesAsTheyWer
               std::string::npos) << notes;
 }
 
+TEST_F(BenchTestTest, HighContrastColoursTheSurfaceAndTheStepAndNotTheDrawings) {
+    const SystemColours system = HighContrastSystem();
+    withTest([&](HWND dialog) {
+        static_cast<BenchTestDialog*>(CWnd::FromHandle(dialog))->SetColours(SurfaceColoursFor(true, system));
+        PumpUntilIdle();
+        RECT step;
+        ::GetWindowRect(::GetDlgItem(dialog, IDC_BENCH_STEP), &step);
+        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&step), 2);
+        const Pixels shown = Pixels::OfScreen(dialog);
+        SaveHighContrastShot(shown);
+        EXPECT_EQ(ColourName(shown.at(2, 2)), ColourName(system.buttonFace)) << "the surface";
+        EXPECT_EQ(ColourName(shown.at(step.left + 2, step.top + 2)), ColourName(system.buttonFace)) << "the step's card";
+        EXPECT_GT(shown.countOf(system.buttonText, step), 200) << "the step's letters";
+        EXPECT_EQ(ColourName(shown.at(12, 12)), ColourName(RGB(255, 255, 255))) << "the start drawing's white ground";
+        type(dialog, {VK_ESCAPE});
+    });
+}
+
 TEST_F(BenchTestTest, GreyOnCableZero) {
     HMENU menu = ::GetMenu(mainWindow());
     auto grey = [&] {

@@ -181,6 +181,16 @@ int NotesNumberOf(HWND notesDialog) {
     return dialog ? dialog->notesNumber : -1;
 }
 
+// A high-contrast theme as the system would report it: black surface, white and green edges, yellow text.
+SystemColours HighContrastSystem() {
+    SystemColours system;
+    system.buttonFace = RGB(0, 0, 0);
+    system.buttonHighlight = RGB(255, 255, 255);
+    system.buttonShadow = RGB(0, 128, 0);
+    system.buttonText = RGB(255, 255, 0);
+    return system;
+}
+
 std::string ColourName(COLORREF colour) {
     char text[32];
     std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour), GetBValue(colour));

@@ -14,6 +14,7 @@
 
 #include "app/GuideApp.h"
 #include "app/MainFrame.h"
+#include "ui/Contrast.h"
 
 // Dispatches messages (through the application's accelerators, like the real loop) until none has
 // come for `quietMs`. Returns true if a WM_QUIT was taken from the queue.
@@ -76,6 +77,9 @@ private:
 };
 
 std::string ColourName(COLORREF colour);
+
+// A high-contrast theme as the system would report it: black surface, white and green edges, yellow text.
+SystemColours HighContrastSystem();
 
 // Starts the program as WinMain does (the application object, InitInstance) and ends it without
 // the quit question at the end of each test.

@@ -1,7 +1,9 @@
 #include "TestDrawings.h"
 
+#include <cstdlib>
 #include <fstream>
 
+#include "GuiHarness.h"
 #include "framework/FileBytes.h"
 #include "framework/Handle.h"
 
@@ -74,4 +76,24 @@ void RemoveTree(const std::string& folder) {
         }
     }
     ::RemoveDirectoryA(folder.c_str());
+}
+
+// The manual's picture of high contrast, which Wine cannot switch on: written as a 24-bit BMP
+// when HIGH_CONTRAST_SHOT names a file.
+void SaveHighContrastShot(const Pixels& pixels) {
+    const char* path = std::getenv("HIGH_CONTRAST_SHOT");
+    if (!path) return;
+    const int w = pixels.width(), h = pixels.height(), stride = (w * 3 + 3) & ~3;
+    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    std::string bytes(stride * h, '\0');
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = pixels.at(x, h - 1 - y);
+            char* p = &bytes[y * stride + x * 3];
+            p[0] = static_cast<char>(GetBValue(c)), p[1] = static_cast<char>(GetGValue(c)), p[2] = static_cast<char>(GetRValue(c));
+        }
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + bytes.size());
+    WriteBytes(path, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bytes);
 }

@@ -21,5 +21,10 @@ std::string GeneratedDataFile(const std::string& file);
 // The files (not folders) in a folder, with their paths.
 std::vector<std::string> FilesIn(const std::string& folder);
 
+class Pixels;
+// The manual's picture of high contrast, which Wine cannot switch on: written as a 24-bit BMP
+// when HIGH_CONTRAST_SHOT names a file.
+void SaveHighContrastShot(const Pixels& pixels);
+
 // Deletes a folder with everything in it.
 void RemoveTree(const std::string& folder);

@@ -211,21 +211,12 @@ TEST_F(ConnectorListWriter, TheListGoesIntoMiscAsTheProgramReadsIt) {
 }
 
 TEST_F(ConnectorListWriter, EveryPinoutDrawingAShippedCableFollowsIsListedWithItsConnector) {
-    const SourceSet sources = loadSourceSet(std::string(SOURCE_DIR) + "/data");
-    const ConnectorList list = makeConnectorList(sources.connectors, sources.cables);
-    // Cable 35's source follows the Ethernet pinout 50 where the table shows the console pinout 42.
-    ASSERT_NE(list.connector(35), nullptr);
-    EXPECT_EQ(list.connector(35)->pinouts, (std::vector<int>{42, 50}));
-    for (const auto& [number, cable] : sources.cables) {
-        const CableRecord& row = Catalog.cables[number];
-        for (const auto& [plug, facts, tablePinouts] : {std::tuple{row.startPlug, cable.startEnd, row.startPinouts},
-                                                        std::tuple{row.endPlug, cable.endEnd, row.endPinouts}}) {
-            const int pinouts = facts.pinoutsLine ? facts.pinoutsNumber : tablePinouts;
-            const std::vector<int>& listed = list.connector(plug)->pinouts;
-            EXPECT_TRUE(pinouts == 0 || (std::count(listed.begin(), listed.end(), pinouts) && !list.pinoutName(pinouts).empty()))
-                << "cable " << number << ", pinouts " << pinouts;
-        }
-    }
+    SourceSet sources = loadSourceSet(std::string(SOURCE_DIR) + "/data");
+    // Cables 7 and 35 follow pinouts 3 and 50 where the table shows 2 and 42.
+    EXPECT_EQ(makeConnectorList(sources.connectors, sources.cables).connector(35)->pinouts, (std::vector<int>{42, 50}));
+    OutputSet out;
+    sources.connectors.pinouts.erase(3);  // the parallel port's drawing made by a sketch, say: it has no title
+    EXPECT_THROW(addConnectorList(sources.connectors, sources.cables, out), DataError);
 }
 
 TEST_F(ConnectorListWriter, AConnectorWithoutGroupOrWithAnUnknownOneStopsTheBuild) {

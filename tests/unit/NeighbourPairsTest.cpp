@@ -11,6 +11,7 @@
 #include "DatagenCableFixture.h"
 #include "datafiles/Continuity.h"
 #include "wiring/NeighbourPairs.h"
+#include "wiring/NotesLayout.h"
 
 namespace {
 using PairSet = std::set<std::set<std::string>>;
@@ -119,4 +120,18 @@ TEST(NeighbourPairs, TheCableIndexCarriesThemAndCable3HasTwoDE9Ends) {
     const CableSource real = realCable(3);  // jumpers 7-8 and 6-1 on both ends
     EXPECT_EQ(QuietChainLines(real.quietPairs),
               (std::vector<std::string>{"Start, End: 1-2-3-4-5-9-8-3-7-6, 6-2-7, 8-4-9"}));
+}
+
+TEST(NeighbourPairs, FullNotesSayThemInShortWithTheJoinedNeighboursAsExceptions) {
+    const CableSource printer = realCable(8);  // the end's grounds jumpered in pairs
+    EXPECT_EQ(QuietShortText(printer.quietPairs, printer.joinedNeighbours),
+              "Silent between every two contacts side by side on Start; on End but 19-20, 21-22, 23-24, 25-26, 28-29.");
+    const CableSource scsi = realCable(82);
+    EXPECT_EQ(QuietShortText(scsi.quietPairs, scsi.joinedNeighbours), "Silent between every two contacts side by side on Start and End.");
+    const Sketch sketch = layoutCableNotes(printer, "printer cable DB25-Centronics");
+    std::string notes;
+    for (const Shape& s : sketch.shapes())
+        if (s.kind == Shape::Kind::Text) notes += s.text + (s.textHeight >= 220 ? " " : " (too small) ");
+    EXPECT_NE(notes.find("on End but 19-20, 21-22, 23-24,"), std::string::npos) << notes;
+    EXPECT_EQ(notes.find("too small"), std::string::npos) << notes;
 }
