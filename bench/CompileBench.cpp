@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
             const wiring::UserCable compiled = wiring::CompileUserCable(cables[i], {}, shipped, names);
             const auto end = std::chrono::steady_clock::now();
             if (!compiled.ok) {
-                std::fprintf(stderr, "compile_bench: %s\n", compiled.error.text().c_str());
+                std::fprintf(stderr, "compile_bench: %s\n", compiled.error().text().c_str());
                 return 1;
             }
             times[i].push_back(std::chrono::duration<double, std::milli>(end - start).count());
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         const wiring::UserCable compiled = wiring::CompileUserCable({"largest faces.txt", strip}, ruleFaces, shipped);
         const auto end = std::chrono::steady_clock::now();
         if (!compiled.ok) {
-            std::fprintf(stderr, "compile_bench: %s\n", compiled.error.text().c_str());
+            std::fprintf(stderr, "compile_bench: %s\n", compiled.error().text().c_str());
             return 1;
         }
         faceTimes.push_back(std::chrono::duration<double, std::milli>(end - start).count());

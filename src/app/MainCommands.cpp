@@ -196,9 +196,10 @@ void MainFrame::OfferToEdit(const MyCable& cable) {
     const std::string text = cable.errorText() + "\n\nOpen it in the text editor?";
     if (MessageBox(text.c_str(), "Strandor!", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
     // The fault may lie in one of the user's connector drawings the cable names.
-    const bool inConnector = cable.error.file != cable.file() && IsConnectorSourceName(cable.error.file) &&
-                             cable.error.file.find_first_of("\\/:") == std::string::npos;
-    OpenInEditor(this, inConnector ? myCables.folder() + "\\" + cable.error.file : cable.cable.source);
+    const std::string faultFile = cable.error().file;
+    const bool inConnector = faultFile != cable.file() && IsConnectorSourceName(faultFile) &&
+                             faultFile.find_first_of("\\/:") == std::string::npos;
+    OpenInEditor(this, inConnector ? myCables.folder() + "\\" + faultFile : cable.cable.source);
 }
 
 void MainFrame::RefreshMyCables() {

@@ -30,7 +30,7 @@ const wiring::CableNames& TableNames() {
 }  // namespace
 
 std::string MyCable::errorText() const {
-    std::vector<wiring::SourceError> shown = errors.empty() ? std::vector<wiring::SourceError>{error} : errors;
+    std::vector<wiring::SourceError> shown = errors.empty() ? std::vector<wiring::SourceError>{{}} : errors;
     for (wiring::SourceError& fault : shown)
         if (fault.file.empty()) fault.file = file();
     if (shown.size() == 1) return shown.front().guideText();
@@ -156,7 +156,6 @@ MyCable MyCableShelf::load(const std::string& file, std::uint64_t stamp, const M
     cable.errors = compiled.errors;
     for (wiring::SourceError& fault : cable.errors)
         if (fault.file.empty()) fault.file = file;
-    cable.error = cable.errors.front();
     // The last good drawings stay until the source compiles again.
     if (before && before->drawable) {
         cable.drawable = true;

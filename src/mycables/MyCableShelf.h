@@ -18,8 +18,9 @@ struct MyCable {
     // file name while it has never compiled.
     Cable cable;
     bool broken = false;         // the source as it is now does not compile: `errors` say why
-    wiring::SourceError error;   // the first of `errors`, whose file the editor opens
     std::vector<wiring::SourceError> errors;
+    // The first fault, whose file the editor opens; none while the source compiles.
+    wiring::SourceError error() const { return errors.empty() ? wiring::SourceError{} : errors.front(); }
     bool drawable = false;       // `cable` holds drawings: the source's, or its last good ones
     std::uint64_t stamp = 0;     // what the source and the user's connectors were when last read
 

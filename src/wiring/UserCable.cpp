@@ -231,7 +231,6 @@ UserCable CompileUserCable(const SourceText& source, const std::vector<SourceTex
     } catch (...) {
         failed.errors = {{source.name, 0, "cannot be compiled"}};
     }
-    failed.error = failed.errors.front();
     return failed;
 }
 

@@ -27,8 +27,9 @@ struct EndDrawing {
 
 struct UserCable {
     bool ok = false;
-    SourceError error;      // when !ok: the first fault in line order
-    std::vector<SourceError> errors;  // when !ok: every fault found, `error` first, one each
+    std::vector<SourceError> errors;  // when !ok: every fault found, in line order, one each
+    // The first fault, or none when the cable compiled.
+    SourceError error() const { return errors.empty() ? SourceError{} : errors.front(); }
     std::string name;       // the 'name' line (code page 1252)
     std::string diagram;    // metafile bytes of the circuit diagram, as datagen writes a CABLE drawing
     std::string notes;      // metafile bytes of the notes, as datagen writes a NOTES drawing

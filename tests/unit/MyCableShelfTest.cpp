@@ -217,7 +217,7 @@ TEST(MyCableShelf, AllFaultsOfASourceAreListedOneALineUpToTwelve) {
     shelf.Refresh();
     const MyCable& cable = shelf.Cables().at(0);
     ASSERT_EQ(cable.errors.size(), 16u) << cable.errorText();
-    EXPECT_EQ(cable.error.file, "plug-strip.txt");
+    EXPECT_EQ(cable.error().file, "plug-strip.txt");
     const std::string text = cable.errorText();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13) << text;
     EXPECT_EQ(text.rfind("plug-strip.txt:\n\x95 line 4: the label \"1\" lies on contact 2 (line 5); it cannot be read\n", 0), 0u);

@@ -77,7 +77,7 @@ TEST(PartsList, TheManualsSecondExampleListsItsPartsInNotesIndexCopyAndFind) {
         CompileUserCable({"Sensor lead.txt", manualBlock("my-cable-example-2")},
                          {{"plug-xh4.txt", manualBlock("my-plug-xh4")}, {"plug-terminal4.txt", manualBlock("my-plug-terminal4")}},
                          {});
-    ASSERT_TRUE(cable.ok) << cable.error.text();
+    ASSERT_TRUE(cable.ok) << cable.error().text();
     const std::vector<IndexedPart> parts = {
         {"start", "JST XH, 4 contacts female; JST XHP-4 housing; 4 x JST SXH-001T-P0.6 crimp contacts"},
         {"end", "Screw terminal, 4-way female; 4-way screw terminal block, 5.08 mm pitch"},

@@ -83,14 +83,14 @@ TEST(RuleFaces, LooseEndsAskNoGenderAndTheDrawingsSaySo) {
         "name H\nconnector start header\nconnector end ferrules\ntitle T\nstart Header\nend Ferrules\n"
         "gender start female\nwire 1-6 1-6 - -\n";
     const UserCable cable = CompileUserCable({"h.txt", source}, user, {});
-    ASSERT_TRUE(cable.ok) << cable.error.text();
+    ASSERT_TRUE(cable.ok) << cable.error().text();
     EXPECT_NE(cable.diagram.find("loose ends"), std::string::npos);
     EXPECT_NE(cable.notes.find("Ferrules, loose ends"), std::string::npos);
     EXPECT_NE(cable.endPlug.metafile.find("Loose ends"), std::string::npos);
     EXPECT_EQ(cable.index.end.gender, "");
-    EXPECT_EQ(CompileUserCable({"h.txt", source + "gender end male\n"}, user, {}).error.text(),
+    EXPECT_EQ(CompileUserCable({"h.txt", source + "gender end male\n"}, user, {}).error().text(),
               "h.txt:9: this end is loose ends (its connector drawing says 'face ends'): it has no gender");
     const std::vector<SourceText> gendered = {user[0], {"plug-ferrules.txt", "title F\nface ends 6\ngender male\n"}};
-    EXPECT_EQ(CompileUserCable({"h.txt", source}, gendered, {}).error.text(),
+    EXPECT_EQ(CompileUserCable({"h.txt", source}, gendered, {}).error().text(),
               "plug-ferrules.txt:3: loose ends have no gender: leave out the 'gender' line");
 }

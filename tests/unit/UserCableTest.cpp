@@ -83,7 +83,7 @@ TEST_F(UserCableTest, EveryShippedCableWithItsHeadDrawsAsDatagenDrawsIt) {
     for (int n : CablesInUse()) {
         const std::string source = realSource(n);
         const UserCable cable = compile(headOf(n, source) + source);
-        ASSERT_TRUE(cable.ok) << "cable " << n << ": " << cable.error.text();
+        ASSERT_TRUE(cable.ok) << "cable " << n << ": " << cable.error().text();
         EXPECT_EQ(cable.name, Catalog.cables[n].name);
         EXPECT_TRUE(cable.diagram == asText(built->at(dataPath(DataPrefix::Cable, n)).bytes)) << "CABLE of cable " << n;
         EXPECT_TRUE(cable.notes == asText(built->at(dataPath(DataPrefix::Notes, n)).bytes)) << "NOTES of cable " << n;
@@ -128,19 +128,19 @@ TEST_F(UserCableTest, EachFaultIsNamedWithItsFileAndLine) {
     const std::vector<SourceText> wide = {{"plug-wide.txt", "title Wide\nface idc 80\ngender male\n"}};
     const UserCable heavy =
         compile("name A\nconnector start wide\nconnector end wide\nribbon 1-80\nribbon 1-80\nribbon 1-80\n", wide);
-    EXPECT_EQ(heavy.error.text(), "my cable.txt:6: more than 200 wires and jumpers: a cable drawing holds no more");
+    EXPECT_EQ(heavy.error().text(), "my cable.txt:6: more than 200 wires and jumpers: a cable drawing holds no more");
     for (const Case& c : cases) {
         const UserCable cable = compile(c.text);
         ASSERT_FALSE(cable.ok) << c.message;
-        EXPECT_EQ(cable.error.file, "my cable.txt");
-        EXPECT_EQ(cable.error.line, c.line) << cable.error.text();
-        EXPECT_NE(cable.error.message.find(c.message), std::string::npos) << cable.error.text();
+        EXPECT_EQ(cable.error().file, "my cable.txt");
+        EXPECT_EQ(cable.error().line, c.line) << cable.error().text();
+        EXPECT_NE(cable.error().message.find(c.message), std::string::npos) << cable.error().text();
     }
 }
 
 TEST_F(UserCableTest, EditorialLinesAreOptionalAndAMainsCableStillNeedsItsCaution) {
     const UserCable plain = compile(std::string(Minimal) + "wire 2 3 - -\nwire 3 2 - -\nwire 5 5 - -\n");
-    ASSERT_TRUE(plain.ok) << plain.error.text();
+    ASSERT_TRUE(plain.ok) << plain.error().text();
     EXPECT_EQ(plain.startPinouts.shippedPath, "DATA\\PINOUTS\\PINOUTS.000");
 
     const int mains = 9;  // any cable in use whose source carries the mains caution
@@ -152,7 +152,7 @@ TEST_F(UserCableTest, EditorialLinesAreOptionalAndAMainsCableStillNeedsItsCautio
             if (line.rfind("caution", 0) != 0) uncautioned += line + "\n";
         const UserCable cable = compile(headOf(mains, source) + uncautioned);
         ASSERT_FALSE(cable.ok);
-        EXPECT_NE(cable.error.message.find("a mains cable needs a 'caution' line"), std::string::npos);
+        EXPECT_NE(cable.error().message.find("a mains cable needs a 'caution' line"), std::string::npos);
     }
 }
 
@@ -167,7 +167,7 @@ TEST_F(UserCableTest, TheUsersOwnConnectorAndPinoutDrawingsByName) {
         "name Own\nconnector start my-plug\nconnector end 9\npinouts start MINE\ntitle T\nstart DE-9\nend DE-9\n"
         "gender start female\ngender end female\nwire 2 3 RxD TxD\nwire 3 2 TxD RxD\nwire 5 5 GND -\n",
         user);
-    ASSERT_TRUE(cable.ok) << cable.error.text();
+    ASSERT_TRUE(cable.ok) << cable.error().text();
     EXPECT_TRUE(cable.startPlug.shippedPath.empty());
     EXPECT_TRUE(cable.startPlug.metafile == asText(built->at(dataPath(DataPrefix::Plug, 9)).bytes));
     EXPECT_FALSE(cable.startPinouts.metafile.empty());
@@ -175,13 +175,13 @@ TEST_F(UserCableTest, TheUsersOwnConnectorAndPinoutDrawingsByName) {
 
     const UserCable broken = compile("name Own\nconnector start my-plug\n", {{"plug-my-plug.txt", "title X\nface dsub 5 4\n"}});
     ASSERT_FALSE(broken.ok);
-    EXPECT_EQ(broken.error.text(), "plug-my-plug.txt:1: no gender line");
+    EXPECT_EQ(broken.error().text(), "plug-my-plug.txt:1: no gender line");
 }
 
 TEST_F(UserCableTest, EncodingsAnEditorSavesAreReadAndOthersRefusedWithTheirLine) {
     const std::string body = std::string(Minimal) + "wire 2 3 - -\nuse Caf\xC3\xA9 \xE2\x82\xAC 5.\n";  // UTF-8
     const UserCable reference = compile(body);
-    ASSERT_TRUE(reference.ok) << reference.error.text();
+    ASSERT_TRUE(reference.ok) << reference.error().text();
     std::string cp1252 = body;
     cp1252.replace(cp1252.find("\xC3\xA9"), 2, "\xE9");
     cp1252.replace(cp1252.find("\xE2\x82\xAC"), 3, "\x80");
@@ -194,7 +194,7 @@ TEST_F(UserCableTest, EncodingsAnEditorSavesAreReadAndOthersRefusedWithTheirLine
     }
     for (const std::string& text : {cp1252, "\xEF\xBB\xBF" + body, utf16}) {
         const UserCable cable = compile(text);
-        ASSERT_TRUE(cable.ok) << cable.error.text();
+        ASSERT_TRUE(cable.ok) << cable.error().text();
         EXPECT_TRUE(cable.notes == reference.notes);
         EXPECT_EQ(cable.index.words, reference.index.words);
     }
@@ -214,8 +214,8 @@ TEST_F(UserCableTest, EncodingsAnEditorSavesAreReadAndOthersRefusedWithTheirLine
     for (const Refused& r : refused) {
         const UserCable cable = compile(r.text);
         ASSERT_FALSE(cable.ok) << r.message;
-        EXPECT_EQ(cable.error.line, r.line) << cable.error.text();
-        EXPECT_NE(cable.error.message.find(r.message), std::string::npos) << cable.error.text();
+        EXPECT_EQ(cable.error().line, r.line) << cable.error().text();
+        EXPECT_NE(cable.error().message.find(r.message), std::string::npos) << cable.error().text();
     }
 }
 
@@ -232,6 +232,6 @@ TEST_F(UserCableTest, ShippedAndUserSourcesTakeTheSameCharacters) {
         data.cable(6, "wire 2 3 - -\nwire 3 2 - -\nwire 5 5 - -\n" + note + "\n");
         EXPECT_EQ(data.loadError(6), "") << "shipped: " << note;
         const UserCable user = compile(std::string(Minimal) + "wire 2 3 - -\nwire 3 2 - -\nwire 5 5 - -\n" + note + "\n");
-        EXPECT_TRUE(user.ok) << "user: " << user.error.text();
+        EXPECT_TRUE(user.ok) << "user: " << user.error().text();
     }
 }

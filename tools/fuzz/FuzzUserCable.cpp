@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parts.size() > 2) user.push_back({"pinouts-a.txt", parts[2]});
     const UserCable cable = CompileUserCable({"fuzz.txt", parts[0]}, user, shipped);
     if (!cable.ok) {
-        if (cable.error.message.empty()) BrokenPromise("a refused cable without a message");
+        if (cable.error().message.empty()) BrokenPromise("a refused cable without a message");
         return 0;
     }
     ExpectPlayable(cable.diagram, "the circuit diagram is not a playable metafile");
