@@ -119,6 +119,9 @@ int genderSourceLine(const CableSource& cable) { return cable.startEnd.genderLin
 // foot of the continuity check.
 enum class PartsPlace { Left, Right };
 
+// The notes' text sizes, the largest first: the layout tries each in turn.
+constexpr TextSize NoteTextSizes[] = {{240, 290}, {230, 275}, {220, 260}};
+
 // The first baseline of both columns: the tops of its capitals stay 112 units under the rule at y
 // 3370 whatever the text size, so smaller text gains its own room.
 int columnTop(TextSize size) { return 3370 - 112 - size.height * 91 / 100; }
@@ -298,8 +301,8 @@ int notePastFoot(const CableSource& cable, const Sketch& column, int paragraphLi
 // that never runs out, counted in lines against the lines a column holds, in the arrangement that
 // overflows least. The fault is the first text past the foot, in the column that overflows.
 [[noreturn]] void refuseNotes(const CableSource& cable, int failedLine) {
-    constexpr TextSize smallest{220, 260};
-    constexpr int top = 3370 - 330;
+    const TextSize smallest = NoteTextSizes[2];
+    const int top = columnTop(smallest);  // where the columns start at that size, as laid out
     constexpr int tallTop = 1000000;
     const int foot = tallTop - (top - LowestBaseline);  // where the real foot falls on the tall page
     const int fit = (top - LowestBaseline) / smallest.pitch + 1;
@@ -351,7 +354,7 @@ Sketch layoutCableNotes(const CableSource& cable, const std::string& name, int n
     while (titleHeight > 240 && estimateTextWidth(name, titleHeight, true) > 9400) titleHeight -= 20;
     int failedLine = 1;
     for (QuietPlace quiet : {QuietPlace::Right, QuietPlace::Left, QuietPlace::Short, QuietPlace::Counted, QuietPlace::Out}) {
-        for (TextSize size : {TextSize{240, 290}, TextSize{230, 275}, TextSize{220, 260}}) {
+        for (TextSize size : NoteTextSizes) {
             for (auto [ends, parts] : {std::pair{EndsPlace::Left, PartsPlace::Left}, std::pair{EndsPlace::Right, PartsPlace::Left},
                                        std::pair{EndsPlace::Left, PartsPlace::Right}, std::pair{EndsPlace::Right, PartsPlace::Right}}) {
                 Sketch sketch;
