@@ -357,9 +357,8 @@ void checkMiddleRoom(const CableSource& cable, const std::vector<DiagramRow>& ro
                               beyondPins(slotText(row.right, c.pinRight, c), c.pinRight);
         if (needed > besideOwn) {
             faults.add({cable.file, std::max(1, row.line),
-                        "'" + row.middle + "' has " + std::to_string(row.middle.size()) + " characters; " +
-                            std::to_string(charactersThatFit(row.middle, plan.height, false, besideOwn - MiddleTextRoom)) +
-                            " fit in the middle of the diagram"});
+                        tooManyCharacters("", row.middle, charactersThatFit(row.middle, plan.height, false, besideOwn - MiddleTextRoom),
+                                          "in the middle of the diagram")});
         } else if (needed > middle) {
             middle = needed;
             squeezing = row.middle;
@@ -374,14 +373,14 @@ void checkMiddleRoom(const CableSource& cable, const std::vector<DiagramRow>& ro
         int rightShare = names - names / 2;
         if (rightTaken <= rightShare) leftShare = names - rightTaken;
         else if (leftTaken <= leftShare) rightShare = names - leftTaken;
-        const std::string beside = " fit beside " + std::to_string(rows.size()) + " rows" + (squeezing.empty() ? "" : " and '" + squeezing + "'");
+        const std::string beside = "beside " + std::to_string(rows.size()) + " rows" + (squeezing.empty() ? "" : " and '" + squeezing + "'");
         for (const DiagramRow& row : rows) {
             for (const auto& [slot, pinColumn, share] : {std::tuple{&row.left, c.pinLeft, leftShare}, std::tuple{&row.right, c.pinRight, rightShare}}) {
                 const SlotText t = slotText(*slot, pinColumn, c);
                 if (t.text.empty() || t.end <= pinColumn + share) continue;
                 faults.add({cable.file, std::max(1, row.line),
-                            t.what + " '" + t.text + "' has " + std::to_string(t.text.size()) + " characters; " +
-                                std::to_string(charactersThatFit(t.text, c.height, t.bold, pinColumn + share - t.start)) + beside});
+                            tooManyCharacters(t.what, t.text, charactersThatFit(t.text, c.height, t.bold, pinColumn + share - t.start),
+                                              beside)});
             }
         }
     }

@@ -115,8 +115,8 @@ bool fits(const ConnectorSource& source, const Table& table, int available) {
         const int room = columnWidth(widest.columns) - textStart(source, widest, i);
         if (estimateTextWidth(row.signal, widest.height, false) > room)
             faults.add({source.file, row.line,
-                        "the text '" + row.signal + "' has " + std::to_string(row.signal.size()) + " characters; " +
-                            std::to_string(charactersThatFit(row.signal, widest.height, false, room)) + " fit in the pinout table"});
+                        tooManyCharacters("the text", row.signal, charactersThatFit(row.signal, widest.height, false, room),
+                                          "in the pinout table")});
     }
     const int fit = last.columns * std::max(0, available / pitchOf(last.height));
     if (pins > fit)

@@ -45,8 +45,7 @@ bool overlaps(const Box& a, const Box& b) {
 std::string quotedText(const Shape& text) { return "the text '" + text.text + "'"; }
 
 std::string charactersMessage(const Shape& text, int left, int right, const std::string& where) {
-    return quotedText(text) + " has " + std::to_string(text.text.size()) + " characters; " +
-           std::to_string(charactersThatFit(text, left, right)) + " fit " + where;
+    return tooManyCharacters("the text", text.text, charactersThatFit(text, left, right), where);
 }
 
 // A text is measured in what its writer counts: characters across, lines up and down. Other shapes

@@ -113,6 +113,11 @@ int charactersThatFit(const std::string& text, int height, bool bold, int room) 
     return fit;
 }
 
+std::string tooManyCharacters(const std::string& named, const std::string& text, int fit, const std::string& where) {
+    return (named.empty() ? "" : named + " ") + "'" + text + "' has " + std::to_string(text.size()) + " characters; " +
+           std::to_string(fit) + " fit " + where;
+}
+
 int charactersThatFit(const Shape& text, int left, int right) {
     const int x = text.points.front().x;
     int room = right - x;

@@ -82,6 +82,10 @@ int estimateTextWidth(const std::string& text, int height, bool bold);
 // limit states to the user, who counts characters rather than drawing units.
 int charactersThatFit(const std::string& text, int height, bool bold, int room);
 
+// A limit as the user counts it: "<named> '<text>' has N characters; M fit <where>" (no name
+// before the quote when `named` is empty).
+std::string tooManyCharacters(const std::string& named, const std::string& text, int fit, const std::string& where);
+
 // How many characters of a text shape fit between x = left and x = right where it stands: its
 // origin and alignment kept, a centred text both ways from its origin.
 int charactersThatFit(const Shape& text, int left, int right);
